@@ -1,0 +1,18 @@
+# zettrella_win_test: one test program of Win32 code, run case by case under Wine.
+include(GoogleTest)
+
+# zettrella_win_test(name SOURCES... [LIBS ...] [LOCK resource]) adds one test
+# program whose cases ctest runs one by one under Wine. LOCK serialises the
+# programs that take process-wide names (the mutex "zettrella", the mapping
+# "Zettrella") so that parallel cases never meet.
+function(zettrella_win_test name)
+  cmake_parse_arguments(T "" "LOCK" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} zettrella_test_support gtest_main)
+  set(props TIMEOUT 120)
+  if(T_LOCK)
+    list(APPEND props RESOURCE_LOCK ${T_LOCK})
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                       PROPERTIES ${props})
+endfunction()
