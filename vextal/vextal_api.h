@@ -25,6 +25,9 @@ struct Rect {
   int32_t bottom;
 };
 
+// The id of no object.
+inline constexpr int32_t kNoId = -1;
+
 // Flag of draw_text: with bitmap 0, only measure and set rect->bottom.
 inline constexpr int32_t kMeasureOnly = 1024;
 

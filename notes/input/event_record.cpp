@@ -1,0 +1,29 @@
+// Parsing of the layer library's event records.
+#include "notes/input/event_record.h"
+
+#include "common/decimal.h"
+
+namespace zettrella {
+
+void ParseEventRecord(std::string_view data, EventRecord* record) {
+  record->Clear();
+  const size_t nul = data.find('\0');
+  if (nul != std::string_view::npos) data = data.substr(0, nul);
+  size_t pos = 0;
+  for (int k = 0; k < kMaxEventFields; ++k) {
+    const size_t end = data.find("\r\n", pos);
+    if (end == std::string_view::npos || end == pos) return;
+    record->fields[static_cast<size_t>(k)] = std::string(data.substr(pos, end - pos));
+    pos = end + 2;
+  }
+}
+
+EventPoint EventNumbers(const EventRecord& record) {
+  auto number = [&](int k, int32_t missing) {
+    const auto& field = record.Field(k);
+    return field ? ParseDecimal(*field) : missing;
+  };
+  return EventPoint{number(1, -1), number(2, 0), number(3, 0)};
+}
+
+}  // namespace zettrella

@@ -1,0 +1,49 @@
+// Slot look-ups and the priority ranking of the note table.
+#include "notes/model/note_table.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace zettrella {
+
+int NoteTable::FindSlot(int32_t id) const {
+  if (id < 0) return kNoSlot;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (slots_[slot].InUse && slots_[slot].ID == id) return slot;
+  }
+  return kNoSlot;
+}
+
+int NoteTable::FirstEmptySlot() const {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (!slots_[slot].InUse) return slot;
+  }
+  return kNoSlot;
+}
+
+void NoteTable::NormalisePriorities() {
+  // A dense ranking computed on the sorted distinct values: no subtraction,
+  // so stored extremes such as INT32_MIN and INT32_MAX cannot overflow.
+  std::vector<int32_t> distinct;
+  for (const Note& note : slots_) {
+    if (note.InUse) distinct.push_back(note.Priority);
+  }
+  std::sort(distinct.begin(), distinct.end());
+  distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+  for (Note& note : slots_) {
+    if (!note.InUse) continue;
+    const auto rank = std::lower_bound(distinct.begin(), distinct.end(), note.Priority) - distinct.begin();
+    note.Priority = static_cast<int32_t>(rank);
+  }
+  NextPriority = static_cast<int32_t>(distinct.size());
+}
+
+int32_t NoteTable::TakeNextPriority() {
+  const int32_t priority = NextPriority;
+  // Priorities only grow during a run; stop at the top instead of wrapping.
+  if (NextPriority < std::numeric_limits<int32_t>::max()) ++NextPriority;
+  return priority;
+}
+
+}  // namespace zettrella

@@ -1,0 +1,76 @@
+// The note table: up to 100 notes in numbered slots, and the settings that
+// hold for the whole program. Plain data; the main window owns one of each.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zettrella {
+
+inline constexpr int kSlotCount = 100;
+inline constexpr int kNoSlot = -1;
+inline constexpr int32_t kNoObject = -1;
+
+// Note colours.
+enum NoteType : int32_t { kTypeCyan = 0, kTypeMagenta = 1, kTypeYellow = 2 };
+
+// One slot. Slot i is stored in the settings section "Husen<i+1>".
+struct Note {
+  // The slot holds a note. Normally exactly when ID >= 0; a note whose layer
+  // object could not be made (no working layer library) keeps its slot with
+  // ID -1, so that it is neither lost nor overwritten by a new note.
+  bool InUse = false;
+  int32_t ID = kNoObject;  // the note's object in the layer library
+  int32_t Priority = 0;    // stacking order, greater in front
+  int32_t PosX = 0;
+  int32_t PosY = 0;
+  int32_t Width = 200;
+  int32_t Type = kTypeCyan;
+  std::string FontName;
+  int32_t FontSize = 8;
+  std::string Text;  // line breaks as CR LF
+  int32_t TextRed = 0;
+  int32_t TextAster = 0;
+  int32_t TextAsterNum = 1;  // first masked character, 1-based
+};
+
+class NoteTable {
+ public:
+  Note& operator[](int slot) { return slots_[static_cast<size_t>(slot)]; }
+  const Note& operator[](int slot) const { return slots_[static_cast<size_t>(slot)]; }
+
+  // The lowest used slot whose ID is id; kNoSlot when none (always for id < 0).
+  int FindSlot(int32_t id) const;
+  // The lowest slot without a note; kNoSlot when all are in use.
+  int FirstEmptySlot() const;
+
+  // Replaces the priorities of the used slots by their dense ranking (equal
+  // values stay equal, the least becomes 0) and sets NextPriority to one
+  // more than the greatest, or 0 when no slot is used.
+  void NormalisePriorities();
+
+  // The priority for a note brought to the front; NextPriority goes up by one.
+  int32_t TakeNextPriority();
+
+  int32_t NextPriority = 0;
+
+ private:
+  std::array<Note, kSlotCount> slots_;
+};
+
+// Program-wide settings, section "System" of the settings file.
+struct SystemSettings {
+  int32_t TrayDelay = 30;  // seconds the tray icon waits after a "-startup" start
+  int32_t Floating = 0;    // notes stay above other windows
+  std::string HotKeyCreateC = "F1";
+  std::string HotKeyCreateM = "F2";
+  std::string HotKeyCreateY = "F3";
+  std::string HotKeyShow = "A";
+  int32_t DefaultWidth = 200;
+  int32_t DefaultHeight = 30;  // also the least height of every note
+  std::string DefaultFontName = "ＭＳ ゴシック";
+  int32_t DefaultFontSize = 8;
+};
+
+}  // namespace zettrella

@@ -1,0 +1,59 @@
+// Settings value conversions.
+#include "notes/model/settings_values.h"
+
+#include "common/decimal.h"
+#include "common/mbcs.h"
+
+namespace zettrella {
+
+int32_t ParseOnOff(std::string_view value) {
+  return value.size() == 2 && (value[0] == 'o' || value[0] == 'O') && (value[1] == 'n' || value[1] == 'N');
+}
+
+const char* FormatOnOff(int32_t flag) { return flag ? "On" : "Off"; }
+
+int32_t ParseFlag(std::string_view value) { return ParseDecimal(value) == 1 ? 1 : 0; }
+
+const char* FormatFlag(int32_t flag) { return flag ? "1" : "0"; }
+
+int32_t ParseAsterNum(std::string_view value) {
+  const int32_t n = ParseDecimal(value);
+  return n < 1 ? 1 : n;
+}
+
+std::string TextFromStored(std::string_view stored) {
+  std::string text;
+  text.reserve(stored.size());
+  for (size_t i = 0; i < stored.size();) {
+    if (stored[i] == '\\' && i + 1 < stored.size() && stored[i + 1] == 'n') {
+      text += "\r\n";
+      i += 2;
+      continue;
+    }
+    const size_t length = CharLengthAt(stored, i);
+    text.append(stored, i, length);
+    i += length;
+  }
+  return text;
+}
+
+std::string TextToStored(std::string_view text) {
+  const std::string_view cut = CutAtCharBoundary(text, kMaxStoredTextBytes);
+  std::string stored;
+  stored.reserve(cut.size());
+  for (size_t i = 0; i < cut.size(); ++i) {
+    if (cut[i] == '\r' && i + 1 < cut.size() && cut[i + 1] == '\n') {
+      stored += "\\n";
+      ++i;
+    } else {
+      stored += cut[i];
+    }
+  }
+  return stored;
+}
+
+std::string LimitStoredText(std::string_view value) {
+  return std::string(CutAtCharBoundary(value, kMaxStoredTextBytes));
+}
+
+}  // namespace zettrella

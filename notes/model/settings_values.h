@@ -1,0 +1,39 @@
+// Conversions between the settings file's text and the note table's values.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zettrella {
+
+// The longest note text that is stored; longer texts are cut before saving.
+inline constexpr size_t kMaxStoredTextBytes = 1024;
+
+// "On" in any mix of capitals is 1; anything else 0.
+int32_t ParseOnOff(std::string_view value);
+const char* FormatOnOff(int32_t flag);
+
+// A flag stored as a number: exactly 1 reads as 1, anything else as 0.
+int32_t ParseFlag(std::string_view value);
+const char* FormatFlag(int32_t flag);
+
+// The masking start, at least 1.
+int32_t ParseAsterNum(std::string_view value);
+
+// A stored text: each backslash followed by "n" becomes CR LF. Two-byte
+// characters are stepped over whole, so a character whose second byte is
+// the backslash byte stays intact.
+std::string TextFromStored(std::string_view stored);
+
+// The text to store: at most kMaxStoredTextBytes bytes, never ending inside
+// a two-byte character, with each CR LF written as backslash and "n".
+std::string TextToStored(std::string_view text);
+
+// A text as read from the file, limited to what the program ever stores
+// (values a hand-edited file holds beyond that are cut at a character
+// boundary).
+std::string LimitStoredText(std::string_view value);
+
+}  // namespace zettrella
