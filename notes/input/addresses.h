@@ -1,0 +1,28 @@
+// Web addresses in a note's text, as the note menu offers them.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace zettrella {
+
+inline constexpr int kMaxAddresses = 10;
+
+// The addresses of the most recent note menu; entry k belongs to the menu
+// command kCmdFirstAddress + k. Unused entries are empty.
+using AddressItems = std::array<std::string, kMaxAddresses>;
+
+// Empties items and fills them with the first kMaxAddresses addresses of
+// text (code page 932). An address starts with "http://", "https://",
+// "ttp://" or "ttps://" (exactly, case-sensitive) at a single-byte
+// character and runs up to the next space, tab, CR, LF, two-byte character
+// or the end of the text. The forms without the leading "h" get it put in
+// front.
+void ExtractAddresses(std::string_view text, AddressItems* items);
+
+// The menu text of an address: every "&" doubled, so that the menu shows
+// the address as it is instead of turning "&" into a mnemonic marker.
+std::string AddressMenuLabel(std::string_view address);
+
+}  // namespace zettrella
