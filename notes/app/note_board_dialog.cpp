@@ -112,6 +112,7 @@ void NoteBoardDialog::StartLayer() {
       BuildNote(slot, notes_[slot].Priority);
     }
   }
+  RegisterAllHotKeys();
 }
 
 void NoteBoardDialog::OnTimer() {
@@ -131,6 +132,7 @@ void NoteBoardDialog::ReleaseLayer() {
     }
     binding_.reset();
   }
+  UnregisterAllHotKeys();
 }
 
 // Runs on WM_DESTROY and on WM_QUERYENDSESSION, possibly both; the second
@@ -163,8 +165,6 @@ void NoteBoardDialog::OnPaint() {
 }
 
 bool NoteBoardDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-  (void)wParam;
-  (void)lParam;
   switch (message) {
     case kQuitMessage:
       EndModal(0);
@@ -183,6 +183,9 @@ bool NoteBoardDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     case WM_DESTROY:
       Shutdown();
       return false;
+    case kTrayMessage:
+      *result = OnTrayNotify(wParam, lParam);
+      return true;
     case WM_QUERYENDSESSION:
       Shutdown();
       *result = TRUE;  // Windows may go on ending the session

@@ -18,6 +18,9 @@
 #include "common/dialog.h"
 #include "common/shared_value_store.h"
 #include "common/win_handles.h"
+#include "notes/input/address_opener.h"
+#include "notes/input/addresses.h"
+#include "notes/input/hot_keys.h"
 #include "notes/layer/vextal_binding.h"
 #include "notes/model/ini_profile.h"
 #include "notes/model/note_table.h"
@@ -57,7 +60,19 @@ class NoteBoardDialog : public ui::Dialog {
   // priority, draws its card and saves the note.
   void BuildNote(int slot, int32_t priority);
 
+  // Fills the lowest empty slot with a new note of colour type in the middle
+  // of the desktop, builds it, and asks the layer to draw every note again
+  // (also when all slots are in use).
+  void CreateNote(int32_t type);
+  // Ctrl + Shift + the keys named in the settings, ids 0-3.
+  void RegisterAllHotKeys();
+  void UnregisterAllHotKeys();
+  // What opens an address chosen in the note menu; the shell by default.
+  void SetAddressOpener(AddressOpener opener);
+  const AddressItems& addressItems() const { return addressItems_; }
+
  protected:
+  bool PreTranslateMessage(MSG& msg) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   BOOL OnInitDialog() override;
   // Enter and Escape never end the hidden window.
@@ -73,6 +88,17 @@ class NoteBoardDialog : public ui::Dialog {
   void OnTimer();
   void OnPaint();
   static DWORD WINAPI TrayDelayThread(void* param);
+
+  // Menus, commands and hot keys (notes/input).
+  LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+  void RunMenu(int32_t noteId);
+  void RunCommand(int command, int32_t noteId);
+  void ToggleTextRed(int32_t noteId);
+  void SetNoteType(int32_t noteId, int32_t type);
+  void DuplicateNote(int32_t noteId);
+  void ToggleFloating();
+  void OpenAddress(int index);
+  bool OnHotKey(int id);
 
   AppContext& app_;
   IniProfile profile_;
@@ -98,6 +124,11 @@ class NoteBoardDialog : public ui::Dialog {
   int32_t dragX_ = 0;
   int32_t dragY_ = 0;
   int32_t noteMenuPending_ = 0;
+
+  // The addresses of the most recent note menu.
+  AddressItems addressItems_;
+  AddressOpener openAddress_ = OpenWithShell;
+  HotKeyRegistrations hotKeys_;
 };
 
 }  // namespace zettrella

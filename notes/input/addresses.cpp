@@ -24,7 +24,7 @@ void ExtractAddresses(std::string_view text, AddressItems* items) {
   items->fill(std::string());
   int found = 0;
   size_t i = 0;
-  while (i < text.size() && found < kMaxAddresses) {
+  while (i < text.size() && found < kAddressItemCount) {
     if (IsLeadByte(text[i])) {
       i += 2;
       continue;

@@ -7,13 +7,13 @@
 
 namespace zettrella {
 
-inline constexpr int kMaxAddresses = 10;
+inline constexpr int kAddressItemCount = 10;
 
 // The addresses of the most recent note menu; entry k belongs to the menu
 // command kCmdFirstAddress + k. Unused entries are empty.
-using AddressItems = std::array<std::string, kMaxAddresses>;
+using AddressItems = std::array<std::string, kAddressItemCount>;
 
-// Empties items and fills them with the first kMaxAddresses addresses of
+// Empties items and fills them with the first kAddressItemCount addresses of
 // text (code page 932). An address starts with "http://", "https://",
 // "ttp://" or "ttps://" (exactly, case-sensitive) at a single-byte
 // character and runs up to the next space, tab, CR, LF, two-byte character

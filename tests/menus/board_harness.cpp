@@ -1,0 +1,280 @@
+// The in-process driver of the main window for the menu and hot-key tests.
+#include "tests/menus/board_harness.h"
+
+#include <gtest/gtest.h>
+
+#include "notes/app/main_window_ids.h"
+
+namespace zettrella::testing {
+
+namespace {
+
+BoardHarness* g_running = nullptr;  // the harness whose board runs now
+
+constexpr UINT kTickMs = 20;
+
+bool IsDialogOfThread(HWND window, HWND board) {
+  char cls[32] = {};
+  GetClassNameA(window, cls, sizeof cls);
+  return window != board && lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(window);
+}
+
+struct DialogSearch {
+  HWND board;
+  const char* caption;  // null: any
+  HWND found;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<DialogSearch*>(param);
+  if (!IsDialogOfThread(window, search->board)) return TRUE;
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  if (search->caption && lstrcmpA(text, search->caption) != 0) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+void PostKey(HWND target, WPARAM key) {
+  PostMessageA(target, WM_KEYDOWN, key, 1);
+  PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+}
+
+}  // namespace
+
+std::vector<MenuItem> ReadMenu(HMENU menu) {
+  std::vector<MenuItem> items;
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    char text[512] = {};
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = sizeof text - 1;
+    if (!GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    MenuItem item;
+    item.id = info.wID;
+    item.separator = (info.fType & MFT_SEPARATOR) != 0;
+    item.checked = (info.fState & MFS_CHECKED) != 0;
+    item.text = item.separator ? "" : text;
+    items.push_back(item);
+  }
+  return items;
+}
+
+std::string Ini(std::initializer_list<const char*> lines) {
+  std::string text;
+  for (const char* line : lines) text += std::string(line) + "\r\n";
+  return text;
+}
+
+bool HasCall(const std::vector<std::string>& calls, const std::string& prefix) {
+  return CountCalls(calls, prefix) > 0;
+}
+
+int CountCalls(const std::vector<std::string>& calls, const std::string& prefix) {
+  int n = 0;
+  for (const std::string& call : calls) n += call.compare(0, prefix.size(), prefix) == 0;
+  return n;
+}
+
+BoardHarness::BoardHarness(const std::string& iniText) : dir_("zmenu") {
+  CopyFileOrFail(ExeDir() + "\\..\\recording\\vextal.dll", dir_.File("vextal.dll"));
+  app_.ModuleDir = dir_.path();
+  app_.IniPath = dir_.File("Zettrella.ini");
+  if (!iniText.empty()) WriteFileBytes(app_.IniPath, iniText);
+  board_ = std::make_unique<NoteBoardDialog>(app_);
+}
+
+BoardHarness::~BoardHarness() {
+  board_.reset();
+  // The profile functions may keep the file open for a moment.
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, app_.IniPath.c_str());
+}
+
+bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
+  steps_ = std::move(steps);
+  next_ = 0;
+  finished_ = false;
+  timedOut_ = false;
+  deadline_ = GetTickCount() + timeoutMs;
+  g_running = this;
+  callHook_ = SetWindowsHookExA(WH_CALLWNDPROC, CallWndHook, nullptr, GetCurrentThreadId());
+  getHook_ = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
+  const UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, OnTick);
+  board_->RunModal();
+  KillTimer(nullptr, timer);
+  UnhookWindowsHookEx(callHook_);
+  UnhookWindowsHookEx(getHook_);
+  g_running = nullptr;
+  // The quit command leaves its WM_QUIT for the loops around the board.
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+  return !timedOut_;
+}
+
+bool BoardHarness::scriptCompleted() const { return next_ == steps_.size(); }
+
+void CALLBACK BoardHarness::OnTick(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_running) g_running->Tick();
+}
+
+void BoardHarness::Tick() {
+  // A step may run a nested loop in which the timer fires again.
+  if (inTick_ || !board_->hwnd()) return;
+  inTick_ = true;
+  if (static_cast<LONG>(GetTickCount() - deadline_) > 0) {
+    Abort();
+  } else {
+    while (next_ < steps_.size() && steps_[next_]()) ++next_;
+    if (next_ == steps_.size() && !finished_) {
+      finished_ = true;
+      PostMessageA(board_->hwnd(), kQuitMessage, 0, 0);
+    }
+  }
+  inTick_ = false;
+}
+
+// Closes whatever is open, so that a stuck script still ends the board.
+void BoardHarness::Abort() {
+  if (!timedOut_) ADD_FAILURE() << "script stopped at step " << next_ << " of " << steps_.size();
+  timedOut_ = true;
+  finished_ = true;
+  EndMenu();
+  DialogSearch search{board_->hwnd(), nullptr, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&search));
+  if (search.found) PostMessageA(search.found, WM_COMMAND, IDCANCEL, 0);
+  PostMessageA(board_->hwnd(), kQuitMessage, 0, 0);
+}
+
+LRESULT CALLBACK BoardHarness::CallWndHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && g_running) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (sent->message == WM_INITMENUPOPUP) {
+      g_running->openMenu_ = reinterpret_cast<HMENU>(sent->wParam);
+      g_running->menuOpen_ = true;
+    } else if (sent->message == WM_EXITMENULOOP) {
+      g_running->menuOpen_ = false;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK BoardHarness::GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && wParam == PM_REMOVE && g_running && !g_running->finished_) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (msg->message == WM_NULL && msg->hwnd == g_running->board_->hwnd()) ++g_running->nullMessages_;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+Step BoardHarness::Post(UINT message, WPARAM wParam, LPARAM lParam) {
+  return [this, message, wParam, lParam] {
+    PostMessageA(board_->hwnd(), message, wParam, lParam);
+    return true;
+  };
+}
+
+Step BoardHarness::OpenTrayMenu() { return Post(kTrayMessage, kTrayIconId, WM_RBUTTONUP); }
+
+Step BoardHarness::WaitForMenu() {
+  return [this] {
+    if (!menuOpen_ || !openMenu_) return false;
+    lastMenuHandle_ = openMenu_;
+    lastMenu_ = ReadMenu(openMenu_);
+    return true;
+  };
+}
+
+Step BoardHarness::Choose(UINT command) {
+  return [this, command] {
+    int index = -1;
+    int selectable = 0;
+    for (const MenuItem& item : lastMenu_) {
+      if (item.separator) continue;
+      if (item.id == command) index = selectable;
+      ++selectable;
+    }
+    if (index < 0) {
+      ADD_FAILURE() << "no menu item " << command;
+      PostKey(board_->hwnd(), VK_ESCAPE);
+      return true;
+    }
+    // The first Down selects the first item; each further one the next.
+    for (int i = 0; i <= index; ++i) PostKey(board_->hwnd(), VK_DOWN);
+    PostKey(board_->hwnd(), VK_RETURN);
+    return true;
+  };
+}
+
+Step BoardHarness::Dismiss() {
+  return [this] {
+    PostKey(board_->hwnd(), VK_ESCAPE);
+    return true;
+  };
+}
+
+Step BoardHarness::WaitForMenuClosed() {
+  return [this] { return !menuOpen_; };
+}
+
+Step BoardHarness::WaitForDialog(const char* caption) {
+  return [this, caption] {
+    DialogSearch search{board_->hwnd(), caption, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&search));
+    lastDialog_ = search.found;
+    return lastDialog_ != nullptr;
+  };
+}
+
+Step BoardHarness::PressButton(int id) {
+  return [this, id] {
+    HWND button = GetDlgItem(lastDialog_, id);
+    PostMessageA(lastDialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return true;
+  };
+}
+
+Step BoardHarness::Do(std::function<void()> action) {
+  return [action] {
+    action();
+    return true;
+  };
+}
+
+Step BoardHarness::WaitUntil(std::function<bool()> cond) { return cond; }
+
+std::vector<std::string> BoardHarness::LayerCalls() const {
+  const std::string log = ReadFileBytes(dir_.File("vextal-calls.log"));
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < log.size()) {
+    size_t end = log.find("\r\n", start);
+    if (end == std::string::npos) end = log.size();
+    lines.push_back(log.substr(start, end - start));
+    start = end + 2;
+  }
+  if (callsSeen_ >= lines.size()) return {};
+  return std::vector<std::string>(lines.begin() + static_cast<std::ptrdiff_t>(callsSeen_), lines.end());
+}
+
+void BoardHarness::ClearLayerCalls() { callsSeen_ += LayerCalls().size(); }
+
+std::string BoardHarness::IniValue(const char* section, const char* key, const char* missing) const {
+  char value[1100] = {};
+  GetPrivateProfileStringA(section, key, missing, value, 1024, app_.IniPath.c_str());
+  return value;
+}
+
+bool BoardHarness::IniHasSection(const char* section) const {
+  char names[8192] = {};
+  const DWORD n = GetPrivateProfileSectionNamesA(names, sizeof names, app_.IniPath.c_str());
+  for (const char* p = names; p < names + n && *p; p += lstrlenA(p) + 1) {
+    if (lstrcmpiA(p, section) == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace zettrella::testing

@@ -1,0 +1,151 @@
+// The tray menu under Wine: its items as the real menu holds them, and what
+// its commands do to the note table, the settings file and the layer.
+#include <gtest/gtest.h>
+
+#include "notes/app/main_window_ids.h"
+#include "notes/input/command_ids.h"
+#include "tests/menus/board_harness.h"
+#include "tests/menus/menu_text.h"
+
+namespace zettrella::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines TrayMenu(bool floating) {
+  const std::string mark = floating ? " [x]" : "";
+  return {"16 シアン付箋を作成(&C)",
+          "17 マゼンタ付箋を作成(&M)",
+          "18 イエロー付箋を作成(&Y)",
+          "---",
+          "26 常に手前に表示(&T)" + mark,
+          "---",
+          "27 設定(&P)...",
+          "---",
+          "28 バージョン情報(&A)...",
+          "2 終了(&Q)"};
+}
+
+TEST(TrayMenu, FloatingToggleIsCheckedWrittenAndShownInTheNextMenu) {
+  BoardHarness h(Ini({"[System]", "Floating=oN"}));
+  Lines first, second, third;
+  std::string afterFirstToggle;
+  ASSERT_TRUE(h.Run({
+      h.OpenTrayMenu(), h.WaitForMenu(), h.Do([&] { first = MenuLines(h.lastMenu()); }),
+      h.Choose(kCmdFloating), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return h.IniValue("System", "Floating") == "Off"; }),
+      h.OpenTrayMenu(), h.WaitForMenu(), h.Do([&] { second = MenuLines(h.lastMenu()); }),
+      h.Choose(kCmdFloating), h.WaitForMenuClosed(),
+      h.Do([&] { afterFirstToggle = h.IniValue("System", "Floating"); }),
+      h.OpenTrayMenu(), h.WaitForMenu(), h.Do([&] { third = MenuLines(h.lastMenu()); }),
+      h.Dismiss(), h.WaitForMenuClosed(),
+  }));
+  EXPECT_EQ(first, TrayMenu(true));
+  EXPECT_EQ(second, TrayMenu(false));
+  EXPECT_EQ(third, TrayMenu(true));
+  EXPECT_EQ(afterFirstToggle, "On");
+  EXPECT_EQ(h.IniValue("System", "Floating"), "On");
+  // Each menu first takes the layer out of the foreground and hands it the
+  // switch as it is after the command.
+  const auto calls = h.LayerCalls();
+  std::vector<std::string> floating;
+  for (const std::string& call : calls) {
+    if (call.rfind("_floating(", 0) == 0) floating.push_back(call);
+  }
+  EXPECT_EQ(floating, (Lines{"_floating(1)", "_floating(0)", "_floating(0)", "_floating(0)", "_floating(1)",
+                             "_floating(0)", "_floating(1)"}));
+}
+
+TEST(TrayMenu, DismissedMenuRunsNothingButClosesProperly) {
+  BoardHarness h(Ini({"[System]", "Floating=On"}));
+  std::vector<std::string> calls;
+  std::string iniBefore;
+  int nulls = 0;
+  ASSERT_TRUE(h.Run({
+      h.Do([&] { h.ClearLayerCalls(); iniBefore = ReadFileBytes(h.iniPath()); }),
+      h.OpenTrayMenu(), h.WaitForMenu(), h.Dismiss(), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return h.nullMessages() >= 1; }),
+      h.Do([&] { calls = h.LayerCalls(); nulls = h.nullMessages(); }),
+  }));
+  EXPECT_EQ(calls, (std::vector<std::string>{"_floating(0)", "_floating(1)"}));
+  EXPECT_EQ(nulls, 1);
+  EXPECT_FALSE(IsMenu(h.lastMenuHandle())) << "the menu must be destroyed";
+  EXPECT_EQ(ReadFileBytes(h.iniPath()), iniBefore) << "nothing written";
+  EXPECT_FALSE(h.board().notes()[0].InUse);
+}
+
+TEST(TrayMenu, LeftClickRedrawsOtherTrayMessagesDoNothing) {
+  BoardHarness h;
+  std::vector<std::string> calls;
+  ASSERT_TRUE(h.Run({
+      h.Do([&] { h.ClearLayerCalls(); }),
+      h.Post(kTrayMessage, kTrayIconId, WM_MOUSEMOVE),
+      h.Post(kTrayMessage, kTrayIconId, WM_RBUTTONDOWN),
+      h.Post(kTrayMessage, kTrayIconId, WM_LBUTTONDBLCLK),
+      h.Post(kTrayMessage, kTrayIconId, WM_LBUTTONUP),
+      h.WaitUntil([&] { return HasCall(h.LayerCalls(), "_redraw()"); }),
+      // Anything the other messages did would be queued before the redraw.
+      h.Do([&] { calls = h.LayerCalls(); }),
+  }));
+  EXPECT_EQ(calls, (std::vector<std::string>{"_redraw()"}));
+  EXPECT_EQ(h.nullMessages(), 0) << "no menu ran";
+}
+
+TEST(TrayMenu, CreateCommandsMakeCentredNotesOfEachColour) {
+  BoardHarness h;
+  std::vector<std::string> calls;
+  ASSERT_TRUE(h.Run({
+      h.Do([&] { h.ClearLayerCalls(); }),
+      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdCreateCyan), h.WaitForMenuClosed(),
+      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdCreateMagenta), h.WaitForMenuClosed(),
+      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdCreateYellow), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return h.board().notes()[2].InUse; }),
+      h.Do([&] { calls = h.LayerCalls(); }),
+  }));
+  const NoteTable& notes = h.board().notes();
+  for (int slot = 0; slot < 3; ++slot) {
+    SCOPED_TRACE(slot);
+    const Note& note = notes[slot];
+    EXPECT_TRUE(note.InUse);
+    EXPECT_EQ(note.Type, slot);
+    // 1024 x 768 desktop, default size 200 x 30.
+    EXPECT_EQ(note.PosX, 412);
+    EXPECT_EQ(note.PosY, 369);
+    EXPECT_EQ(note.Width, 200);
+    EXPECT_EQ(note.Priority, slot);
+    EXPECT_EQ(note.FontName, "ＭＳ ゴシック");
+    EXPECT_EQ(note.FontSize, 8);
+    const std::string section = "Husen" + std::to_string(slot + 1);
+    EXPECT_EQ(h.IniValue(section.c_str(), "PosX"), "412");
+    EXPECT_EQ(h.IniValue(section.c_str(), "PosY"), "369");
+    EXPECT_EQ(h.IniValue(section.c_str(), "Type"), std::to_string(slot));
+    EXPECT_EQ(h.IniValue(section.c_str(), "Priority"), std::to_string(slot));
+  }
+  EXPECT_FALSE(notes[3].InUse);
+  EXPECT_EQ(notes.NextPriority, 3);
+  EXPECT_EQ(CountCalls(calls, "_create(412,369,0,0,"), 3);
+  EXPECT_EQ(CountCalls(calls, "_redraw()"), 3);
+  // The redraw follows the build; the switch comes back after both.
+  std::vector<std::string> order;
+  for (const std::string& call : calls) {
+    if (call.rfind("_create(", 0) == 0 || call == "_redraw()" || call.rfind("_floating(", 0) == 0)
+      order.push_back(call.substr(0, call.find('(')));
+  }
+  EXPECT_EQ(order, (std::vector<std::string>{"_floating", "_create", "_redraw", "_floating", "_floating", "_create",
+                                             "_redraw", "_floating", "_floating", "_create", "_redraw", "_floating"}));
+}
+
+TEST(TrayMenu, QuitEndsTheProgramAfterTheMenuHasClosed) {
+  BoardHarness h(Ini({"[System]", "Floating=On"}));
+  ASSERT_TRUE(h.Run({
+      h.Do([&] { h.ClearLayerCalls(); }),
+      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdQuit),
+      h.WaitUntil([] { return false; }),  // the board ends on its own
+  }));
+  EXPECT_FALSE(h.scriptCompleted());
+  EXPECT_EQ(h.LayerCalls(), (std::vector<std::string>{"_floating(0)", "_floating(1)", "_unload()"}));
+  EXPECT_FALSE(IsMenu(h.lastMenuHandle()));
+}
+
+}  // namespace
+}  // namespace zettrella::testing
