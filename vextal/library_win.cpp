@@ -253,8 +253,8 @@ void Library::Present(int32_t id, DeskObject& o) {
   POINT dst{o.pos.x, o.pos.y};
   SIZE size{o.width, o.height};
   POINT src{0, 0};
-  // The image is opaque: a constant alpha of 255 and no per-pixel alpha,
-  // because GDI text leaves the alpha bytes of its pixels undefined.
+  // Every pixel of the image is opaque; a constant alpha of 255 and no
+  // per-pixel alpha say so.
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, 0};
   UpdateLayeredWindow(o.window.get(), nullptr, &dst, &size, b->dc(), &src, 0, &blend, ULW_ALPHA);
   if (!o.visible) {
@@ -381,7 +381,13 @@ void Library::RenderText(int32_t bitmap, std::string_view text, int32_t font, in
     ExtTextOutW(dc, rect->left, static_cast<int>(y), ETO_CLIPPED, &clip, run.data(),
                 static_cast<UINT>(run.size()), dx.data());
   }
-  GdiFlush();
+  // GDI leaves the alpha byte of the pixels it writes at 0; the image is
+  // opaque, and a window manager that honours alpha would show holes.
+  const Canvas canvas = target->canvas();
+  for (LONG row = clip.top; row < clip.bottom; ++row) {
+    uint32_t* line = canvas.pixels + int64_t{row} * canvas.width;
+    for (LONG col = clip.left; col < clip.right; ++col) line[col] |= 0xFF000000u;
+  }
 }
 
 // --- bitmaps ---------------------------------------------------------------
