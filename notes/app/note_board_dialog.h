@@ -89,6 +89,14 @@ class NoteBoardDialog : public ui::Dialog {
   void OnPaint();
   static DWORD WINAPI TrayDelayThread(void* param);
 
+  // The layer's event records (notes/input/pointer_events.cpp). Returns 1,
+  // whatever the record holds.
+  LRESULT OnCopyData(const COPYDATASTRUCT* data);
+  void OnNoteLButtonDown(int32_t id, int32_t x, int32_t y);
+  void OnNoteMouseMove(int32_t x, int32_t y);
+  void OnNoteLButtonUp();
+  void OnNoteRButtonUp(int32_t id);
+
   // Menus, commands and hot keys (notes/input).
   LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
   void RunMenu(int32_t noteId);
