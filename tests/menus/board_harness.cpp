@@ -179,6 +179,21 @@ Step BoardHarness::Post(UINT message, WPARAM wParam, LPARAM lParam) {
 
 Step BoardHarness::OpenTrayMenu() { return Post(kTrayMessage, kTrayIconId, WM_RBUTTONUP); }
 
+Step BoardHarness::OpenNoteMenu(std::function<int32_t()> id) {
+  return [this, id] {
+    const std::string record = "OnVextalRButtonUp\r\n" + std::to_string(id()) + "\r\n5\r\n5\r\n";
+    COPYDATASTRUCT data{};
+    data.cbData = static_cast<DWORD>(record.size());
+    data.lpData = const_cast<char*>(record.data());
+    SendMessageA(board_->hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+    return true;
+  };
+}
+
+Step BoardHarness::OpenNoteMenuOfSlot(int slot) {
+  return OpenNoteMenu([this, slot] { return board_->notes()[slot].ID; });
+}
+
 Step BoardHarness::WaitForMenu() {
   return [this] {
     if (!menuOpen_ || !openMenu_) return false;

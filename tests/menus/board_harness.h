@@ -52,6 +52,10 @@ class BoardHarness {
   // Steps.
   Step Post(UINT message, WPARAM wParam, LPARAM lParam);
   Step OpenTrayMenu();
+  // A right click on the note that has this id now (as the layer reports
+  // it: an event record sent with WM_COPYDATA).
+  Step OpenNoteMenu(std::function<int32_t()> id);
+  Step OpenNoteMenuOfSlot(int slot);
   // Waits for a menu to open and records its items in lastMenu().
   Step WaitForMenu();
   // Chooses the item with this command id in the open menu with the keys.

@@ -1,0 +1,230 @@
+// The note menu under Wine: addresses, note commands and check marks as the
+// real menu holds them, and the commands on the note table, the settings
+// file and the layer.
+#include <gtest/gtest.h>
+
+#include "notes/input/command_ids.h"
+#include "tests/menus/board_harness.h"
+#include "tests/menus/menu_text.h"
+
+namespace zettrella::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The note commands and the tail, with the given items checked.
+Lines NoteItems(bool red, int type, bool floating) {
+  auto mark = [](bool on) { return std::string(on ? " [x]" : ""); };
+  return {"19 編集(&E)...",
+          "---",
+          "20 文字色レッド(&R)" + mark(red),
+          "---",
+          "21 シアン(&C)" + mark(type == 0),
+          "22 マゼンタ(&M)" + mark(type == 1),
+          "23 イエロー(&Y)" + mark(type == 2),
+          "---",
+          "24 複製(&O)",
+          "---",
+          "25 消去(&D)",
+          "---",
+          "26 常に手前に表示(&T)" + mark(floating),
+          "---",
+          "2 終了(&Q)"};
+}
+
+Lines Concat(Lines a, const Lines& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+std::string AddressNotes() {
+  return Ini({"[System]", "Floating=On",
+              "[Husen1]", "ID=0", "PosX=100", "PosY=50", "Type=1", "TextRed=1",
+              "Text=参照http://a.example/?x=1&y=2。と ttps://b.example/p\\n(http://c.example/),\\nHTTP://d.example",
+              "[Husen2]", "ID=0", "Type=2", "Text=no address here",
+              "[Husen3]", "ID=0", "Type=7", "TextRed=2", "Text=ttp://e.example"});
+}
+
+TEST(NoteMenu, AddressesFirstThenTheNoteCommandsWithTheirCheckMarks) {
+  BoardHarness h(AddressNotes());
+  Lines withAddresses, without, oddType;
+  AddressItems addresses;
+  ASSERT_TRUE(h.Run({
+      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Do([&] { withAddresses = MenuLines(h.lastMenu()); }),
+      h.Do([&] { addresses = h.board().addressItems(); }), h.Dismiss(), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(1), h.WaitForMenu(), h.Do([&] { without = MenuLines(h.lastMenu()); }),
+      h.Dismiss(), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(2), h.WaitForMenu(), h.Do([&] { oddType = MenuLines(h.lastMenu()); }),
+      h.Dismiss(), h.WaitForMenuClosed(),
+  }));
+  // The "&" is shown as itself, not as a mnemonic marker.
+  EXPECT_EQ(withAddresses, Concat({"32 http://a.example/?x=1&&y=2", "33 https://b.example/p",
+                                   "34 http://c.example/),", "---"},
+                                  NoteItems(true, 1, true)));
+  EXPECT_EQ(addresses[0], "http://a.example/?x=1&y=2");
+  EXPECT_EQ(addresses[2], "http://c.example/),");
+  EXPECT_EQ(addresses[3], "");
+  EXPECT_EQ(without, NoteItems(false, 2, true));
+  // TextRed other than 1 and a colour outside the three check nothing.
+  EXPECT_EQ(oddType, Concat({"32 http://e.example", "---"}, NoteItems(false, -1, true)));
+}
+
+TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
+  BoardHarness h(AddressNotes());
+  Lines stale;
+  int32_t oldId = -1;
+  std::string iniBefore;
+  std::vector<std::string> calls;
+  std::vector<std::string> opened;
+  h.board().SetAddressOpener([&](const std::string& a) { opened.push_back(a); });
+  auto staleId = [&] { return oldId; };
+  ASSERT_TRUE(h.Run({
+      // A menu with addresses first, so that they would be there to reuse.
+      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Dismiss(), h.WaitForMenuClosed(),
+      // Rebuilding the note gives it a new id; the old one names nothing.
+      h.Do([&] { oldId = h.board().notes()[0].ID; }),
+      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdCyan), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return h.board().notes()[0].ID != oldId; }),
+      h.Do([&] { h.ClearLayerCalls(); iniBefore = ReadFileBytes(h.iniPath()); }),
+      h.OpenNoteMenu(staleId), h.WaitForMenu(), h.Do([&] { stale = MenuLines(h.lastMenu()); }),
+      h.Choose(kCmdTextRed), h.WaitForMenuClosed(),
+      h.OpenNoteMenu(staleId), h.WaitForMenu(), h.Choose(kCmdDuplicate), h.WaitForMenuClosed(),
+      h.OpenNoteMenu(staleId), h.WaitForMenu(), h.Choose(kCmdYellow), h.WaitForMenuClosed(),
+      h.OpenNoteMenu(staleId), h.WaitForMenu(), h.Choose(kCmdEdit), h.WaitForMenuClosed(),
+      h.OpenNoteMenu(staleId), h.WaitForMenu(), h.Choose(kCmdDelete), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return h.nullMessages() >= 7; }),
+      h.Do([&] { calls = h.LayerCalls(); }),
+  }));
+  EXPECT_EQ(stale, NoteItems(false, -1, true));
+  for (const std::string& address : h.board().addressItems()) EXPECT_EQ(address, "");
+  EXPECT_EQ(ReadFileBytes(h.iniPath()), iniBefore);
+  Lines expected;
+  for (int i = 0; i < 5; ++i) expected.insert(expected.end(), {"_floating(0)", "_floating(1)"});
+  EXPECT_EQ(calls, expected);
+  EXPECT_TRUE(opened.empty());
+  EXPECT_EQ(h.board().notes()[0].TextRed, 1);
+  EXPECT_EQ(h.board().notes()[0].Type, 0);
+  EXPECT_FALSE(h.board().notes()[3].InUse);
+}
+
+TEST(NoteMenu, RedTextAndColoursRebuildTheNoteWithItsPriority) {
+  BoardHarness h(Ini({"[Husen1]", "ID=0", "Priority=4", "Type=0", "Text=abc",
+                      "[Husen2]", "ID=0", "Priority=9", "Type=0"}));
+  std::vector<std::string> redCalls;
+  ASSERT_TRUE(h.Run({
+      h.Do([&] { h.ClearLayerCalls(); }),
+      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdTextRed), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return h.board().notes()[0].TextRed == 1; }),
+      h.Do([&] { redCalls = h.LayerCalls(); }),
+      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdMagenta), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return h.IniValue("Husen1", "Type") == "1"; }),
+      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdYellow), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return h.IniValue("Husen1", "Type") == "2"; }),
+      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdTextRed), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return h.IniValue("Husen1", "TextRed") == "0"; }),
+      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdCyan), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return h.IniValue("Husen1", "Type") == "0"; }),
+  }));
+  // Stored priorities 4 and 9 load as 0 and 1; the rebuild keeps 0.
+  EXPECT_EQ(CountCalls(redCalls, "_create(0,0,0,0,0)="), 1);
+  bool redText = false;
+  for (const std::string& call : redCalls) {
+    redText |= call.rfind("_draw_text(", 0) == 0 && call.find("\"abc\",") != std::string::npos &&
+               call.find(",FF0000,") != std::string::npos;
+  }
+  EXPECT_TRUE(redText) << "the rebuilt card draws its text in red";
+  EXPECT_EQ(CountCalls(redCalls, "_floating("), 2);
+  const Note& note = h.board().notes()[0];
+  EXPECT_EQ(note.Priority, 0);
+  EXPECT_EQ(note.Type, 0);
+  EXPECT_EQ(note.TextRed, 0);
+  EXPECT_EQ(h.IniValue("Husen1", "Priority"), "0");
+  EXPECT_EQ(h.board().notes().NextPriority, 2) << "no note came to the front";
+  EXPECT_EQ(h.board().notes()[1].Type, 0) << "the other note is untouched";
+}
+
+TEST(NoteMenu, DuplicateLiesFifteenPixelsFurtherAboveAllOthers) {
+  BoardHarness h(Ini({"[Husen1]", "ID=0", "Priority=3", "PosX=7", "PosY=8",
+                      "[Husen2]", "ID=0", "Priority=1", "PosX=100", "PosY=50", "Width=150", "Type=2",
+                      "FontName=Face", "FontSize=12", "Text=one\\ntwo", "TextRed=1", "TextAster=1", "TextAsterNum=2",
+                      "[Husen4]", "ID=0", "Priority=2"}));
+  std::vector<std::string> calls;
+  ASSERT_TRUE(h.Run({
+      h.Do([&] { h.ClearLayerCalls(); }),
+      h.OpenNoteMenuOfSlot(1), h.WaitForMenu(), h.Choose(kCmdDuplicate), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return h.board().notes()[2].InUse; }),
+      h.Do([&] { calls = h.LayerCalls(); }),
+  }));
+  const Note& copy = h.board().notes()[2];  // the lowest empty slot
+  EXPECT_EQ(copy.PosX, 115);
+  EXPECT_EQ(copy.PosY, 65);
+  EXPECT_EQ(copy.Width, 150);
+  EXPECT_EQ(copy.Type, 2);
+  EXPECT_EQ(copy.FontName, "Face");
+  EXPECT_EQ(copy.FontSize, 12);
+  EXPECT_EQ(copy.Text, "one\r\ntwo");
+  EXPECT_EQ(copy.TextRed, 1);
+  EXPECT_EQ(copy.TextAster, 1);
+  EXPECT_EQ(copy.TextAsterNum, 2);
+  EXPECT_EQ(copy.Priority, 3);  // 3, 1, 2 load as 2, 0, 1
+  EXPECT_EQ(h.board().notes().NextPriority, 4);
+  EXPECT_EQ(CountCalls(calls, "_create("), 1);
+  EXPECT_TRUE(HasCall(calls, "_create(115,65,0,0,3)="));
+  EXPECT_FALSE(HasCall(calls, "_redraw()"));
+  EXPECT_EQ(h.IniValue("Husen3", "PosX"), "115");
+  EXPECT_EQ(h.IniValue("Husen3", "Text"), "one\\ntwo");
+  EXPECT_EQ(h.IniValue("Husen3", "TextAsterNum"), "2");
+  EXPECT_EQ(h.IniValue("Husen2", "PosX"), "100") << "the source stays";
+}
+
+std::string FullTable(const char* firstNote) {
+  std::string ini = Ini({"[Husen1]", "ID=0", firstNote});
+  for (int n = 2; n <= 100; ++n) ini += "[Husen" + std::to_string(n) + "]\r\nID=0\r\n";
+  return ini;
+}
+
+TEST(NoteMenu, DuplicateAndCreateWithAllSlotsInUseChangeNothing) {
+  BoardHarness h(FullTable("PosX=2147483640"));
+  std::vector<std::string> calls;
+  std::string iniBefore;
+  ASSERT_TRUE((h.Run({
+      h.Do([&] { h.ClearLayerCalls(); iniBefore = ReadFileBytes(h.iniPath()); }),
+      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdDuplicate), h.WaitForMenuClosed(),
+      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdCreateMagenta), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return HasCall(h.LayerCalls(), "_redraw()"); }),
+      h.WaitUntil([&] { return h.nullMessages() >= 2; }),
+      h.Do([&] { calls = h.LayerCalls(); }),
+  }, 60000)));
+  // Only the menus' switch and the redraw that creating always asks for.
+  EXPECT_EQ(calls, (Lines{"_floating(0)", "_floating(0)", "_floating(0)", "_redraw()", "_floating(0)"}));
+  EXPECT_EQ(ReadFileBytes(h.iniPath()), iniBefore);
+  EXPECT_EQ(h.board().notes().NextPriority, 1);
+}
+
+TEST(NoteMenu, DuplicateStopsAtTheLargestPosition) {
+  BoardHarness h(Ini({"[Husen1]", "ID=0", "PosX=2147483640", "PosY=-2147483648"}));
+  ASSERT_TRUE(h.Run({
+      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdDuplicate), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return h.board().notes()[1].InUse; }),
+  }));
+  EXPECT_EQ(h.board().notes()[1].PosX, 2147483647);
+  EXPECT_EQ(h.board().notes()[1].PosY, -2147483633);
+  EXPECT_EQ(h.IniValue("Husen2", "PosX"), "2147483647");
+}
+
+TEST(NoteMenu, ChosenAddressIsOpenedAsWritten) {
+  BoardHarness h(AddressNotes());
+  std::vector<std::string> opened;
+  h.board().SetAddressOpener([&](const std::string& a) { opened.push_back(a); });
+  ASSERT_TRUE(h.Run({
+      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdFirstAddress), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdFirstAddress + 1), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(2), h.WaitForMenu(), h.Choose(kCmdFirstAddress), h.WaitForMenuClosed(),
+      h.WaitUntil([&] { return opened.size() == 3; }),
+  }));
+  EXPECT_EQ(opened, (Lines{"http://a.example/?x=1&y=2", "https://b.example/p", "http://e.example"}));
+  EXPECT_EQ(h.board().notes()[0].Type, 1) << "opening changes no note";
+}
+
+}  // namespace
+}  // namespace zettrella::testing
