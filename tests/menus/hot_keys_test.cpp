@@ -1,0 +1,135 @@
+// The global hot keys under Wine: which combinations the main window holds
+// for which names, real key presses, and WM_HOTKEY taken by the pre-filter.
+#include <gtest/gtest.h>
+
+#include "notes/input/command_ids.h"
+#include "tests/menus/board_harness.h"
+
+namespace zettrella::testing {
+namespace {
+
+constexpr UINT kBoth = MOD_CONTROL | MOD_SHIFT;
+
+// True when Ctrl + Shift + key is held by some window: then it cannot be
+// registered once more.
+bool ComboTaken(UINT key) {
+  constexpr int kProbeId = 0x7000;
+  if (!RegisterHotKey(nullptr, kProbeId, kBoth, key)) return true;
+  UnregisterHotKey(nullptr, kProbeId);
+  return false;
+}
+
+void PressCtrlShift(WORD key) {
+  INPUT inputs[6] = {};
+  const WORD keys[3] = {VK_CONTROL, VK_SHIFT, key};
+  for (int i = 0; i < 3; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = keys[i];
+    inputs[5 - i].type = INPUT_KEYBOARD;
+    inputs[5 - i].ki.wVk = keys[i];
+    inputs[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(6, inputs, sizeof(INPUT));
+}
+
+TEST(HotKeys, NamesChooseTheRegisteredCombinations) {
+  struct Case {
+    const char* names[4];
+    std::vector<UINT> taken;
+    std::vector<UINT> free;
+  };
+  const Case cases[] = {
+      {{"F25", "ESC", "sPaCe", ""}, {'F', 'E', VK_SPACE}, {'A', VK_F1, VK_F2, VK_F3}},
+      {{"Home", "z", "5", "f12"}, {'H', 'Z', '5', VK_F12}, {'A', VK_F1}},
+      // A name starting with a two-byte character holds nothing (its first
+      // byte, 0x82, would be F19) and leaves the other three in place.
+      {{"あ", "F2", "F3", "A"}, {VK_F2, VK_F3, 'A'}, {VK_F1, 0x82}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.names[0]);
+    BoardHarness h(Ini({"[System]", ("HotKeyCreateC=" + std::string(c.names[0])).c_str(),
+                        ("HotKeyCreateM=" + std::string(c.names[1])).c_str(),
+                        ("HotKeyCreateY=" + std::string(c.names[2])).c_str(),
+                        ("HotKeyShow=" + std::string(c.names[3])).c_str()}));
+    std::vector<UINT> takenNow, freeNow;
+    ASSERT_TRUE(h.Run({h.Do([&] {
+      for (UINT key : c.taken) {
+        if (ComboTaken(key)) takenNow.push_back(key);
+      }
+      for (UINT key : c.free) {
+        if (!ComboTaken(key)) freeNow.push_back(key);
+      }
+    })}));
+    EXPECT_EQ(takenNow, c.taken);
+    EXPECT_EQ(freeNow, c.free);
+    // The end of the program gives every combination back.
+    for (UINT key : c.taken) EXPECT_FALSE(ComboTaken(key)) << key;
+  }
+}
+
+TEST(HotKeys, PostedHotKeysCreateNotesAndRedraw) {
+  BoardHarness h;
+  std::vector<std::string> calls;
+  ASSERT_TRUE(h.Run({
+      h.Do([&] { h.ClearLayerCalls(); }),
+      h.Post(WM_HOTKEY, kHotKeyCreateYellow, MAKELPARAM(kBoth, VK_F3)),
+      h.Post(WM_HOTKEY, kHotKeyCreateCyan, MAKELPARAM(kBoth, VK_F1)),
+      h.Post(WM_HOTKEY, kHotKeyCreateMagenta, MAKELPARAM(kBoth, VK_F2)),
+      h.Post(WM_HOTKEY, 4, 0),
+      h.Post(WM_HOTKEY, 0x10000 + kHotKeyShow, MAKELPARAM(kBoth, 'A')),  // the id is the low word
+      h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_redraw()") == 4; }),
+      h.Do([&] { calls = h.LayerCalls(); }),
+  }));
+  const NoteTable& notes = h.board().notes();
+  EXPECT_EQ(notes[0].Type, kTypeYellow);
+  EXPECT_EQ(notes[1].Type, kTypeCyan);
+  EXPECT_EQ(notes[2].Type, kTypeMagenta);
+  EXPECT_FALSE(notes[3].InUse);
+  for (int slot = 0; slot < 3; ++slot) {
+    EXPECT_EQ(notes[slot].Priority, slot);
+    EXPECT_EQ(notes[slot].PosX, 412);
+    EXPECT_EQ(notes[slot].PosY, 369);
+  }
+  EXPECT_EQ(CountCalls(calls, "_create(412,369,0,0,"), 3);
+  EXPECT_EQ(calls.back(), "_redraw()");
+  EXPECT_FALSE(HasCall(calls, "_floating(")) << "hot keys open no menu";
+  EXPECT_EQ(h.IniValue("Husen3", "Type"), "1");
+}
+
+TEST(HotKeys, CreateWithAllSlotsInUseOnlyRedraws) {
+  std::string ini;
+  for (int n = 1; n <= 100; ++n) ini += "[Husen" + std::to_string(n) + "]\r\nID=0\r\n";
+  BoardHarness h(ini);
+  std::vector<std::string> calls;
+  ASSERT_TRUE((h.Run({
+      h.Do([&] { h.ClearLayerCalls(); }),
+      h.Post(WM_HOTKEY, kHotKeyCreateCyan, 0),
+      h.WaitUntil([&] { return HasCall(h.LayerCalls(), "_redraw()"); }),
+      h.Do([&] { calls = h.LayerCalls(); }),
+  }, 60000)));
+  EXPECT_EQ(calls, std::vector<std::string>{"_redraw()"});
+  EXPECT_EQ(h.board().notes().NextPriority, 1) << "equal stored priorities load as 0";
+}
+
+TEST(HotKeys, RealKeyPressesReachTheBoard) {
+  BoardHarness h(Ini({"[System]", "HotKeyCreateM=sPaCe"}));
+  std::vector<std::string> calls;
+  ASSERT_TRUE(h.Run({
+      h.Do([&] { h.ClearLayerCalls(); }),
+      h.Do([] { PressCtrlShift(VK_F1); }),
+      h.WaitUntil([&] { return h.board().notes()[0].InUse; }),
+      h.Do([] { PressCtrlShift(VK_F2); }),  // no longer one of the board's
+      h.Do([] { PressCtrlShift(VK_SPACE); }),
+      h.WaitUntil([&] { return h.board().notes()[1].InUse; }),
+      h.Do([] { PressCtrlShift('A'); }),
+      h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_redraw()") == 3; }),
+      h.Do([&] { calls = h.LayerCalls(); }),
+  }));
+  EXPECT_EQ(h.board().notes()[0].Type, kTypeCyan);
+  EXPECT_EQ(h.board().notes()[1].Type, kTypeMagenta);
+  EXPECT_FALSE(h.board().notes()[2].InUse);
+  EXPECT_EQ(CountCalls(calls, "_create("), 2);
+}
+
+}  // namespace
+}  // namespace zettrella::testing
