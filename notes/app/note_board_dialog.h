@@ -101,10 +101,14 @@ class NoteBoardDialog : public ui::Dialog {
   LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
   void RunMenu(int32_t noteId);
   void RunCommand(int command, int32_t noteId);
+  void EditNote(int32_t noteId);
   void ToggleTextRed(int32_t noteId);
   void SetNoteType(int32_t noteId, int32_t type);
   void DuplicateNote(int32_t noteId);
+  void DeleteNote(int32_t noteId);
   void ToggleFloating();
+  void ChangeSettings();
+  void ShowAbout();
   void OpenAddress(int index);
   bool OnHotKey(int id);
 

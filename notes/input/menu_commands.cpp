@@ -57,12 +57,16 @@ void NoteBoardDialog::RunCommand(int command, int32_t noteId) {
     case kCmdCreateCyan: CreateNote(kTypeCyan); break;
     case kCmdCreateMagenta: CreateNote(kTypeMagenta); break;
     case kCmdCreateYellow: CreateNote(kTypeYellow); break;
+    case kCmdEdit: EditNote(noteId); break;
     case kCmdTextRed: ToggleTextRed(noteId); break;
     case kCmdCyan: SetNoteType(noteId, kTypeCyan); break;
     case kCmdMagenta: SetNoteType(noteId, kTypeMagenta); break;
     case kCmdYellow: SetNoteType(noteId, kTypeYellow); break;
     case kCmdDuplicate: DuplicateNote(noteId); break;
+    case kCmdDelete: DeleteNote(noteId); break;
     case kCmdFloating: ToggleFloating(); break;
+    case kCmdSettings: ChangeSettings(); break;
+    case kCmdAbout: ShowAbout(); break;
     default:
       if (command >= kCmdFirstAddress && command <= kCmdLastAddress) OpenAddress(command - kCmdFirstAddress);
       break;

@@ -1,0 +1,51 @@
+// The menu commands that run a dialog: edit, delete, settings and about.
+// Each dialog runs modally with the main window as its owner; the note
+// table is looked at again only after the dialog has ended, since a note
+// may have changed or gone while it was open.
+#include "notes/app/note_board_dialog.h"
+#include "notes/dialogs/about_dialog.h"
+#include "notes/dialogs/delete_confirm_dialog.h"
+#include "notes/dialogs/note_edit_dialog.h"
+#include "notes/dialogs/settings_dialog.h"
+
+namespace zettrella {
+
+void NoteBoardDialog::EditNote(int32_t noteId) {
+  const int slot = notes_.FindSlot(noteId);
+  if (slot == kNoSlot) return;
+  NoteEditDialog dialog(notes_[slot], desktopRect_, hwnd());
+  if (dialog.RunModal() != IDOK || !notes_[slot].InUse) return;
+  BuildNote(slot, notes_[slot].Priority);
+}
+
+void NoteBoardDialog::DeleteNote(int32_t noteId) {
+  const int slot = notes_.FindSlot(noteId);
+  if (slot == kNoSlot) return;
+  DeleteConfirmDialog dialog(notes_[slot], desktopRect_, hwnd());
+  if (dialog.RunModal() != IDOK) return;
+  Note& note = notes_[slot];
+  if (!note.InUse) return;  // deleted meanwhile from another menu
+  if (binding_ && note.ID >= 0) binding_->Delete(note.ID);
+  note.ID = kNoObject;
+  note.InUse = false;
+  settingsFile_.RemoveNote(slot);
+}
+
+// The dialog saves the new settings itself; the hot keys and every note
+// follow them here.
+void NoteBoardDialog::ChangeSettings() {
+  SettingsDialog dialog(settings_, settingsFile_, hwnd());
+  if (dialog.RunModal() != IDOK) return;
+  UnregisterAllHotKeys();
+  RegisterAllHotKeys();
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (notes_[slot].InUse) BuildNote(slot, notes_[slot].Priority);
+  }
+}
+
+void NoteBoardDialog::ShowAbout() {
+  AboutDialog dialog(hwnd());
+  dialog.RunModal();
+}
+
+}  // namespace zettrella

@@ -1,0 +1,177 @@
+// The menu commands that run a dialog, under Wine with the real dialogs:
+// delete, edit, settings (with the hot keys that follow it) and about.
+#include <gtest/gtest.h>
+
+#include "notes/input/command_ids.h"
+#include "resources/zettrella_res.h"
+#include "tests/menus/board_harness.h"
+
+namespace zettrella::testing {
+namespace {
+
+constexpr UINT kBoth = MOD_CONTROL | MOD_SHIFT;
+
+bool ComboTaken(UINT key) {
+  constexpr int kProbeId = 0x7001;
+  if (!RegisterHotKey(nullptr, kProbeId, kBoth, key)) return true;
+  UnregisterHotKey(nullptr, kProbeId);
+  return false;
+}
+
+void PressCtrlShift(WORD key) {
+  INPUT inputs[6] = {};
+  const WORD keys[3] = {VK_CONTROL, VK_SHIFT, key};
+  for (int i = 0; i < 3; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = keys[i];
+    inputs[5 - i].type = INPUT_KEYBOARD;
+    inputs[5 - i].ki.wVk = keys[i];
+    inputs[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(6, inputs, sizeof(INPUT));
+}
+
+std::string FiveNotes() {
+  std::string ini = Ini({"[System]", "Floating=On"});
+  for (int n = 1; n <= 5; ++n) {
+    ini += "[Husen" + std::to_string(n) + "]\r\nID=0\r\nPriority=" + std::to_string(10 - n) + "\r\nText=note " +
+           std::to_string(n) + "\r\n";
+  }
+  return ini;
+}
+
+TEST(DeleteCommand, ConfirmedDeleteRemovesTheNoteAndItsSection) {
+  BoardHarness h(FiveNotes());
+  int32_t id = -1;
+  std::vector<std::string> calls;
+  ASSERT_TRUE(h.Run({
+      h.Do([&] { h.ClearLayerCalls(); id = h.board().notes()[4].ID; }),
+      h.OpenNoteMenuOfSlot(4), h.WaitForMenu(), h.Choose(kCmdDelete),
+      h.WaitForDialog("消去確認"),
+      // While the dialog is open the layer stays out of the foreground.
+      h.Do([&] { calls = h.LayerCalls(); }),
+      h.PressButton(IDOK),
+      h.WaitUntil([&] { return !h.board().notes()[4].InUse; }),
+      h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_floating(") == 2; }),
+  }));
+  EXPECT_EQ(calls, std::vector<std::string>{"_floating(0)"});
+  const std::vector<std::string> all = h.LayerCalls();
+  EXPECT_EQ(all, (std::vector<std::string>{"_floating(0)", "_delete(" + std::to_string(id) + ")", "_floating(1)",
+                                           "_delete_bitmap(1000)", "_delete_bitmap(1001)", "_delete_bitmap(1002)",
+                                           "_delete_bitmap(1003)", "_delete_bitmap(1004)", "_unload()"}))
+      << "the deleted note's bitmap goes at the end with the others";
+  EXPECT_EQ(h.board().notes()[4].ID, kNoObject);
+  EXPECT_FALSE(h.IniHasSection("Husen5"));
+  for (const char* kept : {"Husen1", "Husen2", "Husen3", "Husen4"}) EXPECT_TRUE(h.IniHasSection(kept)) << kept;
+  EXPECT_EQ(h.board().notes()[3].Text, "note 4");
+}
+
+TEST(DeleteCommand, CancelKeepsEverything) {
+  BoardHarness h(FiveNotes());
+  std::string iniBefore;
+  ASSERT_TRUE(h.Run({
+      h.Do([&] { h.ClearLayerCalls(); iniBefore = ReadFileBytes(h.iniPath()); }),
+      h.OpenNoteMenuOfSlot(4), h.WaitForMenu(), h.Choose(kCmdDelete),
+      h.WaitForDialog("消去確認"), h.PressButton(IDCANCEL),
+      h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_floating(") == 2; }),
+  }));
+  EXPECT_TRUE(h.board().notes()[4].InUse);
+  EXPECT_EQ(ReadFileBytes(h.iniPath()), iniBefore);
+}
+
+TEST(DeleteCommand, TheFreedSlotTakesTheNextNewNote) {
+  BoardHarness h(FiveNotes());
+  ASSERT_TRUE(h.Run({
+      h.OpenNoteMenuOfSlot(2), h.WaitForMenu(), h.Choose(kCmdDelete),
+      h.WaitForDialog("消去確認"), h.PressButton(IDOK),
+      h.WaitUntil([&] { return !h.board().notes()[2].InUse; }),
+      h.Post(WM_HOTKEY, kHotKeyCreateYellow, 0),
+      h.WaitUntil([&] { return h.board().notes()[2].InUse; }),
+  }));
+  EXPECT_EQ(h.board().notes()[2].Type, kTypeYellow);
+  EXPECT_EQ(h.board().notes()[2].Text, "");
+  EXPECT_EQ(h.IniValue("Husen3", "Type"), "2");
+  EXPECT_FALSE(h.board().notes()[5].InUse);
+}
+
+TEST(EditCommand, OkRebuildsTheNoteWithItsPriorityCancelLeavesIt) {
+  BoardHarness h(FiveNotes());
+  int32_t idBefore = -1;
+  int32_t idAfterCancel = -1;
+  ASSERT_TRUE(h.Run({
+      h.Do([&] { idBefore = h.board().notes()[1].ID; }),
+      h.OpenNoteMenuOfSlot(1), h.WaitForMenu(), h.Choose(kCmdEdit),
+      h.WaitForDialog("編集"), h.PressButton(IDCANCEL),
+      h.WaitUntil([&] { return h.nullMessages() >= 1; }),
+      h.Do([&] { idAfterCancel = h.board().notes()[1].ID; h.ClearLayerCalls(); }),
+      h.OpenNoteMenuOfSlot(1), h.WaitForMenu(), h.Choose(kCmdEdit),
+      h.WaitForDialog("編集"), h.PressButton(IDOK),
+      h.WaitUntil([&] { return h.board().notes()[1].ID != idBefore; }),
+  }));
+  EXPECT_EQ(idAfterCancel, idBefore);
+  // Stored priorities 9, 8, 7, 6, 5 load as 4, 3, 2, 1, 0.
+  EXPECT_EQ(h.board().notes()[1].Priority, 3);
+  EXPECT_EQ(CountCalls(h.LayerCalls(), "_create(0,0,0,0,3)="), 1);
+  EXPECT_EQ(h.IniValue("Husen2", "Priority"), "3");
+}
+
+TEST(SettingsCommand, NewHotKeyNameTakesOverAndEveryNoteIsRebuilt) {
+  BoardHarness h(FiveNotes());
+  bool f1Before = false, f5Before = true;
+  ASSERT_TRUE(h.Run({
+      h.Do([&] { f1Before = ComboTaken(VK_F1); f5Before = ComboTaken(VK_F5); h.ClearLayerCalls(); }),
+      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdSettings),
+      h.WaitForDialog("設定"),
+      h.Do([&] { SetDlgItemTextA(h.lastDialog(), IDC_SETTINGS_HOTKEY_C, "F5"); }),
+      h.PressButton(IDOK),
+      h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_floating(") == 2; }),
+      h.Do([] { PressCtrlShift(VK_F1); }),
+      h.Do([] { PressCtrlShift(VK_F5); }),
+      h.WaitUntil([&] { return h.board().notes()[5].InUse; }),
+  }));
+  EXPECT_TRUE(f1Before);
+  EXPECT_FALSE(f5Before);
+  EXPECT_EQ(h.IniValue("System", "HotKeyCreateC"), "F5");
+  const std::vector<std::string> calls = h.LayerCalls();
+  // Five rebuilds with the loaded priorities, then exactly one new note:
+  // Ctrl+Shift+F1 did nothing.
+  for (int p = 0; p < 5; ++p) EXPECT_EQ(CountCalls(calls, "_create(0,0,0,0," + std::to_string(p) + ")="), 1) << p;
+  EXPECT_EQ(CountCalls(calls, "_create("), 6);
+  EXPECT_EQ(h.board().notes()[5].Type, kTypeCyan);
+  EXPECT_FALSE(h.board().notes()[6].InUse);
+}
+
+TEST(SettingsCommand, CancelReregistersNothingAndRebuildsNothing) {
+  BoardHarness h(FiveNotes());
+  std::string iniBefore;
+  ASSERT_TRUE(h.Run({
+      h.Do([&] { h.ClearLayerCalls(); iniBefore = ReadFileBytes(h.iniPath()); }),
+      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdSettings),
+      h.WaitForDialog("設定"),
+      h.Do([&] { SetDlgItemTextA(h.lastDialog(), IDC_SETTINGS_HOTKEY_C, "F5"); }),
+      h.PressButton(IDCANCEL),
+      h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_floating(") == 2; }),
+      h.Do([&] { EXPECT_TRUE(ComboTaken(VK_F1)); EXPECT_FALSE(ComboTaken(VK_F5)); }),
+  }));
+  EXPECT_EQ(h.LayerCalls(), (std::vector<std::string>{"_floating(0)", "_floating(1)", "_delete_bitmap(1000)",
+                                                      "_delete_bitmap(1001)", "_delete_bitmap(1002)",
+                                                      "_delete_bitmap(1003)", "_delete_bitmap(1004)", "_unload()"}));
+  EXPECT_EQ(ReadFileBytes(h.iniPath()), iniBefore);
+}
+
+TEST(AboutCommand, HotKeysStillWorkWhileTheAboutBoxIsOpen) {
+  BoardHarness h;
+  ASSERT_TRUE(h.Run({
+      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdAbout),
+      h.WaitForDialog("バージョン情報"),
+      h.Post(WM_HOTKEY, kHotKeyCreateMagenta, 0),
+      h.WaitUntil([&] { return h.board().notes()[0].InUse; }),
+      h.Do([&] { EXPECT_TRUE(IsWindow(h.lastDialog())); }),
+      h.PressButton(IDOK),
+      h.WaitUntil([&] { return !IsWindow(h.lastDialog()); }),
+  }));
+  EXPECT_EQ(h.board().notes()[0].Type, kTypeMagenta);
+}
+
+}  // namespace
+}  // namespace zettrella::testing
