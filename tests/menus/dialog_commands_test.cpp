@@ -117,7 +117,9 @@ TEST(EditCommand, OkRebuildsTheNoteWithItsPriorityCancelLeavesIt) {
 
 TEST(SettingsCommand, NewHotKeyNameTakesOverAndEveryNoteIsRebuilt) {
   BoardHarness h(FiveNotes());
-  bool f1Before = false, f5Before = true;
+  bool f1Before = false, f5Before = true, f1After = true, f5After = false;
+  bool createdByF1 = true;
+  std::vector<std::string> settingsCalls;
   ASSERT_TRUE(h.Run({
       h.Do([&] { f1Before = ComboTaken(VK_F1); f5Before = ComboTaken(VK_F5); h.ClearLayerCalls(); }),
       h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdSettings),
@@ -125,20 +127,33 @@ TEST(SettingsCommand, NewHotKeyNameTakesOverAndEveryNoteIsRebuilt) {
       h.Do([&] { SetDlgItemTextA(h.lastDialog(), IDC_SETTINGS_HOTKEY_C, "F5"); }),
       h.PressButton(IDOK),
       h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_floating(") == 2; }),
+      h.Do([&] {
+        settingsCalls = h.LayerCalls();
+        f1After = ComboTaken(VK_F1);
+        f5After = ComboTaken(VK_F5);
+      }),
+      // Keys are handled in order: once the redraw of Ctrl+Shift+A is seen,
+      // Ctrl+Shift+F1 before it has had its chance.
       h.Do([] { PressCtrlShift(VK_F1); }),
+      h.Do([] { PressCtrlShift('A'); }),
+      h.WaitUntil([&] { return HasCall(h.LayerCalls(), "_redraw()"); }),
+      h.Do([&] { createdByF1 = h.board().notes()[5].InUse; }),
       h.Do([] { PressCtrlShift(VK_F5); }),
       h.WaitUntil([&] { return h.board().notes()[5].InUse; }),
   }));
   EXPECT_TRUE(f1Before);
   EXPECT_FALSE(f5Before);
-  EXPECT_EQ(h.IniValue("System", "HotKeyCreateC"), "F5");
-  const std::vector<std::string> calls = h.LayerCalls();
-  // Five rebuilds with the loaded priorities, then exactly one new note:
-  // Ctrl+Shift+F1 did nothing.
-  for (int p = 0; p < 5; ++p) EXPECT_EQ(CountCalls(calls, "_create(0,0,0,0," + std::to_string(p) + ")="), 1) << p;
-  EXPECT_EQ(CountCalls(calls, "_create("), 6);
+  EXPECT_FALSE(f1After);
+  EXPECT_TRUE(f5After);
+  EXPECT_FALSE(createdByF1);
   EXPECT_EQ(h.board().notes()[5].Type, kTypeCyan);
-  EXPECT_FALSE(h.board().notes()[6].InUse);
+  EXPECT_EQ(h.IniValue("System", "HotKeyCreateC"), "F5");
+  // Every note rebuilt once, with its loaded priority, inside the menu.
+  for (int p = 0; p < 5; ++p) {
+    EXPECT_EQ(CountCalls(settingsCalls, "_create(0,0,0,0," + std::to_string(p) + ")="), 1) << p;
+  }
+  EXPECT_EQ(CountCalls(settingsCalls, "_create("), 5);
+  EXPECT_EQ(settingsCalls.back(), "_floating(1)");
 }
 
 TEST(SettingsCommand, CancelReregistersNothingAndRebuildsNothing) {
