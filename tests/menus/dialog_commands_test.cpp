@@ -5,31 +5,10 @@
 #include "notes/input/command_ids.h"
 #include "resources/zettrella_res.h"
 #include "tests/menus/board_harness.h"
+#include "tests/menus/hot_key_probe.h"
 
 namespace zettrella::testing {
 namespace {
-
-constexpr UINT kBoth = MOD_CONTROL | MOD_SHIFT;
-
-bool ComboTaken(UINT key) {
-  constexpr int kProbeId = 0x7001;
-  if (!RegisterHotKey(nullptr, kProbeId, kBoth, key)) return true;
-  UnregisterHotKey(nullptr, kProbeId);
-  return false;
-}
-
-void PressCtrlShift(WORD key) {
-  INPUT inputs[6] = {};
-  const WORD keys[3] = {VK_CONTROL, VK_SHIFT, key};
-  for (int i = 0; i < 3; ++i) {
-    inputs[i].type = INPUT_KEYBOARD;
-    inputs[i].ki.wVk = keys[i];
-    inputs[5 - i].type = INPUT_KEYBOARD;
-    inputs[5 - i].ki.wVk = keys[i];
-    inputs[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
-  }
-  SendInput(6, inputs, sizeof(INPUT));
-}
 
 std::string FiveNotes() {
   std::string ini = Ini({"[System]", "Floating=On"});
@@ -116,6 +95,7 @@ TEST(EditCommand, OkRebuildsTheNoteWithItsPriorityCancelLeavesIt) {
 }
 
 TEST(SettingsCommand, NewHotKeyNameTakesOverAndEveryNoteIsRebuilt) {
+  ASSERT_TRUE(WaitUntilCombosFree({VK_F1, VK_F5, 'A'}));
   BoardHarness h(FiveNotes());
   bool f1Before = false, f5Before = true, f1After = true, f5After = false;
   bool createdByF1 = true;
@@ -157,6 +137,7 @@ TEST(SettingsCommand, NewHotKeyNameTakesOverAndEveryNoteIsRebuilt) {
 }
 
 TEST(SettingsCommand, CancelReregistersNothingAndRebuildsNothing) {
+  ASSERT_TRUE(WaitUntilCombosFree({VK_F1, VK_F5}));
   BoardHarness h(FiveNotes());
   std::string iniBefore;
   ASSERT_TRUE(h.Run({

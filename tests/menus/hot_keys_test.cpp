@@ -4,33 +4,10 @@
 
 #include "notes/input/command_ids.h"
 #include "tests/menus/board_harness.h"
+#include "tests/menus/hot_key_probe.h"
 
 namespace zettrella::testing {
 namespace {
-
-constexpr UINT kBoth = MOD_CONTROL | MOD_SHIFT;
-
-// True when Ctrl + Shift + key is held by some window: then it cannot be
-// registered once more.
-bool ComboTaken(UINT key) {
-  constexpr int kProbeId = 0x7000;
-  if (!RegisterHotKey(nullptr, kProbeId, kBoth, key)) return true;
-  UnregisterHotKey(nullptr, kProbeId);
-  return false;
-}
-
-void PressCtrlShift(WORD key) {
-  INPUT inputs[6] = {};
-  const WORD keys[3] = {VK_CONTROL, VK_SHIFT, key};
-  for (int i = 0; i < 3; ++i) {
-    inputs[i].type = INPUT_KEYBOARD;
-    inputs[i].ki.wVk = keys[i];
-    inputs[5 - i].type = INPUT_KEYBOARD;
-    inputs[5 - i].ki.wVk = keys[i];
-    inputs[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
-  }
-  SendInput(6, inputs, sizeof(INPUT));
-}
 
 TEST(HotKeys, NamesChooseTheRegisteredCombinations) {
   struct Case {
@@ -47,6 +24,8 @@ TEST(HotKeys, NamesChooseTheRegisteredCombinations) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.names[0]);
+    ASSERT_TRUE(WaitUntilCombosFree({'F', 'E', VK_SPACE, 'A', VK_F1, VK_F2, VK_F3, 'H', 'Z', '5', VK_F12, 0x82}))
+        << "another program holds one of the combinations";
     BoardHarness h(Ini({"[System]", ("HotKeyCreateC=" + std::string(c.names[0])).c_str(),
                         ("HotKeyCreateM=" + std::string(c.names[1])).c_str(),
                         ("HotKeyCreateY=" + std::string(c.names[2])).c_str(),
@@ -72,11 +51,11 @@ TEST(HotKeys, PostedHotKeysCreateNotesAndRedraw) {
   std::vector<std::string> calls;
   ASSERT_TRUE(h.Run({
       h.Do([&] { h.ClearLayerCalls(); }),
-      h.Post(WM_HOTKEY, kHotKeyCreateYellow, MAKELPARAM(kBoth, VK_F3)),
-      h.Post(WM_HOTKEY, kHotKeyCreateCyan, MAKELPARAM(kBoth, VK_F1)),
-      h.Post(WM_HOTKEY, kHotKeyCreateMagenta, MAKELPARAM(kBoth, VK_F2)),
+      h.Post(WM_HOTKEY, kHotKeyCreateYellow, MAKELPARAM(kCtrlShift, VK_F3)),
+      h.Post(WM_HOTKEY, kHotKeyCreateCyan, MAKELPARAM(kCtrlShift, VK_F1)),
+      h.Post(WM_HOTKEY, kHotKeyCreateMagenta, MAKELPARAM(kCtrlShift, VK_F2)),
       h.Post(WM_HOTKEY, 4, 0),
-      h.Post(WM_HOTKEY, 0x10000 + kHotKeyShow, MAKELPARAM(kBoth, 'A')),  // the id is the low word
+      h.Post(WM_HOTKEY, 0x10000 + kHotKeyShow, MAKELPARAM(kCtrlShift, 'A')),  // the id is the low word
       h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_redraw()") == 4; }),
       h.Do([&] { calls = h.LayerCalls(); }),
   }));
@@ -112,6 +91,7 @@ TEST(HotKeys, CreateWithAllSlotsInUseOnlyRedraws) {
 }
 
 TEST(HotKeys, RealKeyPressesReachTheBoard) {
+  ASSERT_TRUE(WaitUntilCombosFree({VK_F1, VK_F2, VK_SPACE, 'A'}));
   BoardHarness h(Ini({"[System]", "HotKeyCreateM=sPaCe"}));
   std::vector<std::string> calls;
   ASSERT_TRUE(h.Run({
