@@ -1,0 +1,286 @@
+// The settings file's conversions, read order, normalisation and write order,
+// checked against an in-memory profile that records every access.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "notes/model/settings_file.h"
+#include "notes/model/settings_values.h"
+
+namespace zettrella {
+namespace {
+
+class MemoryProfile : public Profile {
+ public:
+  std::map<std::string, std::map<std::string, std::string>> sections;
+  std::vector<std::string> writes;
+
+  std::string Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) override {
+    std::string value = defaultValue;
+    auto s = sections.find(section);
+    if (s != sections.end()) {
+      auto k = s->second.find(key);
+      if (k != s->second.end()) value = k->second;
+    }
+    return value.substr(0, maxBytes);
+  }
+  void Write(const char* section, const char* key, const char* value) override {
+    if (!key && !value) {
+      sections.erase(section);
+      writes.push_back(std::string("remove ") + section);
+      return;
+    }
+    sections[section][key] = value;
+    writes.push_back(std::string(section) + "." + key + "=" + value);
+  }
+};
+
+TEST(SettingsValues, FloatingIsOnInAnyMixOfCapitalsOnly) {
+  EXPECT_EQ(ParseOnOff("on"), 1);
+  EXPECT_EQ(ParseOnOff("ON"), 1);
+  EXPECT_EQ(ParseOnOff("oN"), 1);
+  EXPECT_EQ(ParseOnOff("1"), 0);
+  EXPECT_EQ(ParseOnOff("Off"), 0);
+  EXPECT_EQ(ParseOnOff("only"), 0);
+  EXPECT_EQ(ParseOnOff(""), 0);
+}
+
+TEST(SettingsValues, FlagsAreExactlyOneOrZeroAndMaskStartAtLeastOne) {
+  EXPECT_EQ(ParseFlag("1"), 1);
+  EXPECT_EQ(ParseFlag(" 1x"), 1);
+  EXPECT_EQ(ParseFlag("2"), 0);
+  EXPECT_EQ(ParseFlag("yes"), 0);
+  EXPECT_EQ(ParseAsterNum("0"), 1);
+  EXPECT_EQ(ParseAsterNum("-3"), 1);
+  EXPECT_EQ(ParseAsterNum("abc"), 1);
+  EXPECT_EQ(ParseAsterNum("7"), 7);
+}
+
+TEST(SettingsValues, TextLineBreaksRoundTrip) {
+  EXPECT_EQ(TextFromStored("a\\nb"), "a\r\nb");
+  EXPECT_EQ(TextToStored("a\r\nb"), "a\\nb");
+  EXPECT_EQ(TextFromStored("\\n\\n"), "\r\n\r\n");
+  EXPECT_EQ(TextFromStored("a\\"), "a\\");
+  EXPECT_EQ(TextToStored("lone\rcr\nlf"), "lone\rcr\nlf");
+}
+
+TEST(SettingsValues, DoubleByteCharacterEndingInBackslashIsNotALineBreak) {
+  // "表" is 0x95 0x5C in code page 932: its second byte is the backslash.
+  const std::string stored = "\x95\x5Cn";
+  EXPECT_EQ(TextFromStored(stored), stored);
+  EXPECT_EQ(TextFromStored("\x95\x5C\\n"), "\x95\x5C\r\n");
+}
+
+TEST(SettingsValues, StoredTextIsCutAt1024BytesOnACharacterBoundary) {
+  const std::string ascii(1500, 'x');
+  EXPECT_EQ(TextToStored(ascii).size(), 1024u);
+  // 1023 single bytes and then a two-byte character: the character would be
+  // split by a plain cut, so it goes whole.
+  const std::string split = std::string(1023, 'x') + "\x82\xA0" + "tail";
+  EXPECT_EQ(TextToStored(split), std::string(1023, 'x'));
+  EXPECT_EQ(LimitStoredText(split), std::string(1023, 'x'));
+  EXPECT_EQ(LimitStoredText(std::string(1024, 'y')), std::string(1024, 'y'));
+}
+
+TEST(SettingsFile, MissingFileGivesEveryDefault) {
+  MemoryProfile profile;
+  SettingsFile file(profile);
+  SystemSettings s;
+  s.DefaultWidth = -1;
+  EXPECT_EQ(file.ReadTrayDelay(), 30);
+  file.ReadSystem(&s);
+  EXPECT_EQ(s.Floating, 0);
+  EXPECT_EQ(s.HotKeyCreateC, "F1");
+  EXPECT_EQ(s.HotKeyCreateM, "F2");
+  EXPECT_EQ(s.HotKeyCreateY, "F3");
+  EXPECT_EQ(s.HotKeyShow, "A");
+  EXPECT_EQ(s.DefaultWidth, 200);
+  EXPECT_EQ(s.DefaultHeight, 30);
+  EXPECT_EQ(s.DefaultFontName, "ＭＳ ゴシック");
+  EXPECT_EQ(s.DefaultFontSize, 8);
+  NoteTable table;
+  file.ReadNotes(&table);
+  EXPECT_EQ(table.FirstEmptySlot(), 0);
+  EXPECT_EQ(table.NextPriority, 0);
+}
+
+TEST(SettingsFile, NoteSectionsAreReadWithDefaultsAndConversions) {
+  MemoryProfile profile;
+  profile.sections["Husen3"] = {{"ID", "4"},         {"Priority", "7"}, {"PosX", "-20"}, {"Text", "a\\nb"},
+                                {"TextRed", "2"},    {"TextAster", "1"}, {"TextAsterNum", "0"}};
+  profile.sections["Husen7"] = {{"ID", "-1"}, {"Text", "ignored"}};
+  profile.sections["Husen8"] = {{"Text", "no id"}};
+  profile.sections["Husen101"] = {{"ID", "1"}};
+  SettingsFile file(profile);
+  NoteTable table;
+  file.ReadNotes(&table);
+  const Note& n = table[2];
+  EXPECT_TRUE(n.InUse);
+  EXPECT_EQ(n.ID, 4);
+  EXPECT_EQ(n.Priority, 0);
+  EXPECT_EQ(n.PosX, -20);
+  EXPECT_EQ(n.PosY, 0);
+  EXPECT_EQ(n.Width, 200);
+  EXPECT_EQ(n.Type, 0);
+  EXPECT_EQ(n.FontName, "ＭＳ ゴシック");
+  EXPECT_EQ(n.FontSize, 8);
+  EXPECT_EQ(n.Text, "a\r\nb");
+  EXPECT_EQ(n.TextRed, 0);
+  EXPECT_EQ(n.TextAster, 1);
+  EXPECT_EQ(n.TextAsterNum, 1);
+  EXPECT_FALSE(table[6].InUse);
+  EXPECT_EQ(table[6].Text, "");
+  EXPECT_FALSE(table[7].InUse);
+  EXPECT_EQ(table.FirstEmptySlot(), 0);
+  EXPECT_EQ(table.NextPriority, 1);
+}
+
+TEST(SettingsFile, PerNoteDefaultsDoNotFollowTheSystemValues) {
+  MemoryProfile profile;
+  profile.sections["System"] = {{"Width", "300"}, {"FontName", "Other"}, {"FontSize", "12"}};
+  profile.sections["Husen1"] = {{"ID", "0"}};
+  SettingsFile file(profile);
+  SystemSettings s;
+  file.ReadSystem(&s);
+  NoteTable table;
+  file.ReadNotes(&table);
+  EXPECT_EQ(s.DefaultWidth, 300);
+  EXPECT_EQ(table[0].Width, 200);
+  EXPECT_EQ(table[0].FontName, "ＭＳ ゴシック");
+  EXPECT_EQ(table[0].FontSize, 8);
+}
+
+TEST(SettingsFile, SaveNoteWritesTheWholeSectionInOrder) {
+  MemoryProfile profile;
+  SettingsFile file(profile);
+  Note note;
+  note.InUse = true;
+  note.ID = 12;
+  note.Priority = 2;
+  note.PosX = 412;
+  note.PosY = 96;
+  note.Type = 2;
+  note.FontName = "ＭＳ ゴシック";
+  note.Text = "first line\r\nsecond line";
+  note.TextAsterNum = 9;
+  file.SaveNote(0, note);
+  const std::vector<std::string> expected = {
+      "Husen1.ID=12",       "Husen1.Priority=2", "Husen1.PosX=412",
+      "Husen1.PosY=96",     "Husen1.Width=200",  "Husen1.Type=2",
+      "Husen1.FontName=ＭＳ ゴシック",          "Husen1.FontSize=8",
+      "Husen1.Text=first line\\nsecond line",   "Husen1.TextRed=0",
+      "Husen1.TextAster=0"};
+  EXPECT_EQ(profile.writes, expected);
+
+  profile.writes.clear();
+  note.TextAster = 1;
+  note.TextRed = 1;
+  file.SaveNote(99, note);
+  ASSERT_EQ(profile.writes.size(), 12u);
+  EXPECT_EQ(profile.writes[9], "Husen100.TextRed=1");
+  EXPECT_EQ(profile.writes[11], "Husen100.TextAsterNum=9");
+}
+
+TEST(SettingsFile, NoteWithoutLayerObjectStaysLoadable) {
+  MemoryProfile profile;
+  SettingsFile file(profile);
+  Note note;
+  note.InUse = true;
+  note.ID = kNoObject;
+  note.Text = "keep me";
+  file.SaveNote(4, note);
+  NoteTable table;
+  file.ReadNotes(&table);
+  EXPECT_TRUE(table[4].InUse);
+  EXPECT_EQ(table[4].Text, "keep me");
+}
+
+TEST(SettingsFile, SmallWritesAndRemoval) {
+  MemoryProfile profile;
+  SettingsFile file(profile);
+  Note note;
+  note.Priority = 5;
+  note.PosX = -1;
+  note.PosY = 2;
+  SystemSettings s;
+  s.HotKeyShow = "space";
+  file.SavePriority(3, note);
+  file.SavePosition(3, note);
+  file.SaveFloating(1);
+  file.SaveFloating(0);
+  file.RemoveNote(4);
+  file.SaveSystemSettings(s);
+  const std::vector<std::string> expected = {
+      "Husen4.Priority=5",          "Husen4.PosX=-1",             "Husen4.PosY=2",
+      "System.Floating=On",         "System.Floating=Off",        "remove Husen5",
+      "System.HotKeyCreateC=F1",    "System.HotKeyCreateM=F2",    "System.HotKeyCreateY=F3",
+      "System.HotKeyShow=space",    "System.Width=200",           "System.Height=30",
+      "System.FontName=ＭＳ ゴシック", "System.FontSize=8"};
+  EXPECT_EQ(profile.writes, expected);
+}
+
+TEST(NoteTable, PrioritiesBecomeADenseRanking) {
+  NoteTable table;
+  const int32_t stored[] = {5, 9, 9, 12, 7};
+  for (int i = 0; i < 5; ++i) {
+    table[i].InUse = true;
+    table[i].Priority = stored[i];
+  }
+  table[5].Priority = -100;  // an empty slot takes no part
+  table.NormalisePriorities();
+  const int32_t expected[] = {0, 2, 2, 3, 1};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(table[i].Priority, expected[i]) << i;
+  EXPECT_EQ(table[5].Priority, -100);
+  EXPECT_EQ(table.NextPriority, 4);
+}
+
+TEST(NoteTable, RankingSurvivesThe32BitExtremes) {
+  NoteTable table;
+  table[0].InUse = table[1].InUse = table[2].InUse = true;
+  table[0].Priority = INT32_MAX;
+  table[1].Priority = INT32_MIN;
+  table[2].Priority = 0;
+  table.NormalisePriorities();
+  EXPECT_EQ(table[0].Priority, 2);
+  EXPECT_EQ(table[1].Priority, 0);
+  EXPECT_EQ(table[2].Priority, 1);
+  EXPECT_EQ(table.NextPriority, 3);
+}
+
+TEST(NoteTable, EqualAndSinglePriorities) {
+  NoteTable table;
+  table[3].InUse = table[8].InUse = true;
+  table[3].Priority = table[8].Priority = 3;
+  table.NormalisePriorities();
+  EXPECT_EQ(table[3].Priority, 0);
+  EXPECT_EQ(table[8].Priority, 0);
+  EXPECT_EQ(table.NextPriority, 1);
+
+  NoteTable single;
+  single[0].InUse = true;
+  single[0].Priority = 40;
+  single.NormalisePriorities();
+  EXPECT_EQ(single[0].Priority, 0);
+  EXPECT_EQ(single.TakeNextPriority(), 1);
+  EXPECT_EQ(single.NextPriority, 2);
+}
+
+TEST(NoteTable, FindSlotAndFirstEmptySlot) {
+  NoteTable table;
+  EXPECT_EQ(table.FindSlot(-1), kNoSlot);
+  table[2].InUse = true;
+  table[2].ID = 7;
+  table[5].InUse = true;
+  table[5].ID = 7;
+  table[0].ID = 9;  // not in use: never found
+  EXPECT_EQ(table.FindSlot(7), 2);
+  EXPECT_EQ(table.FindSlot(9), kNoSlot);
+  EXPECT_EQ(table.FirstEmptySlot(), 0);
+  for (int i = 0; i < kSlotCount; ++i) table[i].InUse = true;
+  EXPECT_EQ(table.FirstEmptySlot(), kNoSlot);
+}
+
+}  // namespace
+}  // namespace zettrella
