@@ -1,6 +1,7 @@
 // Running the real note program in tests.
 #include "tests/support/program_run.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace zettrella::testing {
@@ -34,10 +35,17 @@ bool ProgramRun::Start(const std::string& arguments) {
     window_ = published;
     return true;
   });
-  if (!published) return false;
+  if (!published) {
+    fprintf(stderr, "program not published: running=%d exit=%lu store=\"%s\"\n", process_.Running() ? 1 : 0,
+            process_.ExitCode(), ReadFileBytes(StoreFilePath()).c_str());
+    return false;
+  }
   // The dialog shows itself once its start-up has run; a message sent
   // earlier could be answered in the middle of start-up.
-  if (!PumpUntil([&] { return IsWindowVisible(window_) != FALSE; })) return false;
+  if (!PumpUntil([&] { return IsWindowVisible(window_) != FALSE; })) {
+    fprintf(stderr, "program window never shown\n");
+    return false;
+  }
   DWORD_PTR ignored = 0;
   return SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored) != 0;
 }
