@@ -125,9 +125,9 @@ bool IsItemEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dial
 
 void PressButton(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-bool RunSetupAndPressOk(const SetupSandbox& sandbox) {
+bool RunSetupAndPressOk(const std::string& setupExe, const std::string& userProfile) {
   SetupProcess setup;
-  if (!setup.Start(sandbox.setupExe(), sandbox.profileDir())) return false;
+  if (!setup.Start(setupExe, userProfile)) return false;
   HWND dialog = WaitForDialog(setup.Id(), kSetupCaption);
   if (!dialog) return false;
   PressButton(dialog, IDOK);

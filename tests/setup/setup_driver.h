@@ -80,9 +80,9 @@ bool IsItemEnabled(HWND dialog, int id);
 // that opens a message box does not block the caller.
 void PressButton(HWND dialog, int id);
 
-// Starts setup with the sandbox's profile, waits for its dialog, presses
-// OK and waits for setup to end. False if any step fails.
-bool RunSetupAndPressOk(const SetupSandbox& sandbox);
+// Starts setupExe with userProfile, waits for its dialog, presses OK and
+// waits for setup to end. False if any step fails.
+bool RunSetupAndPressOk(const std::string& setupExe, const std::string& userProfile);
 
 // What a shell link file holds, read back through IShellLinkA.
 struct ShortcutContent {
