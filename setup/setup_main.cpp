@@ -5,9 +5,11 @@
 #include "setup/setup_dialog.h"
 #include "setup/setup_environment_win.h"
 
+namespace setup = zettrella::setup;
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  const zettrella::setup::SetupPaths paths = zettrella::setup::ComputeSetupPaths(zettrella::setup::ReadSetupEnvironment());
-  zettrella::setup::SetupDialog dialog(paths);
+  const setup::SetupPaths paths = setup::ComputeSetupPaths(setup::ReadSetupEnvironment());
+  setup::SetupDialog dialog(paths);
   dialog.RunModal();
   return 0;
 }
