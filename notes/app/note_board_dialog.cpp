@@ -170,6 +170,9 @@ bool NoteBoardDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
       EndModal(0);
       *result = 0;
       return true;
+    case WM_COPYDATA:
+      *result = OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+      return true;
     case WM_PAINT:
       if (!IsIconic(hwnd())) return false;
       OnPaint();

@@ -74,6 +74,14 @@ class NoteBoardDialog : public ui::Dialog {
   void OnPaint();
   static DWORD WINAPI TrayDelayThread(void* param);
 
+  // The layer's event records (notes/input/pointer_events.cpp). Returns 1,
+  // whatever the record holds.
+  LRESULT OnCopyData(const COPYDATASTRUCT* data);
+  void OnNoteLButtonDown(int32_t id, int32_t x, int32_t y);
+  void OnNoteMouseMove(int32_t x, int32_t y);
+  void OnNoteLButtonUp();
+  void OnNoteRButtonUp(int32_t id);
+
   AppContext& app_;
   IniProfile profile_;
   SettingsFile settingsFile_;

@@ -26,4 +26,24 @@ EventPoint EventNumbers(const EventRecord& record) {
   return EventPoint{number(1, -1), number(2, 0), number(3, 0)};
 }
 
+EventKind EventKindOf(const EventRecord& record) {
+  struct Name {
+    std::string_view text;
+    EventKind kind;
+  };
+  static constexpr Name kNames[] = {
+      {"OnVextalLButtonDown", EventKind::kLButtonDown},
+      {"OnVextalLButtonUp", EventKind::kLButtonUp},
+      {"OnVextalMouseMove", EventKind::kMouseMove},
+      {"OnVextalRButtonUp", EventKind::kRButtonUp},
+      {"OnVextalLButtonDoubleClick", EventKind::kLButtonDoubleClick},
+  };
+  const auto& name = record.Field(0);
+  if (!name) return EventKind::kNone;
+  for (const Name& candidate : kNames) {
+    if (*name == candidate.text) return candidate.kind;
+  }
+  return EventKind::kNone;
+}
+
 }  // namespace zettrella

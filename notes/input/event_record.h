@@ -35,4 +35,16 @@ struct EventPoint {
 };
 EventPoint EventNumbers(const EventRecord& record);
 
+// What a record asks for, from its name (field 0) compared in full and with
+// letter case.
+enum class EventKind {
+  kNone,  // no name, or a name of none of the five events
+  kLButtonDown,
+  kLButtonUp,
+  kMouseMove,
+  kRButtonUp,
+  kLButtonDoubleClick,
+};
+EventKind EventKindOf(const EventRecord& record);
+
 }  // namespace zettrella

@@ -1,0 +1,217 @@
+// The note program's note building at start-up, seen through the recording
+// layer and the settings file it leaves behind.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/app/zettrella_run.h"
+
+namespace zettrella::testing {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+struct StoredNote {
+  explicit StoredNote(int inSection) : section(inSection) {}
+  int section;  // "Husen<section>"
+  int id = 0;
+  int priority = 0;
+  int posX = 10;
+  int posY = 20;
+  int width = 200;
+  int type = 0;
+  std::string text;
+  int textRed = 0;
+};
+
+std::string NoteSection(const StoredNote& note) {
+  return "[Husen" + std::to_string(note.section) + "]\r\nID=" + std::to_string(note.id) +
+         "\r\nPriority=" + std::to_string(note.priority) + "\r\nPosX=" + std::to_string(note.posX) +
+         "\r\nPosY=" + std::to_string(note.posY) + "\r\nWidth=" + std::to_string(note.width) +
+         "\r\nType=" + std::to_string(note.type) + "\r\nFontName=ＭＳ ゴシック\r\nFontSize=8\r\nText=" + note.text +
+         "\r\nTextRed=" + std::to_string(note.textRed) + "\r\nTextAster=0\r\n";
+}
+
+std::string IniWith(const std::vector<StoredNote>& notes, const std::string& system = "") {
+  std::string ini = "[System]\r\nTrayDelay=0\r\n" + system;
+  for (const StoredNote& note : notes) ini += NoteSection(note);
+  return ini;
+}
+
+TEST(NoteBuild, OneBuildCallsTheLayerInOrderAndSavesTheNewId) {
+  StoredNote note{1};
+  note.id = 3;
+  note.priority = 4;
+  note.posX = 412;
+  note.posY = 96;
+  note.type = 2;
+  note.text = "first line\\nsecond line";
+  ZettrellaRun run(IniWith({note}));
+  ASSERT_TRUE(run.Start());
+  const Calls calls = run.Calls();
+  ASSERT_GE(calls.size(), 3u);
+  EXPECT_EQ(calls[0], "_load(\"" + run.dir().path() + "\")");
+  EXPECT_EQ(calls[1], "_floating(0)");
+  EXPECT_EQ(calls[2].rfind("_attach(", 0), 0u);
+
+  // Start-up gives the note a new object: there is no old object or bitmap
+  // to delete yet, and the priority is the normalised one.
+  const Calls expected = {
+      "_lock_draw()",
+      "_create_font(\"ＭＳ ゴシック\",8)=1",
+      "_word_wrap(\"first line\\r\\nsecond line\",1,190)",
+      "_draw_text(0,\"first line\\r\\nsecond line\",1,808000,{5,6,195,0},1024)",
+      "_create(412,96,0,0,0)=100",
+      "_create_bitmap(200,39)=1000",
+      "_set_image_h(100,1000,5000)",
+      "_fill_rect(1000,5000,0,1,200,38,FFFF7F)",
+      "_draw_line(1000,5000,0,0,199,0,000000)",
+      "_draw_text(1000,\"first line\\r\\nsecond line\",1,808000,{5,6,195,34},0)",
+      "_delete_font(1)",
+      "_update_image_h(100)",
+      "_unlock_draw()",
+  };
+  EXPECT_EQ(BuildAt(calls), expected);
+  EXPECT_TRUE(CallsNamed(calls, "_delete(").empty());
+  EXPECT_TRUE(CallsNamed(calls, "_delete_bitmap(").empty());
+
+  EXPECT_EQ(run.Ini("Husen1", "ID"), "100");
+  EXPECT_EQ(run.Ini("Husen1", "Priority"), "0");
+  EXPECT_EQ(run.Ini("Husen1", "PosX"), "412");
+  EXPECT_EQ(run.Ini("Husen1", "Text"), "first line\\nsecond line");
+
+  ASSERT_TRUE(run.Quit());
+  const Calls after = run.Calls();
+  ASSERT_GE(after.size(), 2u);
+  EXPECT_EQ(after[after.size() - 2], "_delete_bitmap(1000)");
+  EXPECT_EQ(after.back(), "_unload()");
+}
+
+// The card and text colours of every type, red text, and the white text on
+// the black card of a hand-edited type.
+TEST(NoteBuild, ColoursOfTheCardAndText) {
+  std::vector<StoredNote> notes;
+  for (int type : {0, 1, 2, 1, 7}) {
+    StoredNote note{static_cast<int>(notes.size()) + 1};
+    note.type = type;
+    note.text = "x";
+    note.textRed = notes.size() == 3 ? 1 : 0;
+    notes.push_back(note);
+  }
+  ZettrellaRun run(IniWith(notes));
+  ASSERT_TRUE(run.Start());
+  const auto builds = Builds(run.Calls());
+  ASSERT_EQ(builds.size(), 5u);
+  const struct {
+    const char* background;
+    const char* text;
+  } expected[] = {{"7FFFFF", "008080"}, {"FF7FFF", "800080"}, {"FFFF7F", "808000"},
+                  {"FF7FFF", "FF0000"}, {"000000", "FFFFFF"}};
+  for (size_t i = 0; i < builds.size(); ++i) {
+    SCOPED_TRACE(i);
+    const int bitmap = kFirstRecordedBitmap + static_cast<int>(i);
+    const std::string image = std::to_string(bitmap) + "," + std::to_string(bitmap + 4000);
+    const std::string font = std::to_string(i + 1);
+    EXPECT_EQ(CallsNamed(builds[i], "_fill_rect(").at(0),
+              "_fill_rect(" + image + ",0,1,200,29," + expected[i].background + ")");
+    EXPECT_EQ(CallsNamed(builds[i], "_draw_line(").at(0), "_draw_line(" + image + ",0,0,199,0,000000)");
+    const std::string drawn = "\"x\"," + font + "," + expected[i].text + ",{5,6,195,";
+    EXPECT_EQ(CallsNamed(builds[i], "_draw_text(0,").at(0), "_draw_text(0," + drawn + "0},1024)");
+    EXPECT_EQ(CallsNamed(builds[i], "_draw_text(" + std::to_string(bitmap)).at(0),
+              "_draw_text(" + std::to_string(bitmap) + "," + drawn + "20},0)");
+  }
+}
+
+// The card is the measured text + 5 high, never less than the System
+// Height; its width and the wrap width follow the note's Width.
+TEST(NoteBuild, HeightFollowsTheTextWithTheDefaultAsLeast) {
+  std::vector<StoredNote> notes(4, StoredNote{0});
+  const char* texts[] = {"", "\\n \t \\n\\n", "one\\ntwo\\nthree", "a"};
+  for (size_t i = 0; i < notes.size(); ++i) {
+    notes[i].section = static_cast<int>(i) + 1;
+    notes[i].text = texts[i];
+  }
+  notes[3].width = 300;
+  ZettrellaRun run(IniWith(notes, "Height=40\r\n"));
+  ASSERT_TRUE(run.Start());
+  const auto builds = Builds(run.Calls());
+  ASSERT_EQ(builds.size(), 4u);
+  // An empty text and a text of blanks only go over as (null, 0).
+  for (int i : {0, 1}) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(CallsNamed(builds[i], "_word_wrap(").at(0), "_word_wrap(\"\"," + std::to_string(i + 1) + ",190)");
+    EXPECT_EQ(CallsNamed(builds[i], "_create_bitmap(").at(0),
+              "_create_bitmap(200,40)=" + std::to_string(kFirstRecordedBitmap + i));
+  }
+  // Three lines measure 42 pixels from the top at 6: 6 + 42 + 5.
+  EXPECT_EQ(CallsNamed(builds[2], "_create_bitmap(").at(0), "_create_bitmap(200,53)=1002");
+  EXPECT_EQ(CallsNamed(builds[2], "_fill_rect(").at(0), "_fill_rect(1002,5002,0,1,200,52,7FFFFF)");
+  EXPECT_EQ(CallsNamed(builds[3], "_word_wrap(").at(0), "_word_wrap(\"a\",4,290)");
+  EXPECT_EQ(CallsNamed(builds[3], "_create_bitmap(").at(0), "_create_bitmap(300,40)=1003");
+  EXPECT_EQ(CallsNamed(builds[3], "_draw_line(").at(0), "_draw_line(1003,5003,0,0,299,0,000000)");
+}
+
+TEST(NoteBuild, StartUpRebuildsStoredNotesWithNormalisedPriorities) {
+  // Priorities 5, 9, 9, 12, 7 rank as 0, 2, 2, 3, 1. Section 5 is empty
+  // (ID -1) although it holds other keys, and is left alone.
+  std::vector<StoredNote> notes;
+  const int stored[] = {5, 9, 9, 12, -1, 7};
+  for (int i = 0; i < 6; ++i) {
+    StoredNote note{i + 1};
+    note.priority = stored[i];
+    note.posX = 10 * i;
+    if (i == 4) note.id = -1;
+    notes.push_back(note);
+  }
+  ZettrellaRun run(IniWith(notes));
+  ASSERT_TRUE(run.Start());
+  EXPECT_EQ(CallsNamed(run.Calls(), "_create("),
+            (Calls{"_create(0,20,0,0,0)=100", "_create(10,20,0,0,2)=101", "_create(20,20,0,0,2)=102",
+                   "_create(30,20,0,0,3)=103", "_create(50,20,0,0,1)=104"}));
+  const char* ids[] = {"100", "101", "102", "103", "-1", "104"};
+  const char* priorities[] = {"0", "2", "2", "3", "-1", "1"};
+  for (int i = 0; i < 6; ++i) {
+    SCOPED_TRACE(i);
+    const std::string section = "Husen" + std::to_string(i + 1);
+    EXPECT_EQ(run.Ini(section, "ID"), ids[i]);
+    EXPECT_EQ(run.Ini(section, "Priority"), i == 4 ? "-1" : priorities[i]);
+  }
+  // The next note brought to the front lies above all of them.
+  run.Mark();
+  EXPECT_EQ(run.Send(Record("OnVextalLButtonDown", 100, 1, 1)), 1);
+  EXPECT_EQ(CallsNamed(run.NewCalls(), "_set_priority("), Calls{"_set_priority(100,4)"});
+}
+
+// A layer that cannot make objects, or no layer at all, must not cost a
+// stored note: the note stays in its section and the next run shows it.
+TEST(NoteBuild, NotesSurviveAFailingOrMissingLayer) {
+  for (Layer broken : {Layer::kRecordingFailCreate, Layer::kNone}) {
+    SCOPED_TRACE(broken == Layer::kNone ? "no layer" : "fail-create");
+    StoredNote first{1};
+    first.text = "keep me";
+    first.priority = 3;
+    StoredNote second{2};
+    second.type = 2;
+    second.posX = 300;
+    ZettrellaRun run(IniWith({first, second}), broken);
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(run.Quit());
+    EXPECT_EQ(run.Ini("Husen1", "ID"), "0");
+    EXPECT_EQ(run.Ini("Husen1", "Text"), "keep me");
+    EXPECT_EQ(run.Ini("Husen2", "ID"), "0");
+    EXPECT_EQ(run.Ini("Husen2", "PosX"), "300");
+    EXPECT_EQ(run.Ini("Husen2", "Type"), "2");
+
+    run.UseLayer(Layer::kRecording);
+    ASSERT_TRUE(run.Start());
+    EXPECT_EQ(CallsNamed(run.Calls(), "_create("),
+              (Calls{"_create(10,20,0,0,1)=100", "_create(300,20,0,0,0)=101"}));
+    EXPECT_EQ(CallsNamed(run.Calls(), "_word_wrap(").at(0), "_word_wrap(\"keep me\",1,190)");
+    EXPECT_EQ(run.Ini("Husen1", "ID"), "100");
+    EXPECT_EQ(run.Ini("Husen2", "ID"), "101");
+  }
+}
+
+}  // namespace
+}  // namespace zettrella::testing

@@ -1,0 +1,96 @@
+// A small tool for scripts that drive the running note program from outside:
+//   zettrella-probe quit              posts the quit message to the program
+//   zettrella-probe wait-shown N [ms] waits until the program shows N note
+//                                     windows, then prints the time since
+//                                     its process started and its peak memory
+// The program is found through the window it publishes in the store
+// "Zettrella". Exit code 0 on success, 1 on a time-out or when no program runs.
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "common/shared_value_store.h"
+
+namespace {
+
+constexpr UINT kQuitMessage = WM_USER + 1;
+
+HWND PublishedWindow() {
+  zettrella::SharedValueStore store("Zettrella", false);
+  std::string value;
+  if (!store.GetValue("HWnd", "", &value) || value.empty()) return nullptr;
+  HWND window = reinterpret_cast<HWND>(static_cast<intptr_t>(std::atol(value.c_str())));
+  return IsWindow(window) ? window : nullptr;
+}
+
+struct Count {
+  DWORD process;
+  HWND main;
+  int shown;
+};
+
+BOOL CALLBACK CountShown(HWND window, LPARAM param) {
+  auto* count = reinterpret_cast<Count*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == count->process && window != count->main && IsWindowVisible(window)) ++count->shown;
+  return TRUE;
+}
+
+uint64_t Ticks(const FILETIME& time) { return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime; }
+
+int WaitShown(int wanted, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    HWND main = PublishedWindow();
+    if (main) {
+      Count count{0, main, 0};
+      GetWindowThreadProcessId(main, &count.process);
+      EnumWindows(&CountShown, reinterpret_cast<LPARAM>(&count));
+      if (count.shown >= wanted) {
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, count.process);
+        FILETIME created{}, exited{}, kernel{}, user{};
+        PROCESS_MEMORY_COUNTERS memory{};
+        memory.cb = sizeof memory;
+        if (process) {
+          GetProcessTimes(process, &created, &exited, &kernel, &user);
+          GetProcessMemoryInfo(process, &memory, sizeof memory);
+          CloseHandle(process);
+        }
+        std::printf("notes_shown=%d startup_ms=%llu peak_working_set_kb=%llu peak_pagefile_kb=%llu\n", count.shown,
+                    static_cast<unsigned long long>((Ticks(now) - Ticks(created)) / 10000),
+                    static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024),
+                    static_cast<unsigned long long>(memory.PeakPagefileUsage / 1024));
+        return 0;
+      }
+    }
+    if (GetTickCount() - start > timeoutMs) {
+      std::fprintf(stderr, "zettrella-probe: %d note windows not shown in time\n", wanted);
+      return 1;
+    }
+    Sleep(20);  // a poll interval, not a wait for an outcome
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 2 && std::strcmp(argv[1], "quit") == 0) {
+    HWND main = PublishedWindow();
+    if (!main) return 1;
+    PostMessageA(main, kQuitMessage, 0, 0);
+    return 0;
+  }
+  if (argc >= 3 && std::strcmp(argv[1], "wait-shown") == 0) {
+    const DWORD timeout = argc >= 4 ? static_cast<DWORD>(std::atol(argv[3])) : 30000;
+    return WaitShown(std::atoi(argv[2]), timeout);
+  }
+  std::fprintf(stderr, "usage: zettrella-probe quit | wait-shown N [ms]\n");
+  return 2;
+}

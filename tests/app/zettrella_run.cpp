@@ -1,0 +1,170 @@
+// Running the real note program for the tests.
+#include "tests/app/zettrella_run.h"
+
+#include <cstdlib>
+
+namespace zettrella::testing {
+
+namespace {
+
+constexpr UINT kQuitMessage = WM_USER + 1;
+constexpr DWORD kStartTimeoutMs = 30000;
+
+std::string BuiltProgram() { return ExeDir() + "\\Zettrella.exe"; }
+std::string RecordingLayer() { return ExeDir() + "\\..\\recording\\vextal.dll"; }
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(pos, end - pos);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+    pos = end + 1;
+  }
+  return lines;
+}
+
+// The window handle from the layer's "_attach(<hwnd>)" line.
+HWND AttachedWindow(const std::vector<std::string>& calls) {
+  for (const std::string& call : calls) {
+    if (call.rfind("_attach(", 0) == 0) {
+      return reinterpret_cast<HWND>(static_cast<intptr_t>(std::atoi(call.c_str() + 8)));
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+ZettrellaRun::ZettrellaRun(const std::string& iniText, Layer layer) : dir_("ztapp") {
+  CopyFileOrFail(BuiltProgram(), dir_.File("Zettrella.exe"));
+  if (!iniText.empty()) WriteFileBytes(dir_.File("Zettrella.ini"), iniText);
+  UseLayer(layer);
+}
+
+ZettrellaRun::~ZettrellaRun() {
+  if (process_.Running()) {
+    if (!Quit()) process_.Kill();
+  }
+}
+
+void ZettrellaRun::UseLayer(Layer layer) {
+  DeleteFileA(dir_.File("vextal.dll").c_str());
+  DeleteFileA(dir_.File("vextal-mode.txt").c_str());
+  if (layer == Layer::kNone) return;
+  CopyFileOrFail(RecordingLayer(), dir_.File("vextal.dll"));
+  if (layer == Layer::kRecordingFailCreate) WriteFileBytes(dir_.File("vextal-mode.txt"), "fail-create");
+}
+
+bool ZettrellaRun::Start() {
+  DeleteFileA(dir_.File("vextal-calls.log").c_str());
+  mark_ = 0;
+  window_ = nullptr;
+  if (!process_.Start("\"" + dir_.File("Zettrella.exe") + "\"", dir_.path())) return false;
+  const bool layerPresent = FileExists(dir_.File("vextal.dll"));
+  const bool found = PumpUntil(
+      [&] {
+        if (!process_.Running()) return false;
+        if (layerPresent) {
+          window_ = AttachedWindow(Calls());
+        } else {
+          const std::vector<HWND> windows = WindowsOfProcess(process_.Id(), "#32770");
+          window_ = windows.empty() ? nullptr : windows.front();
+        }
+        // The modal loop shows the window once its initialisation is done.
+        return window_ != nullptr && IsWindowVisible(window_);
+      },
+      kStartTimeoutMs);
+  if (!found) return false;
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, kStartTimeoutMs, &ignored) != 0;
+}
+
+bool ZettrellaRun::Quit() {
+  if (window_) PostMessageA(window_, kQuitMessage, 0, 0);
+  return process_.Wait(kStartTimeoutMs);
+}
+
+LRESULT ZettrellaRun::Send(const std::string& record, DWORD timeoutMs) const {
+  return SendRaw(record.data(), static_cast<DWORD>(record.size()), timeoutMs);
+}
+
+LRESULT ZettrellaRun::SendRaw(const void* data, DWORD size, DWORD timeoutMs) const {
+  COPYDATASTRUCT copy{};
+  copy.dwData = 0x5A;  // not looked at
+  copy.cbData = size;
+  copy.lpData = const_cast<void*>(data);
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutA(window_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, timeoutMs,
+                           &answer)) {
+    return 0;
+  }
+  return static_cast<LRESULT>(answer);
+}
+
+std::vector<std::string> ZettrellaRun::Calls() const {
+  return SplitLines(ReadFileBytes(dir_.File("vextal-calls.log")));
+}
+
+std::vector<std::string> ZettrellaRun::NewCalls() const {
+  std::vector<std::string> calls = Calls();
+  if (mark_ >= calls.size()) return {};
+  return std::vector<std::string>(calls.begin() + static_cast<ptrdiff_t>(mark_), calls.end());
+}
+
+std::string ZettrellaRun::IniBytes() const { return ReadFileBytes(dir_.File("Zettrella.ini")); }
+
+std::string ZettrellaRun::Ini(const std::string& section, const std::string& key) const {
+  bool inSection = false;
+  for (const std::string& line : SplitLines(IniBytes())) {
+    if (!line.empty() && line.front() == '[') {
+      inSection = line == "[" + section + "]";
+      continue;
+    }
+    if (inSection && line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
+  }
+  return "<missing>";
+}
+
+std::string Record(const std::string& name, int id, int x, int y) {
+  return name + "\r\n" + std::to_string(id) + "\r\n" + std::to_string(x) + "\r\n" + std::to_string(y) + "\r\n";
+}
+
+std::vector<std::string> BuildAt(const std::vector<std::string>& calls, size_t from) {
+  for (size_t i = from; i < calls.size(); ++i) {
+    if (calls[i] != "_lock_draw()") continue;
+    for (size_t j = i; j < calls.size(); ++j) {
+      if (calls[j] == "_unlock_draw()") {
+        return std::vector<std::string>(calls.begin() + static_cast<ptrdiff_t>(i),
+                                        calls.begin() + static_cast<ptrdiff_t>(j) + 1);
+      }
+    }
+    return {};
+  }
+  return {};
+}
+
+std::vector<std::vector<std::string>> Builds(const std::vector<std::string>& calls) {
+  std::vector<std::vector<std::string>> builds;
+  for (size_t i = 0; i < calls.size(); ++i) {
+    if (calls[i] != "_lock_draw()") continue;
+    std::vector<std::string> build = BuildAt(calls, i);
+    if (build.empty()) break;
+    i += build.size() - 1;
+    builds.push_back(std::move(build));
+  }
+  return builds;
+}
+
+std::vector<std::string> CallsNamed(const std::vector<std::string>& calls, const std::string& prefix) {
+  std::vector<std::string> named;
+  for (const std::string& call : calls) {
+    if (call.rfind(prefix, 0) == 0) named.push_back(call);
+  }
+  return named;
+}
+
+}  // namespace zettrella::testing

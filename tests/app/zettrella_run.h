@@ -1,0 +1,78 @@
+// Runs the real Zettrella.exe from a private folder with the recording layer
+// library beside it, and reads back what it left: the layer's call log and
+// the settings file.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/win_test_support.h"
+
+namespace zettrella::testing {
+
+// The recording stand-in's results: object ids, fonts and bitmaps count up
+// from these, and the bitmap's companion value is the bitmap + 4000.
+inline constexpr int kFirstRecordedId = 100;
+inline constexpr int kFirstRecordedBitmap = 1000;
+
+enum class Layer { kRecording, kRecordingFailCreate, kNone };
+
+class ZettrellaRun {
+ public:
+  // A fresh folder holding Zettrella.exe, the chosen layer and iniText as
+  // Zettrella.ini (no settings file when empty).
+  explicit ZettrellaRun(const std::string& iniText, Layer layer = Layer::kRecording);
+  ~ZettrellaRun();
+  ZettrellaRun(const ZettrellaRun&) = delete;
+  ZettrellaRun& operator=(const ZettrellaRun&) = delete;
+
+  // Starts the program and waits until its main window has finished its
+  // start-up. False when it did not come up in time.
+  [[nodiscard]] bool Start();
+  // Posts the quit message and waits for the end. False when it did not end.
+  [[nodiscard]] bool Quit();
+  // Switches the layer for the next Start.
+  void UseLayer(Layer layer);
+
+  HWND window() const { return window_; }
+  const TempDir& dir() const { return dir_; }
+  const ChildProcess& process() const { return process_; }
+
+  // Sends one event record with WM_COPYDATA and returns the window's answer
+  // (0 when it did not answer within the timeout).
+  LRESULT Send(const std::string& record, DWORD timeoutMs = 10000) const;
+  LRESULT SendRaw(const void* data, DWORD size, DWORD timeoutMs = 10000) const;
+
+  // The layer's call log, one entry per call.
+  std::vector<std::string> Calls() const;
+  // Calls logged since the last Mark().
+  std::vector<std::string> NewCalls() const;
+  void Mark() { mark_ = Calls().size(); }
+
+  // A value of the settings file as it is on disk now; "<missing>" when the
+  // key or section is absent.
+  std::string Ini(const std::string& section, const std::string& key) const;
+  std::string IniBytes() const;
+
+ private:
+  TempDir dir_;
+  ChildProcess process_;
+  HWND window_ = nullptr;
+  size_t mark_ = 0;
+};
+
+// An event record: each line ended by CR LF.
+std::string Record(const std::string& name, int id, int x, int y);
+
+// The calls from the first "_lock_draw()" to the next "_unlock_draw()",
+// starting the search at index from; empty when there is no such build.
+std::vector<std::string> BuildAt(const std::vector<std::string>& calls, size_t from = 0);
+// All builds of a log, in order.
+std::vector<std::vector<std::string>> Builds(const std::vector<std::string>& calls);
+
+// The calls of a log whose name starts with prefix (such as "_move(").
+std::vector<std::string> CallsNamed(const std::vector<std::string>& calls, const std::string& prefix);
+
+}  // namespace zettrella::testing

@@ -1,0 +1,105 @@
+// Loads vextal.dll as the note program does (LoadLibrary, then
+// GetProcAddress by the 24 names) and gives the tests small helpers: string
+// blocks, a window that collects event records, and screen read-back.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "vextal/vextal_api.h"
+
+namespace vextal::testing {
+
+struct Client {
+#define VEXTAL_POINTER(name, result, params) name##_fn name = nullptr;
+  VEXTAL_ENTRY_POINTS(VEXTAL_POINTER)
+#undef VEXTAL_POINTER
+
+  HMODULE module = nullptr;
+
+  // Loads the DLL beside the test program and resolves every entry point;
+  // false if the DLL or any entry point is missing.
+  bool Open();
+  void Close();
+};
+
+// A new GlobalAlloc(GMEM_FIXED) block of the bytes (null for an empty
+// string), as the program hands strings to the library.
+char* Block(std::string_view bytes);
+
+// The wrapped text as a string; frees the returned block.
+std::string WordWrap(const Client& vx, std::string_view text, int32_t font, int32_t width);
+
+// A hidden top-level window that keeps every WM_COPYDATA record it gets.
+class RecordSink {
+ public:
+  RecordSink();
+  ~RecordSink();
+  RecordSink(const RecordSink&) = delete;
+  RecordSink& operator=(const RecordSink&) = delete;
+  HWND hwnd() const { return hwnd_; }
+  int32_t handle32() const { return static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd_)); }
+  std::vector<std::string> records;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  HWND hwnd_ = nullptr;
+};
+
+// One record split into its lines.
+std::vector<std::string> Fields(const std::string& record);
+
+// Pixels of a screen area as 0x00RRGGBB, row after row.
+struct ScreenShot {
+  int32_t left = 0, top = 0, width = 0, height = 0;
+  std::vector<uint32_t> pixels;
+  uint32_t At(int x, int y) const { return pixels[size_t(y) * width + x] & 0xFFFFFF; }
+};
+ScreenShot CaptureScreen(const RECT& area);
+
+// Top-level windows of this thread with the layer's class, front to back.
+std::vector<HWND> ObjectWindowsInZOrder();
+// Position of a window in the top-level window list, front first.
+int ZIndex(HWND hwnd);
+
+// A note as the program builds one: card colour, a 1-pixel black top row
+// and the text, through the same calls in the same order.
+struct Card {
+  int32_t id = -1;
+  int32_t bitmap = 0;
+  int32_t extra = 0;
+  int32_t height = 0;
+  Rect textRect{};
+};
+Card BuildCard(const Client& vx, int32_t x, int32_t y, int32_t width, int32_t priority,
+               std::string_view text, int32_t background, int32_t textColour,
+               std::string_view face = "ＭＳ Ｐゴシック", int32_t points = 12);
+
+}  // namespace vextal::testing
+
+#include <gtest/gtest.h>
+
+namespace vextal::testing {
+
+// A test with the library loaded and reporting to a RecordSink.
+class LoadedLibrary : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(vx.Open());
+    const std::string dir = "C:\\";
+    vx._load(Block(dir), static_cast<int32_t>(dir.size()));
+    vx._attach(sink.handle32());
+  }
+  void TearDown() override {
+    if (vx._unload) vx._unload();
+    vx.Close();
+  }
+  Client vx;
+  RecordSink sink;
+};
+
+}  // namespace vextal::testing

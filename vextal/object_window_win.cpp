@@ -1,0 +1,59 @@
+// The window class of the desktop objects: layered tool popups that never
+// take the activation, and whose mouse messages become event records.
+#include "vextal/library_win.h"
+
+namespace vextal {
+namespace {
+
+constexpr char kClassName[] = "VextalObject";
+
+LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEACTIVATE:
+      // Clicking or dragging a note leaves the keyboard focus where it was.
+      return MA_NOACTIVATE;
+    case WM_DISPLAYCHANGE:
+      if (Library* lib = Library::Instance()) lib->OnDisplayChange();
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_RBUTTONUP:
+    case WM_CAPTURECHANGED:
+      if (Library* lib = Library::Instance(); lib && lib->OnObjectMouse(hwnd, message)) return 0;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+ATOM RegisterObjectClass(HINSTANCE module) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = ObjectWindowProc;
+  wc.hInstance = module;
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.lpszClassName = kClassName;
+  return RegisterClassExA(&wc);
+}
+
+void UnregisterObjectClass(HINSTANCE module) { UnregisterClassA(kClassName, module); }
+
+// A tool window has no task bar button and stays out of Alt+Tab; a layered
+// window shows its bitmap through UpdateLayeredWindow; WS_EX_NOACTIVATE
+// keeps it from becoming the foreground window.
+HWND CreateObjectWindow(HINSTANCE module, int32_t id, Point at, bool topmost) {
+  const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE |
+                        (topmost ? WS_EX_TOPMOST : 0);
+  HWND hwnd = CreateWindowExA(exStyle, kClassName, "", WS_POPUP, at.x, at.y, 0, 0, nullptr,
+                              nullptr, module, nullptr);
+  if (hwnd) SetWindowLongPtrA(hwnd, GWLP_USERDATA, id);
+  return hwnd;
+}
+
+}  // namespace vextal
