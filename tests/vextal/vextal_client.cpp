@@ -60,7 +60,9 @@ LRESULT CALLBACK RecordSink::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   if (message == WM_COPYDATA) {
     auto* self = reinterpret_cast<RecordSink*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    if (self) self->records.emplace_back(static_cast<const char*>(data->lpData), data->cbData);
+    if (!self) return 1;
+    self->records.emplace_back(static_cast<const char*>(data->lpData), data->cbData);
+    if (self->onRecord) self->onRecord(Fields(self->records.back()));
     return 1;
   }
   return DefWindowProcA(hwnd, message, wParam, lParam);

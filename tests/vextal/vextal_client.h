@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,9 @@ class RecordSink {
   HWND hwnd() const { return hwnd_; }
   int32_t handle32() const { return static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd_)); }
   std::vector<std::string> records;
+  // Called for each record as it arrives, inside the WM_COPYDATA handler,
+  // where the note program reacts to it.
+  std::function<void(const std::vector<std::string>& fields)> onRecord;
 
  private:
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
