@@ -3,6 +3,8 @@
 # vextal_api.h, undecorated, and imports only system DLLs. A DLL path that
 # does not exist (the 32-bit build not made yet) is skipped.
 set -euo pipefail
+# objdump translates its headings; read them in the C locale.
+export LC_ALL=C
 header=$1; shift
 expected=$(grep -o '^  X(_[a-z_]*' "$header" | sed 's/^  X(//' | sort)
 [ "$(echo "$expected" | wc -l)" -eq 24 ] || { echo "the header does not list 24 entry points"; exit 1; }
