@@ -1,0 +1,36 @@
+// Dialog placement on the screen.
+#include "notes/dialogs/dialog_placement.h"
+
+#include "notes/dialogs/placement_rules.h"
+
+namespace zettrella {
+
+namespace {
+
+ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+}  // namespace
+
+void PlaceAtNote(HWND dialog, const Note& note, const RECT& desktopRect) {
+  RECT window{};
+  GetWindowRect(dialog, &window);
+  const ScreenPoint at = PlaceAtNotePosition(note.PosX, note.PosY, window.right - window.left,
+                                             window.bottom - window.top, ToScreenRect(desktopRect));
+  SetWindowPos(dialog, HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE);
+}
+
+void CenterOnDesktop(HWND dialog) {
+  RECT window{};
+  GetWindowRect(dialog, &window);
+  HWND desktopWindow = GetDesktopWindow();
+  RECT desktop{};
+  GetWindowRect(desktopWindow, &desktop);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoA(MonitorFromWindow(desktopWindow, MONITOR_DEFAULTTONEAREST), &monitor);
+  const ScreenPoint at = CenterPosition(window.right - window.left, window.bottom - window.top,
+                                        ToScreenRect(desktop), ToScreenRect(monitor.rcWork));
+  SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace zettrella

@@ -1,0 +1,22 @@
+// Text conversions of the edit dialog.
+#include "notes/dialogs/edit_values.h"
+
+#include "common/mbcs.h"
+
+namespace zettrella {
+
+std::string TextForEditBox(std::string_view text) {
+  std::string shown(text);
+  if (shown.size() > 2 && shown[shown.size() - 2] != '\r') shown += "\r\n";
+  return shown;
+}
+
+std::string TextFromEditBox(std::string_view edited) {
+  // A plain byte cut could keep the first byte of a two-byte character,
+  // which would then swallow whatever follows it when the note is shown.
+  std::string_view kept = CutAtCharBoundary(edited, kNoteTextMaxBytes);
+  while (!kept.empty() && (kept.back() == '\r' || kept.back() == '\n')) kept.remove_suffix(1);
+  return std::string(kept);
+}
+
+}  // namespace zettrella

@@ -1,0 +1,47 @@
+// The pair of font pickers of a dialog.
+#include "notes/dialogs/font_pickers.h"
+
+#include "common/saturate.h"
+#include "resources/zettrella_res.h"
+
+namespace zettrella {
+
+namespace {
+
+constexpr int kNameLimit = 32;
+constexpr int kSizeLimit = 4;
+constexpr int kTwipsPerPoint = 20;
+
+}  // namespace
+
+FontPickers::FontPickers() : name_(IDB_FONT_MARK) {}
+
+void FontPickers::Attach(HWND dialog, int nameId, int sizeId) {
+  name_.Attach(dialog, nameId);
+  size_.Attach(dialog, sizeId);
+  name_.LimitText(kNameLimit);
+  size_.LimitText(kSizeLimit);
+  name_.FillFontNames(SHIFTJIS_CHARSET);
+}
+
+void FontPickers::Show(const std::string& fontName, int32_t fontSizePoints) {
+  name_.SelectFontName(fontName, FontNameCombo::kAnyCharset);
+  size_.SetSizeTwips(Saturate(static_cast<int64_t>(fontSizePoints) * kTwipsPerPoint));
+}
+
+void FontPickers::OnSizeDropDown() {
+  const int32_t twips = size_.GetSizeTwips();
+  LOGFONTA font{};
+  if (HDC dc = name_.GetSelectedFont(nullptr, &font)) size_.FillSizes(dc, font.lfFaceName);
+  size_.SetSizeTwips(twips);
+}
+
+std::string FontPickers::FontName() const {
+  std::string name;
+  name_.GetSelectedFont(&name, nullptr);
+  return name;
+}
+
+int32_t FontPickers::FontSizePoints() const { return size_.GetSizeTwips() / kTwipsPerPoint; }
+
+}  // namespace zettrella

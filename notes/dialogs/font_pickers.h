@@ -1,0 +1,42 @@
+// The name and size pickers of one dialog, used together the same way by
+// the edit and settings dialogs.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "notes/dialogs/font_name_combo.h"
+#include "notes/dialogs/font_size_combo.h"
+
+namespace zettrella {
+
+class FontPickers {
+ public:
+  FontPickers();
+
+  // Takes over the two combo boxes of dialog and fills the name list with
+  // the Shift-JIS fonts. Called first in the dialog's initialisation.
+  void Attach(HWND dialog, int nameId, int sizeId);
+  // Shows a font: its face selected in the name list (any character set)
+  // or typed, and its size in points. The size list stays empty until it
+  // is opened.
+  void Show(const std::string& fontName, int32_t fontSizePoints);
+  // CBN_DROPDOWN of the size control: the size list of the chosen face,
+  // keeping the size shown.
+  void OnSizeDropDown();
+  // The name as shown or typed, possibly empty.
+  std::string FontName() const;
+  // The size in whole points; an unreadable size gives the last one shown.
+  int32_t FontSizePoints() const;
+
+  FontNameCombo& name() { return name_; }
+  FontSizeCombo& size() { return size_; }
+
+ private:
+  FontNameCombo name_;
+  FontSizeCombo size_;
+};
+
+}  // namespace zettrella

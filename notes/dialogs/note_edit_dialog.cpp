@@ -1,0 +1,60 @@
+// The edit dialog: filling the controls from the note and taking them back.
+#include "notes/dialogs/note_edit_dialog.h"
+
+#include "notes/dialogs/dialog_placement.h"
+#include "notes/dialogs/edit_values.h"
+#include "resources/zettrella_res.h"
+
+namespace zettrella {
+
+NoteEditDialog::NoteEditDialog(Note& note, const RECT& desktopRect, HWND owner)
+    : ui::Dialog(IDD_NOTE_EDIT, owner), note_(note), desktopRect_(desktopRect) {}
+
+BOOL NoteEditDialog::OnInitDialog() {
+  fonts_.Attach(hwnd(), IDC_EDIT_FONT_NAME, IDC_EDIT_FONT_SIZE);
+  fonts_.Show(note_.FontName, note_.FontSize);
+
+  SetItemText(IDC_EDIT_TEXT, TextForEditBox(note_.Text).c_str());
+  SetChecked(IDC_EDIT_TEXT_RED, note_.TextRed != 0);
+  SetChecked(IDC_EDIT_MASK, note_.TextAster != 0);
+  SetItemInt(IDC_EDIT_MASK_FROM, note_.TextAsterNum);
+  EnableItem(IDC_EDIT_MASK_FROM, note_.TextAster != 0);
+  // Each button by its own test: a colour outside 0-2 leaves all unchecked.
+  SetChecked(IDC_EDIT_CYAN, note_.Type == kTypeCyan);
+  SetChecked(IDC_EDIT_MAGENTA, note_.Type == kTypeMagenta);
+  SetChecked(IDC_EDIT_YELLOW, note_.Type == kTypeYellow);
+  SetItemInt(IDC_EDIT_WIDTH, note_.Width);
+
+  PlaceAtNote(hwnd(), note_, desktopRect_);
+  return TRUE;
+}
+
+bool NoteEditDialog::OnCommand(int id, int notifyCode, HWND control) {
+  (void)control;
+  if (id == IDC_EDIT_MASK && notifyCode == BN_CLICKED) {
+    OnMaskToggled();
+    return true;
+  }
+  if (id == IDC_EDIT_FONT_SIZE && notifyCode == CBN_DROPDOWN) {
+    fonts_.OnSizeDropDown();
+    return true;
+  }
+  return false;
+}
+
+void NoteEditDialog::OnMaskToggled() { EnableItem(IDC_EDIT_MASK_FROM, IsChecked(IDC_EDIT_MASK)); }
+
+// Nothing is refused: every value is taken or raised to its least value.
+void NoteEditDialog::OnOK() {
+  note_.FontName = fonts_.FontName();
+  note_.FontSize = fonts_.FontSizePoints();
+  note_.Text = TextFromEditBox(ItemText(IDC_EDIT_TEXT));
+  note_.TextRed = IsChecked(IDC_EDIT_TEXT_RED) ? 1 : 0;
+  note_.TextAster = IsChecked(IDC_EDIT_MASK) ? 1 : 0;
+  note_.TextAsterNum = AtLeast(ItemInt(IDC_EDIT_MASK_FROM), kMinMaskFrom);
+  note_.Type = IsChecked(IDC_EDIT_CYAN) ? kTypeCyan : IsChecked(IDC_EDIT_MAGENTA) ? kTypeMagenta : kTypeYellow;
+  note_.Width = AtLeast(ItemInt(IDC_EDIT_WIDTH), kMinNoteWidth);
+  EndModal(IDOK);
+}
+
+}  // namespace zettrella

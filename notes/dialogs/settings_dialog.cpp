@@ -1,0 +1,52 @@
+// The settings dialog: filling the controls, taking them back and saving.
+#include "notes/dialogs/settings_dialog.h"
+
+#include "notes/dialogs/dialog_placement.h"
+#include "notes/dialogs/edit_values.h"
+#include "resources/zettrella_res.h"
+
+namespace zettrella {
+
+SettingsDialog::SettingsDialog(SystemSettings& settings, SettingsFile& file, HWND owner)
+    : ui::Dialog(IDD_SETTINGS, owner), settings_(settings), file_(file) {}
+
+BOOL SettingsDialog::OnInitDialog() {
+  fonts_.Attach(hwnd(), IDC_SETTINGS_FONT_NAME, IDC_SETTINGS_FONT_SIZE);
+  fonts_.Show(settings_.DefaultFontName, settings_.DefaultFontSize);
+
+  SetItemText(IDC_SETTINGS_HOTKEY_C, settings_.HotKeyCreateC.c_str());
+  SetItemText(IDC_SETTINGS_HOTKEY_M, settings_.HotKeyCreateM.c_str());
+  SetItemText(IDC_SETTINGS_HOTKEY_Y, settings_.HotKeyCreateY.c_str());
+  SetItemText(IDC_SETTINGS_HOTKEY_SHOW, settings_.HotKeyShow.c_str());
+  SetItemInt(IDC_SETTINGS_WIDTH, settings_.DefaultWidth);
+  SetItemInt(IDC_SETTINGS_HEIGHT, settings_.DefaultHeight);
+
+  CenterOnDesktop(hwnd());
+  return TRUE;
+}
+
+bool SettingsDialog::OnCommand(int id, int notifyCode, HWND control) {
+  (void)control;
+  if (id == IDC_SETTINGS_FONT_SIZE && notifyCode == CBN_DROPDOWN) {
+    fonts_.OnSizeDropDown();
+    return true;
+  }
+  return false;
+}
+
+// Hot-key names are kept exactly as typed: whether a name is valid is
+// decided only when it is registered.
+void SettingsDialog::OnOK() {
+  settings_.DefaultFontName = fonts_.FontName();
+  settings_.DefaultFontSize = fonts_.FontSizePoints();
+  settings_.HotKeyCreateC = ItemText(IDC_SETTINGS_HOTKEY_C);
+  settings_.HotKeyCreateM = ItemText(IDC_SETTINGS_HOTKEY_M);
+  settings_.HotKeyCreateY = ItemText(IDC_SETTINGS_HOTKEY_Y);
+  settings_.HotKeyShow = ItemText(IDC_SETTINGS_HOTKEY_SHOW);
+  settings_.DefaultWidth = AtLeast(ItemInt(IDC_SETTINGS_WIDTH), kMinNoteWidth);
+  settings_.DefaultHeight = AtLeast(ItemInt(IDC_SETTINGS_HEIGHT), kMinNoteHeight);
+  file_.SaveSystemSettings(settings_);
+  EndModal(IDOK);
+}
+
+}  // namespace zettrella
