@@ -81,6 +81,10 @@ class NoteBoardDialog : public ui::Dialog {
   void OnNoteMouseMove(int32_t x, int32_t y);
   void OnNoteLButtonUp();
   void OnNoteRButtonUp(int32_t id);
+  void OnNoteDoubleClick(int32_t id);
+  // Runs the edit dialog for a slot; on OK the note takes the edited values
+  // and is rebuilt with its priority. True when the note was changed.
+  bool EditNote(int slot);
 
   AppContext& app_;
   IniProfile profile_;
