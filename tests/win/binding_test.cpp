@@ -58,9 +58,7 @@ TEST(VextalBinding, TakesOnlyTheLibraryBesideTheProgram) {
 TEST(VextalBinding, MissingEntryPointsGiveTheirNoneResults) {
   // A library that loads but offers none of the entry points.
   TempDir dir("zbind");
-  char system[MAX_PATH] = {};
-  GetSystemDirectoryA(system, MAX_PATH);
-  testing::CopyFileOrFail(std::string(system) + "\\version.dll", dir.File("vextal.dll"));
+  testing::CopyFileOrFail(testing::ExeDir() + "\\empty_layer.dll", dir.File("vextal.dll"));
   VextalBinding layer(dir.path(), "vextal.dll");
   ASSERT_TRUE(layer.loaded());
   layer.Floating(1);
