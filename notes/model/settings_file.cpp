@@ -1,6 +1,9 @@
 // Keys, defaults and conversions of the settings file.
 #include "notes/model/settings_file.h"
 
+#include <string_view>
+#include <utility>
+
 #include "common/decimal.h"
 #include "notes/model/settings_values.h"
 
@@ -17,6 +20,16 @@ constexpr size_t kValueBytes = 1023;
 constexpr char kNoteDefaultWidth[] = "200";
 constexpr char kNoteDefaultFontName[] = "ＭＳ ゴシック";
 constexpr char kNoteDefaultFontSize[] = "8";
+
+// Keys of a profile file are compared without regard to ASCII case.
+bool SameKey(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -88,22 +101,43 @@ void SettingsFile::SaveSystemSettings(const SystemSettings& s) {
 void SettingsFile::SaveFloating(int32_t floating) { profile_.Write(kSystem, "Floating", FormatOnOff(floating)); }
 
 void SettingsFile::SaveNote(int slot, const Note& note) {
-  const std::string section = SectionName(slot);
-  const char* sec = section.c_str();
   // A note without a layer object still keeps its section loadable: its
   // ID is only a placeholder, the next start hands out new ids anyway.
-  WriteInt(sec, "ID", note.ID >= 0 ? note.ID : 0);
-  WriteInt(sec, "Priority", note.Priority);
-  WriteInt(sec, "PosX", note.PosX);
-  WriteInt(sec, "PosY", note.PosY);
-  WriteInt(sec, "Width", note.Width);
-  WriteInt(sec, "Type", note.Type);
-  profile_.Write(sec, "FontName", note.FontName.c_str());
-  WriteInt(sec, "FontSize", note.FontSize);
-  profile_.Write(sec, "Text", TextToStored(note.Text).c_str());
-  profile_.Write(sec, "TextRed", FormatFlag(note.TextRed));
-  profile_.Write(sec, "TextAster", FormatFlag(note.TextAster));
-  if (note.TextAster) WriteInt(sec, "TextAsterNum", note.TextAsterNum);
+  std::vector<std::pair<const char*, std::string>> values = {
+      {"ID", FormatDecimal(note.ID >= 0 ? note.ID : 0)},
+      {"Priority", FormatDecimal(note.Priority)},
+      {"PosX", FormatDecimal(note.PosX)},
+      {"PosY", FormatDecimal(note.PosY)},
+      {"Width", FormatDecimal(note.Width)},
+      {"Type", FormatDecimal(note.Type)},
+      {"FontName", note.FontName},
+      {"FontSize", FormatDecimal(note.FontSize)},
+      {"Text", TextToStored(note.Text)},
+      {"TextRed", FormatFlag(note.TextRed)},
+      {"TextAster", FormatFlag(note.TextAster)},
+  };
+  if (note.TextAster) values.emplace_back("TextAsterNum", FormatDecimal(note.TextAsterNum));
+
+  // The section is rewritten in one write, with the same result as writing
+  // the keys one by one (each key replaced where it stands, new keys added at
+  // the end, other keys kept): every write of a profile file rewrites the
+  // whole file, and a note build must stay cheap when 100 notes are built at
+  // start-up.
+  const std::string section = SectionName(slot);
+  std::vector<std::string> lines = profile_.ReadSection(section.c_str());
+  for (const auto& [key, value] : values) {
+    bool found = false;
+    for (std::string& line : lines) {
+      const size_t equals = line.find('=');
+      const std::string lineKey = line.substr(0, equals);
+      if (!SameKey(lineKey, key)) continue;
+      line = lineKey + "=" + value;
+      found = true;
+      break;
+    }
+    if (!found) lines.push_back(std::string(key) + "=" + value);
+  }
+  profile_.WriteSection(section.c_str(), lines);
 }
 
 void SettingsFile::SavePriority(int slot, const Note& note) {

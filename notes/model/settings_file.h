@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "notes/model/note_table.h"
 
@@ -21,6 +22,10 @@ class Profile {
                            size_t maxBytes) = 0;
   // Sets section/key to value. Key and value both null remove the section.
   virtual void Write(const char* section, const char* key, const char* value) = 0;
+  // The lines of a section ("key=value"), in file order.
+  virtual std::vector<std::string> ReadSection(const char* section) = 0;
+  // Replaces the lines of a section in one write.
+  virtual void WriteSection(const char* section, const std::vector<std::string>& lines) = 0;
 };
 
 // Reads and writes the program's settings through a Profile.

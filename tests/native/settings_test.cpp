@@ -2,6 +2,7 @@
 // checked against an in-memory profile that records every access.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,17 +13,24 @@
 namespace zettrella {
 namespace {
 
+// A profile file in memory: sections of "key=value" lines in file order.
 class MemoryProfile : public Profile {
  public:
-  std::map<std::string, std::map<std::string, std::string>> sections;
+  std::map<std::string, std::vector<std::string>> sections;
   std::vector<std::string> writes;
+
+  void Set(const std::string& section, const std::vector<std::string>& lines) { sections[section] = lines; }
 
   std::string Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) override {
     std::string value = defaultValue;
     auto s = sections.find(section);
     if (s != sections.end()) {
-      auto k = s->second.find(key);
-      if (k != s->second.end()) value = k->second;
+      for (const std::string& line : s->second) {
+        if (line.compare(0, strlen(key) + 1, std::string(key) + "=") == 0) {
+          value = line.substr(strlen(key) + 1);
+          break;
+        }
+      }
     }
     return value.substr(0, maxBytes);
   }
@@ -32,8 +40,23 @@ class MemoryProfile : public Profile {
       writes.push_back(std::string("remove ") + section);
       return;
     }
-    sections[section][key] = value;
     writes.push_back(std::string(section) + "." + key + "=" + value);
+    auto& lines = sections[section];
+    for (std::string& line : lines) {
+      if (line.compare(0, strlen(key) + 1, std::string(key) + "=") == 0) {
+        line = std::string(key) + "=" + value;
+        return;
+      }
+    }
+    lines.push_back(std::string(key) + "=" + value);
+  }
+  std::vector<std::string> ReadSection(const char* section) override {
+    auto s = sections.find(section);
+    return s == sections.end() ? std::vector<std::string>() : s->second;
+  }
+  void WriteSection(const char* section, const std::vector<std::string>& lines) override {
+    writes.push_back(std::string("section ") + section);
+    sections[section] = lines;
   }
 };
 
@@ -108,11 +131,10 @@ TEST(SettingsFile, MissingFileGivesEveryDefault) {
 
 TEST(SettingsFile, NoteSectionsAreReadWithDefaultsAndConversions) {
   MemoryProfile profile;
-  profile.sections["Husen3"] = {{"ID", "4"},         {"Priority", "7"}, {"PosX", "-20"}, {"Text", "a\\nb"},
-                                {"TextRed", "2"},    {"TextAster", "1"}, {"TextAsterNum", "0"}};
-  profile.sections["Husen7"] = {{"ID", "-1"}, {"Text", "ignored"}};
-  profile.sections["Husen8"] = {{"Text", "no id"}};
-  profile.sections["Husen101"] = {{"ID", "1"}};
+  profile.Set("Husen3", {"ID=4", "Priority=7", "PosX=-20", "Text=a\\nb", "TextRed=2", "TextAster=1", "TextAsterNum=0"});
+  profile.Set("Husen7", {"ID=-1", "Text=ignored"});
+  profile.Set("Husen8", {"Text=no id"});
+  profile.Set("Husen101", {"ID=1"});
   SettingsFile file(profile);
   NoteTable table;
   file.ReadNotes(&table);
@@ -139,8 +161,8 @@ TEST(SettingsFile, NoteSectionsAreReadWithDefaultsAndConversions) {
 
 TEST(SettingsFile, PerNoteDefaultsDoNotFollowTheSystemValues) {
   MemoryProfile profile;
-  profile.sections["System"] = {{"Width", "300"}, {"FontName", "Other"}, {"FontSize", "12"}};
-  profile.sections["Husen1"] = {{"ID", "0"}};
+  profile.Set("System", {"Width=300", "FontName=Other", "FontSize=12"});
+  profile.Set("Husen1", {"ID=0"});
   SettingsFile file(profile);
   SystemSettings s;
   file.ReadSystem(&s);
@@ -167,20 +189,33 @@ TEST(SettingsFile, SaveNoteWritesTheWholeSectionInOrder) {
   note.TextAsterNum = 9;
   file.SaveNote(0, note);
   const std::vector<std::string> expected = {
-      "Husen1.ID=12",       "Husen1.Priority=2", "Husen1.PosX=412",
-      "Husen1.PosY=96",     "Husen1.Width=200",  "Husen1.Type=2",
-      "Husen1.FontName=ＭＳ ゴシック",          "Husen1.FontSize=8",
-      "Husen1.Text=first line\\nsecond line",   "Husen1.TextRed=0",
-      "Husen1.TextAster=0"};
-  EXPECT_EQ(profile.writes, expected);
+      "ID=12",  "Priority=2", "PosX=412", "PosY=96",  "Width=200", "Type=2", "FontName=ＭＳ ゴシック",
+      "FontSize=8", "Text=first line\\nsecond line", "TextRed=0", "TextAster=0"};
+  EXPECT_EQ(profile.sections["Husen1"], expected);
+  EXPECT_EQ(profile.writes, std::vector<std::string>{"section Husen1"});
 
-  profile.writes.clear();
   note.TextAster = 1;
   note.TextRed = 1;
   file.SaveNote(99, note);
-  ASSERT_EQ(profile.writes.size(), 12u);
-  EXPECT_EQ(profile.writes[9], "Husen100.TextRed=1");
-  EXPECT_EQ(profile.writes[11], "Husen100.TextAsterNum=9");
+  ASSERT_EQ(profile.sections["Husen100"].size(), 12u);
+  EXPECT_EQ(profile.sections["Husen100"][9], "TextRed=1");
+  EXPECT_EQ(profile.sections["Husen100"][11], "TextAsterNum=9");
+}
+
+TEST(SettingsFile, SaveNoteReplacesKeysWhereTheyStandAndKeepsTheOthers) {
+  MemoryProfile profile;
+  profile.Set("Husen2", {"Text=old", "Extra=kept", "textasternum=4", "id=7", "ID=8"});
+  SettingsFile file(profile);
+  Note note;
+  note.InUse = true;
+  note.ID = 3;
+  note.Text = "new";
+  file.SaveNote(1, note);
+  const std::vector<std::string> expected = {
+      "Text=new", "Extra=kept", "textasternum=4", "id=3",       "ID=8",        "Priority=0",
+      "PosX=0",   "PosY=0",     "Width=200",      "Type=0",     "FontName=",   "FontSize=8",
+      "TextRed=0", "TextAster=0"};
+  EXPECT_EQ(profile.sections["Husen2"], expected);
 }
 
 TEST(SettingsFile, NoteWithoutLayerObjectStaysLoadable) {
