@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "notes/model/note_table.h"
@@ -27,6 +28,12 @@ class Profile {
   // Replaces the lines of a section in one write.
   virtual void WriteSection(const char* section, const std::vector<std::string>& lines) = 0;
 };
+
+// The value of key in the lines of a section, found as the profile functions
+// find it (first line, any ASCII case; matching quotes around the value
+// dropped), at most maxBytes long; defaultValue when the key is absent.
+std::string SectionValue(const std::vector<std::string>& lines, std::string_view key, const char* defaultValue,
+                         size_t maxBytes);
 
 // Reads and writes the program's settings through a Profile.
 class SettingsFile {

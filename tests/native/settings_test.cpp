@@ -319,3 +319,37 @@ TEST(NoteTable, FindSlotAndFirstEmptySlot) {
 
 }  // namespace
 }  // namespace zettrella
+
+namespace zettrella {
+namespace {
+
+TEST(SectionValue, FindsKeysAsTheProfileFunctionsDo) {
+  const std::vector<std::string> lines = {"text=first", "Text=second", "Quoted=\"a b\"", "Single='x'",
+                                          "Half=\"open", "NoEquals", "Empty="};
+  EXPECT_EQ(SectionValue(lines, "TEXT", "d", 1023), "first");
+  EXPECT_EQ(SectionValue(lines, "Quoted", "d", 1023), "a b");
+  EXPECT_EQ(SectionValue(lines, "Single", "d", 1023), "x");
+  EXPECT_EQ(SectionValue(lines, "Half", "d", 1023), "\"open");
+  EXPECT_EQ(SectionValue(lines, "NoEquals", "d", 1023), "d");
+  EXPECT_EQ(SectionValue(lines, "Empty", "d", 1023), "");
+  EXPECT_EQ(SectionValue(lines, "Missing", "dflt", 2), "df");
+  EXPECT_EQ(SectionValue(lines, "text", "d", 3), "fir");
+}
+
+TEST(SettingsFile, UnchangedSectionIsNotWrittenAgain) {
+  MemoryProfile profile;
+  SettingsFile file(profile);
+  Note note;
+  note.InUse = true;
+  note.ID = 1;
+  note.Text = "same";
+  file.SaveNote(0, note);
+  file.SaveNote(0, note);
+  EXPECT_EQ(profile.writes.size(), 1u);
+  note.PosX = 5;
+  file.SaveNote(0, note);
+  EXPECT_EQ(profile.writes.size(), 2u);
+}
+
+}  // namespace
+}  // namespace zettrella
