@@ -14,8 +14,10 @@ std::string TempDirectory() {
   return std::string(buffer, length);
 }
 
+// Others may be reading the file at the same moment (it is an ordinary file
+// in TEMP); sharing reads keeps such a reader from making the write fail.
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-  UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   DWORD written = 0;
@@ -24,7 +26,7 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
 }
 
 bool ReadWholeFile(const std::string& path, std::string* bytes) {
-  UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   char buffer[4096];

@@ -23,6 +23,18 @@ NextHandles g_next;
 // Larger bitmaps are refused rather than attempted (256 MB of pixels).
 constexpr int64_t kMaxBitmapPixels = int64_t{1} << 26;
 
+// While the left button is held on an object, the pointer is followed by
+// this timer as well as by the captured mouse messages, because a capture
+// does not bring the messages everywhere (not under Wine, for one).
+constexpr UINT_PTR kDragTimer = 1;
+constexpr UINT kDragTimerMs = 10;
+
+Point CursorPoint() {
+  POINT p{0, 0};
+  GetCursorPos(&p);
+  return {p.x, p.y};
+}
+
 constexpr UINT kStackFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
 
 int32_t SaturatedAdd(int32_t a, int32_t b) {
@@ -436,49 +448,71 @@ bool Library::OnObjectMouse(HWND hwnd, UINT message) {
   const auto id = static_cast<int32_t>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   DeskObject* o = FindObject(id);
   if (!o || o->window.get() != hwnd) return false;
-  // The pointer where the message was made: during a drag the window moves
-  // between the messages, so their client coordinates would mislead.
+  // Presses and releases are reported where the pointer was when they
+  // happened; moves where it is now, which is never older than what was
+  // reported before (the dragged window moves between the messages).
   const DWORD at = GetMessagePos();
-  Point p{static_cast<int16_t>(LOWORD(at)), static_cast<int16_t>(HIWORD(at))};
+  const Point messagePos{static_cast<int16_t>(LOWORD(at)), static_cast<int16_t>(HIWORD(at))};
   // Nothing of the object is touched after SendEvent: the receiver may
   // delete it, and its window, before the call returns.
   switch (message) {
     case WM_LBUTTONDOWN:
       o->pressed = true;
-      o->lastReported = p;
+      o->lastReported = messagePos;
       SetCapture(hwnd);
-      SendEvent(hwnd, "OnVextalLButtonDown", id, p);
+      SetTimer(hwnd, kDragTimer, kDragTimerMs, nullptr);
+      SendEvent(hwnd, "OnVextalLButtonDown", id, messagePos);
       return true;
     case WM_MOUSEMOVE:
-      if (!o->pressed || (p.x == o->lastReported.x && p.y == o->lastReported.y)) return true;
-      o->lastReported = p;
-      SendEvent(hwnd, "OnVextalMouseMove", id, p);
+      if (o->pressed) ReportDragMove(hwnd, id, *o);
       return true;
-    case WM_LBUTTONUP:
-      if (!o->pressed) return true;
-      o->pressed = false;
-      ReleaseCapture();
-      SendEvent(hwnd, "OnVextalLButtonUp", id, p);
-      return true;
-    case WM_CAPTURECHANGED:
-      // Capture taken away mid-drag (another window, a menu): end the drag
-      // as a release where the pointer is, so the position gets saved.
-      if (o->pressed) {
-        o->pressed = false;
-        POINT cursor{p.x, p.y};
-        GetCursorPos(&cursor);
-        SendEvent(hwnd, "OnVextalLButtonUp", id, {cursor.x, cursor.y});
+    case WM_TIMER:
+      if (!o->pressed) {
+        KillTimer(hwnd, kDragTimer);
+      } else if (GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) < 0) {
+        ReportDragMove(hwnd, id, *o);
+      } else {
+        // The release went to another window (Wine routes captured input
+        // only to the foreground thread): end the drag here.
+        EndDrag(hwnd, id, *o, CursorPoint());
       }
       return true;
+    case WM_LBUTTONUP:
+      if (o->pressed) EndDrag(hwnd, id, *o, messagePos);
+      return true;
+    case WM_CAPTURECHANGED:
+      // Capture taken away mid-drag (a menu, another program): the timer
+      // goes on following the pointer until the button comes up.
+      return true;
     case WM_LBUTTONDBLCLK:
-      SendEvent(hwnd, "OnVextalLButtonDoubleClick", id, p);
+      SendEvent(hwnd, "OnVextalLButtonDoubleClick", id, messagePos);
       return true;
     case WM_RBUTTONUP:
-      SendEvent(hwnd, "OnVextalRButtonUp", id, p);
+      SendEvent(hwnd, "OnVextalRButtonUp", id, messagePos);
       return true;
     default:
       return false;
   }
+}
+
+void Library::ReportDragMove(HWND hwnd, int32_t id, DeskObject& o) {
+  const Point p = CursorPoint();
+  if (p.x == o.lastReported.x && p.y == o.lastReported.y) return;
+  o.lastReported = p;
+  SendEvent(hwnd, "OnVextalMouseMove", id, p);
+}
+
+// A release away from the last reported point first reports the move to
+// it, so that whoever drags the object sees it end where the button came up.
+void Library::EndDrag(HWND hwnd, int32_t id, DeskObject& o, Point at) {
+  o.pressed = false;
+  KillTimer(hwnd, kDragTimer);
+  if (GetCapture() == hwnd) ReleaseCapture();
+  const bool moved = at.x != o.lastReported.x || at.y != o.lastReported.y;
+  o.lastReported = at;
+  if (moved) SendEvent(hwnd, "OnVextalMouseMove", id, at);
+  // `o` may be gone from here on: the receiver can delete the object.
+  SendEvent(hwnd, "OnVextalLButtonUp", id, at);
 }
 
 // One record: the event name, id, x and y, each line ended by CR LF.

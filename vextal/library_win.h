@@ -76,7 +76,7 @@ struct DeskObject {
   bool visible = false;
   bool dirty = false;    // changed while drawing was locked
   bool restack = false;  // priority changed while drawing was locked
-  bool pressed = false;  // left button went down on it; it holds the capture
+  bool pressed = false;  // the left button went down on it and is still held
   Point lastReported{0, 0};
 };
 
@@ -141,6 +141,8 @@ class Library {
   // Objects by priority, lowest first; equal priorities by age, older first.
   std::vector<std::pair<int32_t, DeskObject*>> ByPriority();
   void Flush();
+  void ReportDragMove(HWND hwnd, int32_t id, DeskObject& o);
+  void EndDrag(HWND hwnd, int32_t id, DeskObject& o, Point at);
   void SendEvent(HWND from, const char* name, int32_t id, Point at);
 
   HINSTANCE module_;

@@ -21,6 +21,7 @@ LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEMOVE:
     case WM_RBUTTONUP:
     case WM_CAPTURECHANGED:
+    case WM_TIMER:
       if (Library* lib = Library::Instance(); lib && lib->OnObjectMouse(hwnd, message)) return 0;
       break;
     default:

@@ -96,12 +96,16 @@ class NoteBoardDialog : public ui::Dialog {
   void OnNoteMouseMove(int32_t x, int32_t y);
   void OnNoteLButtonUp();
   void OnNoteRButtonUp(int32_t id);
+  void OnNoteDoubleClick(int32_t id);
+  // Runs the edit dialog for a slot; on OK the note takes the edited values
+  // and is rebuilt with its priority. True when the note was changed.
+  bool EditNote(int slot);
 
   // Menus, commands and hot keys (notes/input).
   LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
   void RunMenu(int32_t noteId);
   void RunCommand(int command, int32_t noteId);
-  void EditNote(int32_t noteId);
+  void EditNoteOfId(int32_t noteId);
   void ToggleTextRed(int32_t noteId);
   void SetNoteType(int32_t noteId, int32_t type);
   void DuplicateNote(int32_t noteId);

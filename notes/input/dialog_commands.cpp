@@ -1,22 +1,14 @@
-// The menu commands that run a dialog: edit, delete, settings and about.
+// The menu commands that run a dialog: delete, settings and about (editing
+// is shared with the double click, in pointer_events.cpp).
 // Each dialog runs modally with the main window as its owner; the note
 // table is looked at again only after the dialog has ended, since a note
 // may have changed or gone while it was open.
 #include "notes/app/note_board_dialog.h"
 #include "notes/dialogs/about_dialog.h"
 #include "notes/dialogs/delete_confirm_dialog.h"
-#include "notes/dialogs/note_edit_dialog.h"
 #include "notes/dialogs/settings_dialog.h"
 
 namespace zettrella {
-
-void NoteBoardDialog::EditNote(int32_t noteId) {
-  const int slot = notes_.FindSlot(noteId);
-  if (slot == kNoSlot) return;
-  NoteEditDialog dialog(notes_[slot], desktopRect_, hwnd());
-  if (dialog.RunModal() != IDOK || !notes_[slot].InUse) return;
-  BuildNote(slot, notes_[slot].Priority);
-}
 
 void NoteBoardDialog::DeleteNote(int32_t noteId) {
   const int slot = notes_.FindSlot(noteId);

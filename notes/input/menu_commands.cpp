@@ -57,7 +57,7 @@ void NoteBoardDialog::RunCommand(int command, int32_t noteId) {
     case kCmdCreateCyan: CreateNote(kTypeCyan); break;
     case kCmdCreateMagenta: CreateNote(kTypeMagenta); break;
     case kCmdCreateYellow: CreateNote(kTypeYellow); break;
-    case kCmdEdit: EditNote(noteId); break;
+    case kCmdEdit: EditNoteOfId(noteId); break;
     case kCmdTextRed: ToggleTextRed(noteId); break;
     case kCmdCyan: SetNoteType(noteId, kTypeCyan); break;
     case kCmdMagenta: SetNoteType(noteId, kTypeMagenta); break;
@@ -82,6 +82,11 @@ void NoteBoardDialog::CreateNote(int32_t type) {
     BuildNote(slot, note.Priority);
   }
   if (binding_) binding_->Redraw();
+}
+
+void NoteBoardDialog::EditNoteOfId(int32_t noteId) {
+  const int slot = notes_.FindSlot(noteId);
+  if (slot != kNoSlot) EditNote(slot);
 }
 
 void NoteBoardDialog::ToggleTextRed(int32_t noteId) {

@@ -1,12 +1,13 @@
 // The notes' mouse actions: the layer library reports them to the main window
 // as event records (WM_COPYDATA); a left press raises a note and starts a
 // drag, moves drag it, the release saves its place, a right click asks for
-// the note menu.
+// the note menu, a double click edits the note.
 #include <string_view>
 
 #include "common/saturate.h"
 #include "notes/app/main_window_ids.h"
 #include "notes/app/note_board_dialog.h"
+#include "notes/dialogs/note_edit_dialog.h"
 #include "notes/input/event_record.h"
 
 namespace zettrella {
@@ -39,6 +40,8 @@ LRESULT NoteBoardDialog::OnCopyData(const COPYDATASTRUCT* data) {
       OnNoteRButtonUp(point.id);
       break;
     case EventKind::kLButtonDoubleClick:
+      OnNoteDoubleClick(point.id);
+      break;
     case EventKind::kNone:
       break;
   }
@@ -91,6 +94,38 @@ void NoteBoardDialog::OnNoteLButtonUp() {
 void NoteBoardDialog::OnNoteRButtonUp(int32_t id) {
   noteMenuPending_ = 1;
   PostMessageA(hwnd(), kTrayMessage, static_cast<WPARAM>(id), WM_RBUTTONUP);
+}
+
+// The edit dialog runs with the notes let go from the front of the other
+// windows, so that it is never hidden behind one of them.
+void NoteBoardDialog::OnNoteDoubleClick(int32_t id) {
+  const int slot = notes_.FindSlot(id);
+  if (slot == kNoSlot) return;
+  binding_->Floating(0);
+  EditNote(slot);
+  // The layer may have been released meanwhile (end of the session).
+  if (binding_) binding_->Floating(settings_.Floating);
+}
+
+bool NoteBoardDialog::EditNote(int slot) {
+  // The dialog works on a copy: while it is open the note can still be
+  // dragged or raised, and a copy taken back whole would undo that.
+  Note edited = notes_[slot];
+  NoteEditDialog dialog(edited, desktopRect_, hwnd());
+  if (dialog.RunModal() != IDOK) return false;
+  Note& note = notes_[slot];
+  // A note deleted while its dialog was open stays deleted.
+  if (!note.InUse) return false;
+  note.Text = edited.Text;
+  note.FontName = edited.FontName;
+  note.FontSize = edited.FontSize;
+  note.TextRed = edited.TextRed;
+  note.TextAster = edited.TextAster;
+  note.TextAsterNum = edited.TextAsterNum;
+  note.Type = edited.Type;
+  note.Width = edited.Width;
+  BuildNote(slot, note.Priority);
+  return true;
 }
 
 }  // namespace zettrella

@@ -12,6 +12,8 @@ class IniProfile : public Profile {
   explicit IniProfile(std::string path) : path_(std::move(path)) {}
   std::string Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) override;
   void Write(const char* section, const char* key, const char* value) override;
+  std::vector<std::string> ReadSection(const char* section) override;
+  void WriteSection(const char* section, const std::vector<std::string>& lines) override;
   const std::string& path() const { return path_; }
 
  private:

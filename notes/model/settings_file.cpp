@@ -1,6 +1,9 @@
 // Keys, defaults and conversions of the settings file.
 #include "notes/model/settings_file.h"
 
+#include <string_view>
+#include <utility>
+
 #include "common/decimal.h"
 #include "notes/model/settings_values.h"
 
@@ -18,7 +21,33 @@ constexpr char kNoteDefaultWidth[] = "200";
 constexpr char kNoteDefaultFontName[] = "ＭＳ ゴシック";
 constexpr char kNoteDefaultFontSize[] = "8";
 
+// Keys of a profile file are compared without regard to ASCII case.
+bool SameKey(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+std::string SectionValue(const std::vector<std::string>& lines, std::string_view key, const char* defaultValue,
+                         size_t maxBytes) {
+  std::string_view value = defaultValue;
+  for (const std::string& line : lines) {
+    const size_t equals = line.find('=');
+    if (equals == std::string::npos || !SameKey(std::string_view(line).substr(0, equals), key)) continue;
+    value = std::string_view(line).substr(equals + 1);
+    // Like the profile functions: a value in matching quotes loses them.
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+      value = value.substr(1, value.size() - 2);
+    }
+    break;
+  }
+  return std::string(value.substr(0, maxBytes));
+}
 
 std::string SettingsFile::SectionName(int slot) { return "Husen" + FormatDecimal(slot + 1); }
 
@@ -49,27 +78,33 @@ void SettingsFile::ReadSystem(SystemSettings* s) {
 }
 
 void SettingsFile::ReadNotes(NoteTable* table) {
+  // Each section is read whole and looked up here: one profile call per
+  // note instead of twelve, each of which reads the file again.
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const std::string section = SectionName(slot);
-    const char* sec = section.c_str();
+    const std::vector<std::string> lines = profile_.ReadSection(section.c_str());
+    auto text = [&](const char* key, const char* defaultValue, size_t maxBytes = kValueBytes) {
+      return SectionValue(lines, key, defaultValue, maxBytes);
+    };
+    auto number = [&](const char* key, const char* defaultValue) { return ParseDecimal(text(key, defaultValue)); };
     Note& note = (*table)[slot];
     note = Note{};
-    const int32_t id = ReadInt(sec, "ID", "-1");
+    const int32_t id = number("ID", "-1");
     if (id < 0) continue;  // an empty slot: nothing else of it is read
     note.InUse = true;
     note.ID = id;
-    note.Priority = ReadInt(sec, "Priority", "0");
-    note.PosX = ReadInt(sec, "PosX", "0");
-    note.PosY = ReadInt(sec, "PosY", "0");
-    note.Width = ReadInt(sec, "Width", kNoteDefaultWidth);
-    note.Type = ReadInt(sec, "Type", "0");
-    note.FontName = ReadText(sec, "FontName", kNoteDefaultFontName);
-    note.FontSize = ReadInt(sec, "FontSize", kNoteDefaultFontSize);
+    note.Priority = number("Priority", "0");
+    note.PosX = number("PosX", "0");
+    note.PosY = number("PosY", "0");
+    note.Width = number("Width", kNoteDefaultWidth);
+    note.Type = number("Type", "0");
+    note.FontName = text("FontName", kNoteDefaultFontName);
+    note.FontSize = number("FontSize", kNoteDefaultFontSize);
     // Room for the longest text the program writes, so that it comes back whole.
-    note.Text = TextFromStored(LimitStoredText(profile_.Read(sec, "Text", "", kMaxStoredTextBytes + 1)));
-    note.TextRed = ParseFlag(ReadText(sec, "TextRed", "0"));
-    note.TextAster = ParseFlag(ReadText(sec, "TextAster", "0"));
-    note.TextAsterNum = ParseAsterNum(ReadText(sec, "TextAsterNum", "1"));
+    note.Text = TextFromStored(LimitStoredText(text("Text", "", kMaxStoredTextBytes + 1)));
+    note.TextRed = ParseFlag(text("TextRed", "0"));
+    note.TextAster = ParseFlag(text("TextAster", "0"));
+    note.TextAsterNum = ParseAsterNum(text("TextAsterNum", "1"));
   }
   table->NormalisePriorities();
 }
@@ -88,22 +123,46 @@ void SettingsFile::SaveSystemSettings(const SystemSettings& s) {
 void SettingsFile::SaveFloating(int32_t floating) { profile_.Write(kSystem, "Floating", FormatOnOff(floating)); }
 
 void SettingsFile::SaveNote(int slot, const Note& note) {
-  const std::string section = SectionName(slot);
-  const char* sec = section.c_str();
   // A note without a layer object still keeps its section loadable: its
   // ID is only a placeholder, the next start hands out new ids anyway.
-  WriteInt(sec, "ID", note.ID >= 0 ? note.ID : 0);
-  WriteInt(sec, "Priority", note.Priority);
-  WriteInt(sec, "PosX", note.PosX);
-  WriteInt(sec, "PosY", note.PosY);
-  WriteInt(sec, "Width", note.Width);
-  WriteInt(sec, "Type", note.Type);
-  profile_.Write(sec, "FontName", note.FontName.c_str());
-  WriteInt(sec, "FontSize", note.FontSize);
-  profile_.Write(sec, "Text", TextToStored(note.Text).c_str());
-  profile_.Write(sec, "TextRed", FormatFlag(note.TextRed));
-  profile_.Write(sec, "TextAster", FormatFlag(note.TextAster));
-  if (note.TextAster) WriteInt(sec, "TextAsterNum", note.TextAsterNum);
+  std::vector<std::pair<const char*, std::string>> values = {
+      {"ID", FormatDecimal(note.ID >= 0 ? note.ID : 0)},
+      {"Priority", FormatDecimal(note.Priority)},
+      {"PosX", FormatDecimal(note.PosX)},
+      {"PosY", FormatDecimal(note.PosY)},
+      {"Width", FormatDecimal(note.Width)},
+      {"Type", FormatDecimal(note.Type)},
+      {"FontName", note.FontName},
+      {"FontSize", FormatDecimal(note.FontSize)},
+      {"Text", TextToStored(note.Text)},
+      {"TextRed", FormatFlag(note.TextRed)},
+      {"TextAster", FormatFlag(note.TextAster)},
+  };
+  if (note.TextAster) values.emplace_back("TextAsterNum", FormatDecimal(note.TextAsterNum));
+
+  // The section is rewritten in one write, with the same result as writing
+  // the keys one by one (each key replaced where it stands, new keys added at
+  // the end, other keys kept): every write of a profile file rewrites the
+  // whole file, and a note build must stay cheap when 100 notes are built at
+  // start-up.
+  const std::string section = SectionName(slot);
+  const std::vector<std::string> original = profile_.ReadSection(section.c_str());
+  std::vector<std::string> lines = original;
+  for (const auto& [key, value] : values) {
+    bool found = false;
+    for (std::string& line : lines) {
+      const size_t equals = line.find('=');
+      const std::string lineKey = line.substr(0, equals);
+      if (!SameKey(lineKey, key)) continue;
+      line = lineKey + "=" + value;
+      found = true;
+      break;
+    }
+    if (!found) lines.push_back(std::string(key) + "=" + value);
+  }
+  // A section that would come out as it is stays untouched: at start-up most
+  // notes are built again with the id and priority they already have.
+  if (lines != original) profile_.WriteSection(section.c_str(), lines);
 }
 
 void SettingsFile::SavePriority(int slot, const Note& note) {

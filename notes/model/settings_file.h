@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "notes/model/note_table.h"
 
@@ -21,7 +23,17 @@ class Profile {
                            size_t maxBytes) = 0;
   // Sets section/key to value. Key and value both null remove the section.
   virtual void Write(const char* section, const char* key, const char* value) = 0;
+  // The lines of a section ("key=value"), in file order.
+  virtual std::vector<std::string> ReadSection(const char* section) = 0;
+  // Replaces the lines of a section in one write.
+  virtual void WriteSection(const char* section, const std::vector<std::string>& lines) = 0;
 };
+
+// The value of key in the lines of a section, found as the profile functions
+// find it (first line, any ASCII case; matching quotes around the value
+// dropped), at most maxBytes long; defaultValue when the key is absent.
+std::string SectionValue(const std::vector<std::string>& lines, std::string_view key, const char* defaultValue,
+                         size_t maxBytes);
 
 // Reads and writes the program's settings through a Profile.
 class SettingsFile {

@@ -3,6 +3,8 @@
 //   zettrella-probe wait-shown N [ms] waits until the program shows N note
 //                                     windows, then prints the time since
 //                                     its process started and its peak memory
+//   zettrella-probe sizes             prints the size of each shown note
+//                                     window as WIDTHxHEIGHT, one per line
 // The program is found through the window it publishes in the store
 // "Zettrella". Exit code 0 on success, 1 on a time-out or when no program runs.
 #include <windows.h>
@@ -78,6 +80,26 @@ int WaitShown(int wanted, DWORD timeoutMs) {
   }
 }
 
+BOOL CALLBACK PrintSize(HWND window, LPARAM param) {
+  const auto* count = reinterpret_cast<const Count*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != count->process || window == count->main || !IsWindowVisible(window)) return TRUE;
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  std::printf("%ldx%ld\n", rect.right - rect.left, rect.bottom - rect.top);
+  return TRUE;
+}
+
+int PrintSizes() {
+  HWND main = PublishedWindow();
+  if (!main) return 1;
+  Count count{0, main, 0};
+  GetWindowThreadProcessId(main, &count.process);
+  EnumWindows(&PrintSize, reinterpret_cast<LPARAM>(&count));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -91,6 +113,7 @@ int main(int argc, char** argv) {
     const DWORD timeout = argc >= 4 ? static_cast<DWORD>(std::atol(argv[3])) : 30000;
     return WaitShown(std::atoi(argv[2]), timeout);
   }
-  std::fprintf(stderr, "usage: zettrella-probe quit | wait-shown N [ms]\n");
+  if (argc >= 2 && std::strcmp(argv[1], "sizes") == 0) return PrintSizes();
+  std::fprintf(stderr, "usage: zettrella-probe quit | wait-shown N [ms] | sizes\n");
   return 2;
 }

@@ -59,11 +59,12 @@ void ZettrellaRun::UseLayer(Layer layer) {
   if (layer == Layer::kRecordingFailCreate) WriteFileBytes(dir_.File("vextal-mode.txt"), "fail-create");
 }
 
-bool ZettrellaRun::Start() {
+bool ZettrellaRun::Start(const std::string& arguments) {
   DeleteFileA(dir_.File("vextal-calls.log").c_str());
   mark_ = 0;
   window_ = nullptr;
-  if (!process_.Start("\"" + dir_.File("Zettrella.exe") + "\"", dir_.path())) return false;
+  const std::string command = "\"" + dir_.File("Zettrella.exe") + "\"" + (arguments.empty() ? "" : " " + arguments);
+  if (!process_.Start(command, dir_.path())) return false;
   const bool layerPresent = FileExists(dir_.File("vextal.dll"));
   const bool found = PumpUntil(
       [&] {

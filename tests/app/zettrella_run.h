@@ -30,7 +30,7 @@ class ZettrellaRun {
 
   // Starts the program and waits until its main window has finished its
   // start-up. False when it did not come up in time.
-  [[nodiscard]] bool Start();
+  [[nodiscard]] bool Start(const std::string& arguments = "");
   // Posts the quit message and waits for the end. False when it did not end.
   [[nodiscard]] bool Quit();
   // Switches the layer for the next Start.
@@ -55,6 +55,8 @@ class ZettrellaRun {
   // key or section is absent.
   std::string Ini(const std::string& section, const std::string& key) const;
   std::string IniBytes() const;
+  // The whole call log as written.
+  std::string Log() const { return ReadFileBytes(dir_.File("vextal-calls.log")); }
 
  private:
   TempDir dir_;

@@ -1,38 +1,26 @@
-// Loads vextal.dll as the note program does (LoadLibrary, then
-// GetProcAddress by the 24 names) and gives the tests small helpers: string
-// blocks, a window that collects event records, and screen read-back.
+// Helpers of the vextal tests: the library loaded as the note program loads
+// it (see note_driver.h), a window that collects event records, screen
+// read-back and the z-order of the objects.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "bench/vextal/note_driver.h"
 #include "vextal/vextal_api.h"
 
 namespace vextal::testing {
 
-struct Client {
-#define VEXTAL_POINTER(name, result, params) name##_fn name = nullptr;
-  VEXTAL_ENTRY_POINTS(VEXTAL_POINTER)
-#undef VEXTAL_POINTER
-
-  HMODULE module = nullptr;
-
-  // Loads the DLL beside the test program and resolves every entry point;
-  // false if the DLL or any entry point is missing.
-  bool Open();
-  void Close();
-};
-
-// A new GlobalAlloc(GMEM_FIXED) block of the bytes (null for an empty
-// string), as the program hands strings to the library.
-char* Block(std::string_view bytes);
-
-// The wrapped text as a string; frees the returned block.
-std::string WordWrap(const Client& vx, std::string_view text, int32_t font, int32_t width);
+using driver::Block;
+using driver::BuildCard;
+using driver::Card;
+using driver::Client;
+using driver::WordWrap;
 
 // A hidden top-level window that keeps every WM_COPYDATA record it gets.
 class RecordSink {
@@ -44,6 +32,9 @@ class RecordSink {
   HWND hwnd() const { return hwnd_; }
   int32_t handle32() const { return static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd_)); }
   std::vector<std::string> records;
+  // Called for each record as it arrives, inside the WM_COPYDATA handler,
+  // where the note program reacts to it.
+  std::function<void(const std::vector<std::string>& fields)> onRecord;
 
  private:
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
@@ -65,19 +56,6 @@ ScreenShot CaptureScreen(const RECT& area);
 std::vector<HWND> ObjectWindowsInZOrder();
 // Position of a window in the top-level window list, front first.
 int ZIndex(HWND hwnd);
-
-// A note as the program builds one: card colour, a 1-pixel black top row
-// and the text, through the same calls in the same order.
-struct Card {
-  int32_t id = -1;
-  int32_t bitmap = 0;
-  int32_t extra = 0;
-  int32_t height = 0;
-  Rect textRect{};
-};
-Card BuildCard(const Client& vx, int32_t x, int32_t y, int32_t width, int32_t priority,
-               std::string_view text, int32_t background, int32_t textColour,
-               std::string_view face = "ＭＳ Ｐゴシック", int32_t points = 12);
 
 }  // namespace vextal::testing
 

@@ -1,0 +1,119 @@
+// The setup dialog: its initialisation, the uninstall switch, install and
+// uninstall.
+#include "setup/setup_dialog.h"
+
+#include "setup/running_instance_win.h"
+#include "setup/shortcut_win.h"
+
+namespace zettrella::setup {
+
+namespace {
+
+constexpr char kInstallText[] = "設定";
+constexpr char kUninstallText[] = "アンインストール";
+constexpr char kKeepSettingsQuestion[] = "設定ファイルを残しておきますか？";
+constexpr char kStartupArguments[] = "-startup";
+
+std::string OrEmpty(const std::optional<std::string>& path) { return path ? *path : std::string(); }
+
+std::string ShortcutIn(const std::optional<std::string>& folder) {
+  return folder ? OrEmpty(ShortcutPath(*folder)) : std::string();
+}
+
+// A shortcut in a folder that cannot be named is neither written nor deleted.
+void DeleteIfNamed(const std::string& path) {
+  if (!path.empty()) DeleteFileA(path.c_str());
+}
+
+}  // namespace
+
+SetupDialog::SetupDialog(const SetupPaths& paths) : Dialog(kTemplateId, nullptr), paths_(paths) {}
+
+BOOL SetupDialog::OnInitDialog() {
+  SetIcons();
+  StopRunningInstance(hwnd());
+  settingsFile_ = paths_.setupDir ? OrEmpty(SettingsFilePath(*paths_.setupDir)) : std::string();
+  ProbeQuickLaunch();
+
+  startupShortcut_ = ShortcutIn(paths_.startupDir);
+  startupAvailable_ = !startupShortcut_.empty();
+  SetChecked(IDC_SETUP_STARTUP, startupAvailable_);
+  EnableItem(IDC_SETUP_STARTUP, startupAvailable_);
+  return TRUE;
+}
+
+void SetupDialog::SetIcons() {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  bigIcon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+  smallIcon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON, 16, 16, 0)));
+  SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+  HICON small = GetSystemMetrics(SM_CYSMICON) >= 32 ? bigIcon_.get() : smallIcon_.get();
+  SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+// The Quick Launch box is offered when a shortcut is there already or one
+// could be written there.
+void SetupDialog::ProbeQuickLaunch() {
+  quickLaunchShortcut_ = ShortcutIn(paths_.quickLaunchDir);
+  const char* path = quickLaunchShortcut_.c_str();
+  const bool usable = !quickLaunchShortcut_.empty() && (FileCanBeRead(path) || FileCanBeCreated(path));
+  SetChecked(IDC_SETUP_QUICK_LAUNCH, usable);
+  if (!usable) {
+    quickLaunchAvailable_ = false;
+    EnableItem(IDC_SETUP_QUICK_LAUNCH, false);
+  }
+}
+
+bool SetupDialog::OnCommand(int id, int notifyCode, HWND control) {
+  (void)control;
+  if (id == IDC_SETUP_UNINSTALL && notifyCode == BN_CLICKED) {
+    OnUninstallClicked();
+    return true;
+  }
+  return false;
+}
+
+void SetupDialog::OnUninstallClicked() {
+  const bool uninstall = IsChecked(IDC_SETUP_UNINSTALL);
+  EnableItem(IDC_SETUP_QUICK_LAUNCH, !uninstall && quickLaunchAvailable_);
+  EnableItem(IDC_SETUP_STARTUP, !uninstall && startupAvailable_);
+  SetItemText(IDOK, uninstall ? kUninstallText : kInstallText);
+}
+
+void SetupDialog::OnOK() {
+  if (IsChecked(IDC_SETUP_UNINSTALL)) {
+    Uninstall();
+  } else {
+    Install();
+  }
+  EndModal(IDOK);
+}
+
+// Each shortcut is created or deleted as its box says; a disabled box reads
+// as unchecked. Results are not reported: setup shows no errors.
+void SetupDialog::Install() {
+  const std::string target = paths_.setupDir ? OrEmpty(TargetPath(*paths_.setupDir)) : std::string();
+  const auto apply = [&](const std::string& shortcut, int box, const char* arguments) {
+    if (shortcut.empty()) return;
+    if (IsChecked(box)) {
+      if (!target.empty()) CreateShortcut(shortcut.c_str(), "", target.c_str(), arguments, nullptr);
+    } else {
+      DeleteFileA(shortcut.c_str());
+    }
+  };
+  apply(quickLaunchShortcut_, IDC_SETUP_QUICK_LAUNCH, "");
+  apply(startupShortcut_, IDC_SETUP_STARTUP, kStartupArguments);
+}
+
+// Both shortcuts go whatever their boxes show; the settings file beside
+// setup goes too unless the user wants to keep it.
+void SetupDialog::Uninstall() {
+  DeleteIfNamed(quickLaunchShortcut_);
+  DeleteIfNamed(startupShortcut_);
+  const int answer = MessageBoxA(hwnd(), kKeepSettingsQuestion, "", MB_YESNO | MB_ICONEXCLAMATION);
+  if (answer == IDYES) return;
+  DeleteIfNamed(settingsFile_);
+}
+
+}  // namespace zettrella::setup

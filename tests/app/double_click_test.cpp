@@ -1,0 +1,127 @@
+// A double click on a note opens its edit dialog; OK rebuilds the note.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/app/zettrella_run.h"
+
+namespace zettrella::testing {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// The edit dialog of the running program, once it is open.
+HWND WaitForEditDialog(const ZettrellaRun& run) {
+  HWND found = nullptr;
+  PumpUntil([&] {
+    for (HWND window : WindowsOfProcess(run.process().Id(), "#32770")) {
+      if (window != run.window() && IsWindowVisible(window)) found = window;
+    }
+    return found != nullptr;
+  });
+  return found;
+}
+
+HWND FirstChildOfClass(HWND parent, const char* className) {
+  struct Search {
+    const char* name;
+    HWND found;
+  } search{className, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        char name[64] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, s->name) != 0) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Sends a double click and answers the edit dialog it opens: OK after
+// setting the text when text is given, Cancel otherwise. Returns the layer
+// calls made meanwhile.
+Calls DoubleClickAndAnswer(ZettrellaRun& run, int id, const char* text) {
+  run.Mark();
+  LRESULT answer = 0;
+  // The record's handler runs the dialog before it returns.
+  std::thread sender([&] { answer = run.Send(Record("OnVextalLButtonDoubleClick", id, 5, 5), 60000); });
+  HWND dialog = WaitForEditDialog(run);
+  EXPECT_NE(dialog, nullptr);
+  if (dialog) {
+    if (text) {
+      HWND edit = FirstChildOfClass(dialog, "Edit");
+      EXPECT_NE(edit, nullptr);
+      SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(text ? IDOK : IDCANCEL, BN_CLICKED), 0);
+  }
+  sender.join();
+  EXPECT_EQ(answer, 1);
+  return run.NewCalls();
+}
+
+const char kFloatingNotes[] =
+    "[System]\r\nTrayDelay=0\r\nFloating=On\r\n"
+    "[Husen1]\r\nID=0\r\nPriority=0\r\nPosX=50\r\nPosY=60\r\nText=a\r\n"
+    "[Husen2]\r\nID=1\r\nPriority=1\r\nPosX=300\r\nPosY=400\r\nText=b\r\n";
+
+TEST(PointerDoubleClick, CancelLeavesTheNoteAsItWas) {
+  ZettrellaRun run(kFloatingNotes);
+  ASSERT_TRUE(run.Start());
+  const std::string before = run.IniBytes();
+  EXPECT_EQ(DoubleClickAndAnswer(run, 101, nullptr), (Calls{"_floating(0)", "_floating(1)"}));
+  EXPECT_EQ(run.IniBytes(), before);
+  // The note still answers to its id.
+  run.Mark();
+  EXPECT_EQ(run.Send(Record("OnVextalLButtonDown", 101, 0, 0)), 1);
+  EXPECT_EQ(run.NewCalls(), Calls{"_set_priority(101,2)"});
+}
+
+TEST(PointerDoubleClick, OkRebuildsTheNoteWithItsPriorityAndANewId) {
+  ZettrellaRun run(kFloatingNotes);
+  ASSERT_TRUE(run.Start());
+  // A drag of the note is under way when it is rebuilt.
+  run.Send(Record("OnVextalLButtonDown", 100, 10, 10));  // priority 2
+  const Calls calls = DoubleClickAndAnswer(run, 100, "edited");
+  ASSERT_GE(calls.size(), 3u);
+  EXPECT_EQ(calls.front(), "_floating(0)");
+  EXPECT_EQ(calls.back(), "_floating(1)");
+  const std::vector<std::string> build = BuildAt(calls);
+  EXPECT_EQ(CallsNamed(build, "_delete("), Calls{"_delete(100)"});
+  EXPECT_EQ(CallsNamed(build, "_delete_bitmap("), Calls{"_delete_bitmap(1000)"});
+  EXPECT_EQ(CallsNamed(build, "_create("), Calls{"_create(50,60,0,0,2)=102"});
+  EXPECT_EQ(CallsNamed(build, "_word_wrap(").at(0), "_word_wrap(\"edited\",3,190)");
+  EXPECT_EQ(run.Ini("Husen1", "ID"), "102");
+  EXPECT_EQ(run.Ini("Husen1", "Priority"), "2");
+  EXPECT_EQ(run.Ini("Husen1", "Text"), "edited");
+
+  // The drag keeps the old id: its moves reach the layer but find no note,
+  // and the release saves nothing.
+  const std::string before = run.IniBytes();
+  run.Mark();
+  run.Send(Record("OnVextalMouseMove", 100, 20, 20));
+  EXPECT_EQ(run.NewCalls(), Calls{"_move(100,10,10)"});
+  run.Send(Record("OnVextalLButtonUp", 100, 20, 20));
+  // Events with the old id find no note any more.
+  run.Mark();
+  run.Send(Record("OnVextalLButtonDown", 100, 0, 0));
+  EXPECT_EQ(run.NewCalls(), Calls{});
+  EXPECT_EQ(run.IniBytes(), before);
+}
+
+TEST(PointerDoubleClick, UnknownIdOpensNothing) {
+  ZettrellaRun run(kFloatingNotes);
+  ASSERT_TRUE(run.Start());
+  run.Mark();
+  EXPECT_EQ(run.Send(Record("OnVextalLButtonDoubleClick", 7, 0, 0)), 1);
+  EXPECT_EQ(run.NewCalls(), Calls{});
+}
+
+}  // namespace
+}  // namespace zettrella::testing

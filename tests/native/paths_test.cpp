@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "common/mbcs.h"
+#include "notes/app/app_paths.h"
+#include "notes/app/command_line.h"
+
+namespace zettrella {
+namespace {
+
+TEST(AppPaths, FolderAndSettingsFileOfTheProgram) {
+  EXPECT_EQ(ModuleDirOf("C:\\Apps\\Zettrella.exe"), "C:\\Apps");
+  EXPECT_EQ(IniPathOf("C:\\Apps\\Zettrella.exe"), "C:\\Apps\\Zettrella.ini");
+  EXPECT_EQ(ModuleDirOf("Zettrella.exe"), "");
+  EXPECT_EQ(IniPathOf("C:\\Apps\\Zettrella"), ".ini");
+  EXPECT_EQ(IniPathOf("Zettrella"), ".ini");
+}
+
+TEST(AppPaths, BackslashByteInsideADoubleByteCharacterIsNotACut) {
+  // "ソフト表" holds 0x5C as the second byte of "ソ" and of "表".
+  const std::string folder = "C:\\\x83\x5C\x83\x74\x83\x67\x95\x5C";
+  EXPECT_EQ(ModuleDirOf(folder + "\\Zettrella.exe"), folder);
+  EXPECT_EQ(IniPathOf(folder + "\\Zettrella.exe"), folder + "\\Zettrella.ini");
+  EXPECT_EQ(ModuleDirOf("\x95\x5C"), "");
+}
+
+TEST(Mbcs, CutNeverSplitsACharacter) {
+  EXPECT_EQ(CutAtCharBoundary("ab\x82\xA0", 3), "ab");
+  EXPECT_EQ(CutAtCharBoundary("ab\x82\xA0", 4), "ab\x82\xA0");
+  EXPECT_EQ(CutAtCharBoundary("abc", 0), "");
+  // A lead byte that ends the text is a character of its own.
+  EXPECT_EQ(CutAtCharBoundary("ab\x82", 3), "ab\x82");
+  EXPECT_EQ(FindLastChar("a\\b\x95\x5C", '\\'), 1u);
+}
+
+TEST(CommandLine, StartupArgumentInAnyCaseButAlone) {
+  EXPECT_TRUE(IsStartupStart("-startup"));
+  EXPECT_TRUE(IsStartupStart("-STARTUP"));
+  EXPECT_TRUE(IsStartupStart("-StartUp"));
+  EXPECT_FALSE(IsStartupStart("-startup now"));
+  EXPECT_FALSE(IsStartupStart(""));
+  EXPECT_FALSE(IsStartupStart("startup"));
+}
+
+}  // namespace
+}  // namespace zettrella

@@ -1,0 +1,355 @@
+// The settings file's conversions, read order, normalisation and write order,
+// checked against an in-memory profile that records every access.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "notes/model/settings_file.h"
+#include "notes/model/settings_values.h"
+
+namespace zettrella {
+namespace {
+
+// A profile file in memory: sections of "key=value" lines in file order.
+class MemoryProfile : public Profile {
+ public:
+  std::map<std::string, std::vector<std::string>> sections;
+  std::vector<std::string> writes;
+
+  void Set(const std::string& section, const std::vector<std::string>& lines) { sections[section] = lines; }
+
+  std::string Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) override {
+    std::string value = defaultValue;
+    auto s = sections.find(section);
+    if (s != sections.end()) {
+      for (const std::string& line : s->second) {
+        if (line.compare(0, strlen(key) + 1, std::string(key) + "=") == 0) {
+          value = line.substr(strlen(key) + 1);
+          break;
+        }
+      }
+    }
+    return value.substr(0, maxBytes);
+  }
+  void Write(const char* section, const char* key, const char* value) override {
+    if (!key && !value) {
+      sections.erase(section);
+      writes.push_back(std::string("remove ") + section);
+      return;
+    }
+    writes.push_back(std::string(section) + "." + key + "=" + value);
+    auto& lines = sections[section];
+    for (std::string& line : lines) {
+      if (line.compare(0, strlen(key) + 1, std::string(key) + "=") == 0) {
+        line = std::string(key) + "=" + value;
+        return;
+      }
+    }
+    lines.push_back(std::string(key) + "=" + value);
+  }
+  std::vector<std::string> ReadSection(const char* section) override {
+    auto s = sections.find(section);
+    return s == sections.end() ? std::vector<std::string>() : s->second;
+  }
+  void WriteSection(const char* section, const std::vector<std::string>& lines) override {
+    writes.push_back(std::string("section ") + section);
+    sections[section] = lines;
+  }
+};
+
+TEST(SettingsValues, FloatingIsOnInAnyMixOfCapitalsOnly) {
+  EXPECT_EQ(ParseOnOff("on"), 1);
+  EXPECT_EQ(ParseOnOff("ON"), 1);
+  EXPECT_EQ(ParseOnOff("oN"), 1);
+  EXPECT_EQ(ParseOnOff("1"), 0);
+  EXPECT_EQ(ParseOnOff("Off"), 0);
+  EXPECT_EQ(ParseOnOff("only"), 0);
+  EXPECT_EQ(ParseOnOff(""), 0);
+}
+
+TEST(SettingsValues, FlagsAreExactlyOneOrZeroAndMaskStartAtLeastOne) {
+  EXPECT_EQ(ParseFlag("1"), 1);
+  EXPECT_EQ(ParseFlag(" 1x"), 1);
+  EXPECT_EQ(ParseFlag("2"), 0);
+  EXPECT_EQ(ParseFlag("yes"), 0);
+  EXPECT_EQ(ParseAsterNum("0"), 1);
+  EXPECT_EQ(ParseAsterNum("-3"), 1);
+  EXPECT_EQ(ParseAsterNum("abc"), 1);
+  EXPECT_EQ(ParseAsterNum("7"), 7);
+}
+
+TEST(SettingsValues, TextLineBreaksRoundTrip) {
+  EXPECT_EQ(TextFromStored("a\\nb"), "a\r\nb");
+  EXPECT_EQ(TextToStored("a\r\nb"), "a\\nb");
+  EXPECT_EQ(TextFromStored("\\n\\n"), "\r\n\r\n");
+  EXPECT_EQ(TextFromStored("a\\"), "a\\");
+  EXPECT_EQ(TextToStored("lone\rcr\nlf"), "lone\rcr\nlf");
+}
+
+TEST(SettingsValues, DoubleByteCharacterEndingInBackslashIsNotALineBreak) {
+  // "表" is 0x95 0x5C in code page 932: its second byte is the backslash.
+  const std::string stored = "\x95\x5Cn";
+  EXPECT_EQ(TextFromStored(stored), stored);
+  EXPECT_EQ(TextFromStored("\x95\x5C\\n"), "\x95\x5C\r\n");
+}
+
+TEST(SettingsValues, StoredTextIsCutAt1024BytesOnACharacterBoundary) {
+  const std::string ascii(1500, 'x');
+  EXPECT_EQ(TextToStored(ascii).size(), 1024u);
+  // 1023 single bytes and then a two-byte character: the character would be
+  // split by a plain cut, so it goes whole.
+  const std::string split = std::string(1023, 'x') + "\x82\xA0" + "tail";
+  EXPECT_EQ(TextToStored(split), std::string(1023, 'x'));
+  EXPECT_EQ(LimitStoredText(split), std::string(1023, 'x'));
+  EXPECT_EQ(LimitStoredText(std::string(1024, 'y')), std::string(1024, 'y'));
+}
+
+TEST(SettingsFile, MissingFileGivesEveryDefault) {
+  MemoryProfile profile;
+  SettingsFile file(profile);
+  SystemSettings s;
+  s.DefaultWidth = -1;
+  EXPECT_EQ(file.ReadTrayDelay(), 30);
+  file.ReadSystem(&s);
+  EXPECT_EQ(s.Floating, 0);
+  EXPECT_EQ(s.HotKeyCreateC, "F1");
+  EXPECT_EQ(s.HotKeyCreateM, "F2");
+  EXPECT_EQ(s.HotKeyCreateY, "F3");
+  EXPECT_EQ(s.HotKeyShow, "A");
+  EXPECT_EQ(s.DefaultWidth, 200);
+  EXPECT_EQ(s.DefaultHeight, 30);
+  EXPECT_EQ(s.DefaultFontName, "ＭＳ ゴシック");
+  EXPECT_EQ(s.DefaultFontSize, 8);
+  NoteTable table;
+  file.ReadNotes(&table);
+  EXPECT_EQ(table.FirstEmptySlot(), 0);
+  EXPECT_EQ(table.NextPriority, 0);
+}
+
+TEST(SettingsFile, NoteSectionsAreReadWithDefaultsAndConversions) {
+  MemoryProfile profile;
+  profile.Set("Husen3", {"ID=4", "Priority=7", "PosX=-20", "Text=a\\nb", "TextRed=2", "TextAster=1", "TextAsterNum=0"});
+  profile.Set("Husen7", {"ID=-1", "Text=ignored"});
+  profile.Set("Husen8", {"Text=no id"});
+  profile.Set("Husen101", {"ID=1"});
+  SettingsFile file(profile);
+  NoteTable table;
+  file.ReadNotes(&table);
+  const Note& n = table[2];
+  EXPECT_TRUE(n.InUse);
+  EXPECT_EQ(n.ID, 4);
+  EXPECT_EQ(n.Priority, 0);
+  EXPECT_EQ(n.PosX, -20);
+  EXPECT_EQ(n.PosY, 0);
+  EXPECT_EQ(n.Width, 200);
+  EXPECT_EQ(n.Type, 0);
+  EXPECT_EQ(n.FontName, "ＭＳ ゴシック");
+  EXPECT_EQ(n.FontSize, 8);
+  EXPECT_EQ(n.Text, "a\r\nb");
+  EXPECT_EQ(n.TextRed, 0);
+  EXPECT_EQ(n.TextAster, 1);
+  EXPECT_EQ(n.TextAsterNum, 1);
+  EXPECT_FALSE(table[6].InUse);
+  EXPECT_EQ(table[6].Text, "");
+  EXPECT_FALSE(table[7].InUse);
+  EXPECT_EQ(table.FirstEmptySlot(), 0);
+  EXPECT_EQ(table.NextPriority, 1);
+}
+
+TEST(SettingsFile, PerNoteDefaultsDoNotFollowTheSystemValues) {
+  MemoryProfile profile;
+  profile.Set("System", {"Width=300", "FontName=Other", "FontSize=12"});
+  profile.Set("Husen1", {"ID=0"});
+  SettingsFile file(profile);
+  SystemSettings s;
+  file.ReadSystem(&s);
+  NoteTable table;
+  file.ReadNotes(&table);
+  EXPECT_EQ(s.DefaultWidth, 300);
+  EXPECT_EQ(table[0].Width, 200);
+  EXPECT_EQ(table[0].FontName, "ＭＳ ゴシック");
+  EXPECT_EQ(table[0].FontSize, 8);
+}
+
+TEST(SettingsFile, SaveNoteWritesTheWholeSectionInOrder) {
+  MemoryProfile profile;
+  SettingsFile file(profile);
+  Note note;
+  note.InUse = true;
+  note.ID = 12;
+  note.Priority = 2;
+  note.PosX = 412;
+  note.PosY = 96;
+  note.Type = 2;
+  note.FontName = "ＭＳ ゴシック";
+  note.Text = "first line\r\nsecond line";
+  note.TextAsterNum = 9;
+  file.SaveNote(0, note);
+  const std::vector<std::string> expected = {
+      "ID=12",  "Priority=2", "PosX=412", "PosY=96",  "Width=200", "Type=2", "FontName=ＭＳ ゴシック",
+      "FontSize=8", "Text=first line\\nsecond line", "TextRed=0", "TextAster=0"};
+  EXPECT_EQ(profile.sections["Husen1"], expected);
+  EXPECT_EQ(profile.writes, std::vector<std::string>{"section Husen1"});
+
+  note.TextAster = 1;
+  note.TextRed = 1;
+  file.SaveNote(99, note);
+  ASSERT_EQ(profile.sections["Husen100"].size(), 12u);
+  EXPECT_EQ(profile.sections["Husen100"][9], "TextRed=1");
+  EXPECT_EQ(profile.sections["Husen100"][11], "TextAsterNum=9");
+}
+
+TEST(SettingsFile, SaveNoteReplacesKeysWhereTheyStandAndKeepsTheOthers) {
+  MemoryProfile profile;
+  profile.Set("Husen2", {"Text=old", "Extra=kept", "textasternum=4", "id=7", "ID=8"});
+  SettingsFile file(profile);
+  Note note;
+  note.InUse = true;
+  note.ID = 3;
+  note.Text = "new";
+  file.SaveNote(1, note);
+  const std::vector<std::string> expected = {
+      "Text=new", "Extra=kept", "textasternum=4", "id=3",       "ID=8",        "Priority=0",
+      "PosX=0",   "PosY=0",     "Width=200",      "Type=0",     "FontName=",   "FontSize=8",
+      "TextRed=0", "TextAster=0"};
+  EXPECT_EQ(profile.sections["Husen2"], expected);
+}
+
+TEST(SettingsFile, NoteWithoutLayerObjectStaysLoadable) {
+  MemoryProfile profile;
+  SettingsFile file(profile);
+  Note note;
+  note.InUse = true;
+  note.ID = kNoObject;
+  note.Text = "keep me";
+  file.SaveNote(4, note);
+  NoteTable table;
+  file.ReadNotes(&table);
+  EXPECT_TRUE(table[4].InUse);
+  EXPECT_EQ(table[4].Text, "keep me");
+}
+
+TEST(SettingsFile, SmallWritesAndRemoval) {
+  MemoryProfile profile;
+  SettingsFile file(profile);
+  Note note;
+  note.Priority = 5;
+  note.PosX = -1;
+  note.PosY = 2;
+  SystemSettings s;
+  s.HotKeyShow = "space";
+  file.SavePriority(3, note);
+  file.SavePosition(3, note);
+  file.SaveFloating(1);
+  file.SaveFloating(0);
+  file.RemoveNote(4);
+  file.SaveSystemSettings(s);
+  const std::vector<std::string> expected = {
+      "Husen4.Priority=5",          "Husen4.PosX=-1",             "Husen4.PosY=2",
+      "System.Floating=On",         "System.Floating=Off",        "remove Husen5",
+      "System.HotKeyCreateC=F1",    "System.HotKeyCreateM=F2",    "System.HotKeyCreateY=F3",
+      "System.HotKeyShow=space",    "System.Width=200",           "System.Height=30",
+      "System.FontName=ＭＳ ゴシック", "System.FontSize=8"};
+  EXPECT_EQ(profile.writes, expected);
+}
+
+TEST(NoteTable, PrioritiesBecomeADenseRanking) {
+  NoteTable table;
+  const int32_t stored[] = {5, 9, 9, 12, 7};
+  for (int i = 0; i < 5; ++i) {
+    table[i].InUse = true;
+    table[i].Priority = stored[i];
+  }
+  table[5].Priority = -100;  // an empty slot takes no part
+  table.NormalisePriorities();
+  const int32_t expected[] = {0, 2, 2, 3, 1};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(table[i].Priority, expected[i]) << i;
+  EXPECT_EQ(table[5].Priority, -100);
+  EXPECT_EQ(table.NextPriority, 4);
+}
+
+TEST(NoteTable, RankingSurvivesThe32BitExtremes) {
+  NoteTable table;
+  table[0].InUse = table[1].InUse = table[2].InUse = true;
+  table[0].Priority = INT32_MAX;
+  table[1].Priority = INT32_MIN;
+  table[2].Priority = 0;
+  table.NormalisePriorities();
+  EXPECT_EQ(table[0].Priority, 2);
+  EXPECT_EQ(table[1].Priority, 0);
+  EXPECT_EQ(table[2].Priority, 1);
+  EXPECT_EQ(table.NextPriority, 3);
+}
+
+TEST(NoteTable, EqualAndSinglePriorities) {
+  NoteTable table;
+  table[3].InUse = table[8].InUse = true;
+  table[3].Priority = table[8].Priority = 3;
+  table.NormalisePriorities();
+  EXPECT_EQ(table[3].Priority, 0);
+  EXPECT_EQ(table[8].Priority, 0);
+  EXPECT_EQ(table.NextPriority, 1);
+
+  NoteTable single;
+  single[0].InUse = true;
+  single[0].Priority = 40;
+  single.NormalisePriorities();
+  EXPECT_EQ(single[0].Priority, 0);
+  EXPECT_EQ(single.TakeNextPriority(), 1);
+  EXPECT_EQ(single.NextPriority, 2);
+}
+
+TEST(NoteTable, FindSlotAndFirstEmptySlot) {
+  NoteTable table;
+  EXPECT_EQ(table.FindSlot(-1), kNoSlot);
+  table[2].InUse = true;
+  table[2].ID = 7;
+  table[5].InUse = true;
+  table[5].ID = 7;
+  table[0].ID = 9;  // not in use: never found
+  EXPECT_EQ(table.FindSlot(7), 2);
+  EXPECT_EQ(table.FindSlot(9), kNoSlot);
+  EXPECT_EQ(table.FirstEmptySlot(), 0);
+  for (int i = 0; i < kSlotCount; ++i) table[i].InUse = true;
+  EXPECT_EQ(table.FirstEmptySlot(), kNoSlot);
+}
+
+}  // namespace
+}  // namespace zettrella
+
+namespace zettrella {
+namespace {
+
+TEST(SectionValue, FindsKeysAsTheProfileFunctionsDo) {
+  const std::vector<std::string> lines = {"text=first", "Text=second", "Quoted=\"a b\"", "Single='x'",
+                                          "Half=\"open", "NoEquals", "Empty="};
+  EXPECT_EQ(SectionValue(lines, "TEXT", "d", 1023), "first");
+  EXPECT_EQ(SectionValue(lines, "Quoted", "d", 1023), "a b");
+  EXPECT_EQ(SectionValue(lines, "Single", "d", 1023), "x");
+  EXPECT_EQ(SectionValue(lines, "Half", "d", 1023), "\"open");
+  EXPECT_EQ(SectionValue(lines, "NoEquals", "d", 1023), "d");
+  EXPECT_EQ(SectionValue(lines, "Empty", "d", 1023), "");
+  EXPECT_EQ(SectionValue(lines, "Missing", "dflt", 2), "df");
+  EXPECT_EQ(SectionValue(lines, "text", "d", 3), "fir");
+}
+
+TEST(SettingsFile, UnchangedSectionIsNotWrittenAgain) {
+  MemoryProfile profile;
+  SettingsFile file(profile);
+  Note note;
+  note.InUse = true;
+  note.ID = 1;
+  note.Text = "same";
+  file.SaveNote(0, note);
+  file.SaveNote(0, note);
+  EXPECT_EQ(profile.writes.size(), 1u);
+  note.PosX = 5;
+  file.SaveNote(0, note);
+  EXPECT_EQ(profile.writes.size(), 2u);
+}
+
+}  // namespace
+}  // namespace zettrella

@@ -1,0 +1,105 @@
+// setup.exe meeting a running note program (a stand-in that owns the
+// shared value store "Zettrella" as the note program does).
+#include <gtest/gtest.h>
+
+#include "common/shared_value_store.h"
+#include "resources/setup_res.h"
+#include "tests/setup/setup_driver.h"
+
+namespace zettrella::testing {
+namespace {
+
+constexpr DWORD kTimeoutMs = 20000;
+constexpr char kNotice[] = "Zettrellaが起動中です。\nセットアップは、Zettrellaを安全に終了させます。";
+
+// The stand-in, started and waited for until the store shows the value it
+// publishes.
+class StandIn {
+ public:
+  explicit StandIn(const std::string& arguments = "") {
+    started_ = process_.Start("\"" + ExeDir() + "\\zettrella_standin.exe\" " + arguments);
+    const SharedValueStore reader("Zettrella", false);
+    std::string value;
+    published_ = started_ && PumpUntil([&] { return reader.GetValue("HWnd", "", &value) && !value.empty(); });
+  }
+  bool ready() const { return published_; }
+  ChildProcess& process() { return process_; }
+
+ private:
+  ChildProcess process_;
+  bool started_ = false;
+  bool published_ = false;
+};
+
+bool NoProgramPublishes() {
+  const SharedValueStore reader("Zettrella", false);
+  std::string value;
+  return !reader.GetValue("HWnd", "0", &value);
+}
+
+TEST(SetupRunningNoteProgram, IsAnnouncedOnceAndStoppedEvenWhenSetupIsCancelled) {
+  StandIn standIn;
+  ASSERT_TRUE(standIn.ready());
+  SetupSandbox sandbox(true);
+  SetupProcess setup;
+  ASSERT_TRUE(setup.Start(sandbox.setupExe(), sandbox.profileDir()));
+
+  HWND notice = WaitForMessageBox(setup.Id(), kTimeoutMs);
+  ASSERT_TRUE(notice);
+  EXPECT_TRUE(HasChildWithText(notice, kNotice));
+  EXPECT_TRUE(GetDlgItem(notice, IDOK));
+  EXPECT_FALSE(GetDlgItem(notice, IDCANCEL));
+  // The dialog shows only after the notice, and the request is posted only
+  // once the user has read it.
+  EXPECT_FALSE(FindDialog(setup.Id(), kSetupCaption));
+  EXPECT_TRUE(standIn.process().Running());
+
+  PressButton(notice, IDOK);
+  HWND dialog = WaitForDialog(setup.Id(), kSetupCaption);
+  ASSERT_TRUE(dialog);
+  EXPECT_FALSE(FindMessageBox(setup.Id()));
+  PressButton(dialog, IDCANCEL);
+  ASSERT_TRUE(setup.Wait(kTimeoutMs));
+
+  ASSERT_TRUE(standIn.process().Wait(kTimeoutMs)) << "the note program was not stopped";
+  EXPECT_EQ(standIn.process().ExitCode(), 0u);
+  EXPECT_TRUE(NoProgramPublishes());
+}
+
+TEST(SetupRunningNoteProgram, WithoutOneSetupShowsNoBox) {
+  ASSERT_TRUE(NoProgramPublishes());
+  SetupSandbox sandbox(true);
+  SetupProcess setup;
+  ASSERT_TRUE(setup.Start(sandbox.setupExe(), sandbox.profileDir()));
+  HWND dialog = WaitForDialog(setup.Id(), kSetupCaption);
+  ASSERT_TRUE(dialog);
+  EXPECT_FALSE(FindMessageBox(setup.Id()));
+  PressButton(dialog, IDCANCEL);
+  ASSERT_TRUE(setup.Wait(kTimeoutMs));
+}
+
+// A store whose HWnd reads as 0 names no window: no box and no request.
+TEST(SetupRunningNoteProgram, HandleReadingAsZeroIsIgnored) {
+  for (const char* published : {"0", "none"}) {
+    StandIn standIn(std::string("-hwnd ") + published);
+    ASSERT_TRUE(standIn.ready());
+    SetupSandbox sandbox(true);
+    SetupProcess setup;
+    ASSERT_TRUE(setup.Start(sandbox.setupExe(), sandbox.profileDir()));
+    HWND dialog = WaitForDialog(setup.Id(), kSetupCaption);
+    ASSERT_TRUE(dialog) << published;
+    EXPECT_FALSE(FindMessageBox(setup.Id())) << published;
+    PressButton(dialog, IDCANCEL);
+    ASSERT_TRUE(setup.Wait(kTimeoutMs));
+    EXPECT_TRUE(standIn.process().Running()) << published;
+
+    // Ask the stand-in to end, the way setup would have.
+    for (HWND window : WindowsOfProcess(standIn.process().Id(), "ZettrellaStandIn")) {
+      PostMessageA(window, WM_USER + 1, 0, 0);
+    }
+    EXPECT_TRUE(standIn.process().Wait(kTimeoutMs)) << published;
+  }
+}
+
+}  // namespace
+}  // namespace zettrella::testing
