@@ -2,6 +2,7 @@
 #include "notes/dialogs/font_name_combo.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zettrella {
 

@@ -14,12 +14,16 @@ namespace {
 
 constexpr UINT kPollMs = 10;
 constexpr DWORD kGiveUpMs = 20000;
+// How long a shown dialog may wait to become the active window (the first
+// window of a Wine session can lose activation to the desktop starting up).
+constexpr DWORD kActivationMs = 3000;
 
 // The one dialog being driven; dialogs run one at a time on the test thread.
 struct Drive {
   ui::Dialog* dialog = nullptr;
   const std::function<void(HWND)>* act = nullptr;
   bool acted = false;
+  DWORD shownAt = 0;
   DWORD actedAt = 0;
   UINT_PTR timer = 0;
 };
@@ -30,6 +34,13 @@ void CALLBACK OnDriveTimer(HWND, UINT, UINT_PTR, DWORD) {
   if (!drive) return;
   HWND hwnd = drive->dialog->hwnd();
   if (!hwnd || !IsWindowVisible(hwnd)) return;
+  if (!drive->shownAt) drive->shownAt = GetTickCount();
+  // Keyboard input and the focus belong to the active window: act once the
+  // dialog is in front, as it is for a user.
+  if (!drive->acted && GetForegroundWindow() != hwnd && GetTickCount() - drive->shownAt < kActivationMs) {
+    SetForegroundWindow(hwnd);
+    return;
+  }
   if (!drive->acted) {
     drive->acted = true;
     drive->actedAt = GetTickCount();

@@ -13,7 +13,7 @@
 namespace zettrella::testing {
 
 // Runs dialog modally and calls act(dialog window) once, as soon as the
-// dialog is visible. If the dialog is still open 20 seconds after that, it
+// dialog is visible and in front. If the dialog is still open 20 seconds after that, it
 // is cancelled and the test fails. Returns RunModal's result.
 INT_PTR RunDriven(ui::Dialog& dialog, const std::function<void(HWND)>& act);
 

@@ -1,5 +1,5 @@
 // Reading an extended dialog template (DLGTEMPLATEEX) of the running
-// program, so that tests can compare it with the dialog's description.
+// program, so that tests can check every control's id, style, text and place.
 #pragma once
 
 #include <windows.h>
