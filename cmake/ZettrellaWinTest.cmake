@@ -1,12 +1,14 @@
 # zettrella_win_test: one test program of Win32 code, run case by case under Wine.
 include(GoogleTest)
 
-# zettrella_win_test(name SOURCES... [LIBS ...] [LOCK resource]) adds one test
-# program whose cases ctest runs one by one under Wine. LOCK serialises the
-# programs that take process-wide names (the mutex "zettrella", the mapping
-# "Zettrella") so that parallel cases never meet.
+# zettrella_win_test(name SOURCES... [LIBS ...] [LOCK resources...]) adds one
+# test program whose cases ctest runs one by one under Wine. LOCK serialises
+# cases that share something machine-wide, so that parallel cases never meet:
+#   zettrella_instance  the mutex "zettrella", the mapping "Zettrella", the
+#                       hot keys and the user's shortcut folders;
+#   desktop             the keyboard focus, the pointer and the screen's pixels.
 function(zettrella_win_test name)
-  cmake_parse_arguments(T "" "LOCK" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LOCK" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} zettrella_test_support gtest_main)
   set(props TIMEOUT 120)
