@@ -36,14 +36,7 @@ Note MakeDuplicate(const Note& source) {
   copy.ID = kNoObject;
   copy.PosX = SaturatedAdd(source.PosX, kDuplicateOffset);
   copy.PosY = SaturatedAdd(source.PosY, kDuplicateOffset);
-  copy.Width = source.Width;
-  copy.Type = source.Type;
-  copy.FontName = source.FontName;
-  copy.FontSize = source.FontSize;
-  copy.Text = source.Text;
-  copy.TextRed = source.TextRed;
-  copy.TextAster = source.TextAster;
-  copy.TextAsterNum = source.TextAsterNum;
+  CopyNoteContent(source, &copy);
   return copy;
 }
 

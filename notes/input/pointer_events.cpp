@@ -116,14 +116,7 @@ bool NoteBoardDialog::EditNote(int slot) {
   Note& note = notes_[slot];
   // A note deleted while its dialog was open stays deleted.
   if (!note.InUse) return false;
-  note.Text = edited.Text;
-  note.FontName = edited.FontName;
-  note.FontSize = edited.FontSize;
-  note.TextRed = edited.TextRed;
-  note.TextAster = edited.TextAster;
-  note.TextAsterNum = edited.TextAsterNum;
-  note.Type = edited.Type;
-  note.Width = edited.Width;
+  CopyNoteContent(edited, &note);
   BuildNote(slot, note.Priority);
   return true;
 }

@@ -35,6 +35,19 @@ struct Note {
   int32_t TextAsterNum = 1;  // first masked character, 1-based
 };
 
+// Copies what a note shows — width, colour, font, text and its look — but
+// not its object, stacking or place.
+inline void CopyNoteContent(const Note& from, Note* to) {
+  to->Width = from.Width;
+  to->Type = from.Type;
+  to->FontName = from.FontName;
+  to->FontSize = from.FontSize;
+  to->Text = from.Text;
+  to->TextRed = from.TextRed;
+  to->TextAster = from.TextAster;
+  to->TextAsterNum = from.TextAsterNum;
+}
+
 class NoteTable {
  public:
   Note& operator[](int slot) { return slots_[static_cast<size_t>(slot)]; }
