@@ -109,8 +109,14 @@ void NoteBoardDialog::StartLayer() {
     images_[slot].NoteBitmap = 0;
     if (notes_[slot].InUse) {
       notes_[slot].ID = kNoObject;
-      BuildNote(slot, notes_[slot].Priority);
+      DrawNote(slot, notes_[slot].Priority);
     }
+  }
+  // The sections are saved once every note is on the screen: each changed
+  // section costs a rewrite of the whole settings file, and after a hand
+  // edit or an update every section can have changed.
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (notes_[slot].InUse) settingsFile_.SaveNote(slot, notes_[slot]);
   }
   RegisterAllHotKeys();
 }

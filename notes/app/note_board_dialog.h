@@ -59,6 +59,8 @@ class NoteBoardDialog : public ui::Dialog {
   // (Re)creates the note of a slot in the layer with the given stacking
   // priority, draws its card and saves the note.
   void BuildNote(int slot, int32_t priority);
+  // BuildNote without the save: the note's new id is only in the table.
+  void DrawNote(int slot, int32_t priority);
 
   // Fills the lowest empty slot with a new note of colour type in the middle
   // of the desktop, builds it, and asks the layer to draw every note again

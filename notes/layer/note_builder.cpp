@@ -17,12 +17,16 @@ constexpr int32_t kTextBottomMargin = 5;
 }  // namespace
 
 void NoteBoardDialog::BuildNote(int slot, int32_t priority) {
+  DrawNote(slot, priority);
+  settingsFile_.SaveNote(slot, notes_[slot]);
+}
+
+void NoteBoardDialog::DrawNote(int slot, int32_t priority) {
   Note& note = notes_[slot];
   NoteImage& image = images_[static_cast<size_t>(slot)];
   if (!binding_) {
     // The layer is already released: keep the note, without an object.
     note.ID = kNoObject;
-    settingsFile_.SaveNote(slot, note);
     return;
   }
   VextalBinding& layer = *binding_;
@@ -48,8 +52,6 @@ void NoteBoardDialog::BuildNote(int slot, int32_t priority) {
   layer.DeleteFont(font);
   layer.UpdateImage(note.ID);
   layer.UnlockDraw();
-
-  settingsFile_.SaveNote(slot, note);
 }
 
 }  // namespace zettrella

@@ -177,10 +177,42 @@ TEST(NoteBuild, StartUpRebuildsStoredNotesWithNormalisedPriorities) {
     EXPECT_EQ(run.Ini(section, "ID"), ids[i]);
     EXPECT_EQ(run.Ini(section, "Priority"), i == 4 ? "-1" : priorities[i]);
   }
+  // Only the notes' own sections are saved.
+  EXPECT_EQ(run.Ini("Husen7", "ID"), "<missing>");
   // The next note brought to the front lies above all of them.
   run.Mark();
   EXPECT_EQ(run.Send(Record("OnVextalLButtonDown", 100, 1, 1)), 1);
   EXPECT_EQ(CallsNamed(run.NewCalls(), "_set_priority("), Calls{"_set_priority(100,4)"});
+}
+
+// Start-up shows every note before it saves their sections; what it saves
+// is what one save per build saved, so a second start writes nothing.
+TEST(NoteBuild, StartUpSavesEveryNoteOnceAndASecondStartFindsNothingToSave) {
+  std::vector<StoredNote> notes;
+  for (int i = 0; i < 3; ++i) {
+    StoredNote note{2 * i + 1};
+    note.id = 7;
+    note.priority = 3 - i;
+    note.text = "note " + std::to_string(i);
+    notes.push_back(note);
+  }
+  ZettrellaRun run(IniWith(notes));
+  ASSERT_TRUE(run.Start());
+  ASSERT_EQ(CallsNamed(run.Calls(), "_unlock_draw(").size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    const std::string section = "Husen" + std::to_string(2 * i + 1);
+    EXPECT_EQ(run.Ini(section, "ID"), std::to_string(100 + i));
+    EXPECT_EQ(run.Ini(section, "Priority"), std::to_string(2 - i));
+    EXPECT_EQ(run.Ini(section, "Text"), "note " + std::to_string(i));
+  }
+  EXPECT_EQ(run.Ini("Husen2", "ID"), "<missing>");
+  ASSERT_TRUE(run.Quit());
+  const std::string saved = run.IniBytes();
+
+  ASSERT_TRUE(run.Start());
+  ASSERT_TRUE(run.Quit());
+  EXPECT_EQ(run.IniBytes(), saved);
 }
 
 // A layer that cannot make objects, or no layer at all, must not cost a
