@@ -55,7 +55,9 @@ TEST(RecordFlood, TenThousandRecordsLeaveMemoryFlatAndTheProgramAnswering) {
     const DWORD sent = GetTickCount();
     ASSERT_EQ(run.Send(FloodRecord(k), kAnswerMs), 1) << "record " << k << " not answered";
     slowest = std::max<DWORD>(slowest, GetTickCount() - sent);
-    if (k % 1000 == 0) ASSERT_TRUE(Answers(run.window(), kAnswerMs)) << "after " << k;
+    if (k % 1000 == 0) {
+      ASSERT_TRUE(Answers(run.window(), kAnswerMs)) << "after " << k;
+    }
   }
   const ProcessMemory after = MemoryOf(run.process().Handle());
   EXPECT_LT(slowest, 2000u);

@@ -177,6 +177,15 @@ TEST(ReadOnlySettings, ChangesStayInMemoryAndTheFileIsUntouched) {
   ZettrellaRun run(ini);
   const std::string file = run.File("Zettrella.ini");
   ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+  // A user with every right (these tests may run as root, which Unix lets
+  // write a read-only file) is still kept out by a handle that shares the
+  // file for reading only.
+  HANDLE guard = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(guard, INVALID_HANDLE_VALUE);
+  struct Release {
+    HANDLE handle;
+    ~Release() { CloseHandle(handle); }
+  } release{guard};
   // The file really refuses writes here, or the case proves nothing.
   ASSERT_FALSE(WritePrivateProfileStringA("Probe", "Key", "1", file.c_str()));
 

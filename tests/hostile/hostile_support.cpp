@@ -11,12 +11,12 @@ bool Answers(HWND window, DWORD timeoutMs) {
 }
 
 ProcessMemory MemoryOf(HANDLE process) {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
+  // PagefileUsage is the process's private commit, the same figure as the
+  // extended PrivateUsage, which Wine leaves at zero for another process.
+  PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
-  if (!GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters)) {
-    return {};
-  }
-  return {counters.PrivateUsage, counters.WorkingSetSize};
+  if (!GetProcessMemoryInfo(process, &counters, sizeof counters)) return {};
+  return {counters.PagefileUsage, counters.WorkingSetSize};
 }
 
 std::string NoteSection(int number, const std::string& body) {
