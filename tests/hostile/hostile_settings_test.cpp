@@ -156,9 +156,15 @@ TEST(LargeSettings, HundredLongNotesAreAllShownAndCutOnACharacterBoundary) {
   EXPECT_EQ(CallsNamed(calls, "_create(").size(), 100u);
 
   const std::string cut = text.substr(0, 1023);  // "a" and 511 whole characters
+  int wrong = 0;
   for (int k = 1; k <= 100; ++k) {
-    EXPECT_EQ(run.Ini("Husen" + std::to_string(k), "Text"), cut) << "note " << k;
+    const std::string saved = run.Ini("Husen" + std::to_string(k), "Text");
+    if (saved == cut) continue;
+    // One message is enough: the texts are long.
+    if (wrong++ == 0) ADD_FAILURE() << "note " << k << " saved " << saved.size() << " bytes ending in 0x" << std::hex
+                                    << (saved.empty() ? 0 : static_cast<unsigned char>(saved.back()) + 0);
   }
+  EXPECT_EQ(wrong, 0);
   // 100 notes hold at most 100 KB of text; the rest is the program itself.
   ASSERT_GT(oneNote.privateBytes, 0u);
   EXPECT_LT(hundred.privateBytes, oneNote.privateBytes + 16 * 1024 * 1024)
