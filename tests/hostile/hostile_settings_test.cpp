@@ -72,13 +72,16 @@ TEST_P(RandomSettings, StartAnswerAndEndCleanly) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomSettings, ::testing::Values(1u, 2u, 3u, 4u, 5u));
 
-// Every numeric key of System and of a note set to one number text.
+// Every key of System and of a note set to one number text (the text keys
+// too: a font or hot-key name may be a number).
 std::string ExtremeSettings(const std::string& number) {
   std::string ini = "[System]\r\nTrayDelay=" + number + "\r\nWidth=" + number + "\r\nHeight=" + number +
-                    "\r\nFontSize=" + number + "\r\nFloating=" + number + "\r\nHotKeyShow=" + number + "\r\n";
+                    "\r\nFontSize=" + number + "\r\nFloating=" + number + "\r\nFontName=" + number +
+                    "\r\nHotKeyCreateC=" + number + "\r\nHotKeyCreateM=" + number + "\r\nHotKeyCreateY=" + number +
+                    "\r\nHotKeyShow=" + number + "\r\n";
   const std::string keys = "Priority=" + number + "\r\nPosX=" + number + "\r\nPosY=" + number + "\r\nWidth=" +
                            number + "\r\nType=" + number + "\r\nFontSize=" + number + "\r\nTextRed=" + number +
-                           "\r\nTextAster=" + number + "\r\nTextAsterNum=" + number + "\r\n";
+                           "\r\nTextAster=" + number + "\r\nTextAsterNum=" + number + "\r\nFontName=" + number + "\r\n";
   // Three notes whose other numbers are extreme, and a slot whose id is too.
   for (int k = 1; k <= 3; ++k) {
     ini += NoteSection(k, "ID=" + std::to_string(k - 1) + "\r\n" + keys + "Text=note " + std::to_string(k) + "\r\n");
