@@ -39,9 +39,11 @@ HWND AttachedWindow(const std::vector<std::string>& calls) {
 
 }  // namespace
 
-ZettrellaRun::ZettrellaRun(const std::string& iniText, Layer layer) : dir_("ztapp") {
-  CopyFileOrFail(BuiltProgram(), dir_.File("Zettrella.exe"));
-  if (!iniText.empty()) WriteFileBytes(dir_.File("Zettrella.ini"), iniText);
+ZettrellaRun::ZettrellaRun(const std::string& iniText, Layer layer, const std::string& folderName)
+    : dir_("ztapp"), folder_(folderName.empty() ? dir_.path() : dir_.File(folderName)) {
+  if (!folderName.empty()) CreateDirectoryA(folder_.c_str(), nullptr);
+  CopyFileOrFail(BuiltProgram(), File("Zettrella.exe"));
+  if (!iniText.empty()) WriteFileBytes(File("Zettrella.ini"), iniText);
   UseLayer(layer);
 }
 
@@ -52,20 +54,20 @@ ZettrellaRun::~ZettrellaRun() {
 }
 
 void ZettrellaRun::UseLayer(Layer layer) {
-  DeleteFileA(dir_.File("vextal.dll").c_str());
-  DeleteFileA(dir_.File("vextal-mode.txt").c_str());
+  DeleteFileA(File("vextal.dll").c_str());
+  DeleteFileA(File("vextal-mode.txt").c_str());
   if (layer == Layer::kNone) return;
-  CopyFileOrFail(RecordingLayer(), dir_.File("vextal.dll"));
-  if (layer == Layer::kRecordingFailCreate) WriteFileBytes(dir_.File("vextal-mode.txt"), "fail-create");
+  CopyFileOrFail(RecordingLayer(), File("vextal.dll"));
+  if (layer == Layer::kRecordingFailCreate) WriteFileBytes(File("vextal-mode.txt"), "fail-create");
 }
 
 bool ZettrellaRun::Start(const std::string& arguments) {
-  DeleteFileA(dir_.File("vextal-calls.log").c_str());
+  DeleteFileA(File("vextal-calls.log").c_str());
   mark_ = 0;
   window_ = nullptr;
-  const std::string command = "\"" + dir_.File("Zettrella.exe") + "\"" + (arguments.empty() ? "" : " " + arguments);
-  if (!process_.Start(command, dir_.path())) return false;
-  const bool layerPresent = FileExists(dir_.File("vextal.dll"));
+  const std::string command = "\"" + File("Zettrella.exe") + "\"" + (arguments.empty() ? "" : " " + arguments);
+  if (!process_.Start(command, folder_)) return false;
+  const bool layerPresent = FileExists(File("vextal.dll"));
   const bool found = PumpUntil(
       [&] {
         if (!process_.Running()) return false;
@@ -107,7 +109,7 @@ LRESULT ZettrellaRun::SendRaw(const void* data, DWORD size, DWORD timeoutMs) con
 }
 
 std::vector<std::string> ZettrellaRun::Calls() const {
-  return SplitLines(ReadFileBytes(dir_.File("vextal-calls.log")));
+  return SplitLines(ReadFileBytes(File("vextal-calls.log")));
 }
 
 std::vector<std::string> ZettrellaRun::NewCalls() const {
@@ -116,7 +118,7 @@ std::vector<std::string> ZettrellaRun::NewCalls() const {
   return std::vector<std::string>(calls.begin() + static_cast<ptrdiff_t>(mark_), calls.end());
 }
 
-std::string ZettrellaRun::IniBytes() const { return ReadFileBytes(dir_.File("Zettrella.ini")); }
+std::string ZettrellaRun::IniBytes() const { return ReadFileBytes(File("Zettrella.ini")); }
 
 std::string ZettrellaRun::Ini(const std::string& section, const std::string& key) const {
   bool inSection = false;

@@ -22,8 +22,10 @@ enum class Layer { kRecording, kRecordingFailCreate, kNone };
 class ZettrellaRun {
  public:
   // A fresh folder holding Zettrella.exe, the chosen layer and iniText as
-  // Zettrella.ini (no settings file when empty).
-  explicit ZettrellaRun(const std::string& iniText, Layer layer = Layer::kRecording);
+  // Zettrella.ini (no settings file when empty). With a folderName, the
+  // program lives in a folder of that name inside the fresh one.
+  explicit ZettrellaRun(const std::string& iniText, Layer layer = Layer::kRecording,
+                        const std::string& folderName = "");
   ~ZettrellaRun();
   ZettrellaRun(const ZettrellaRun&) = delete;
   ZettrellaRun& operator=(const ZettrellaRun&) = delete;
@@ -38,6 +40,9 @@ class ZettrellaRun {
 
   HWND window() const { return window_; }
   const TempDir& dir() const { return dir_; }
+  // The program's own folder, and a file in it.
+  const std::string& folder() const { return folder_; }
+  std::string File(const std::string& name) const { return folder_ + "\\" + name; }
   const ChildProcess& process() const { return process_; }
 
   // Sends one event record with WM_COPYDATA and returns the window's answer
@@ -60,6 +65,7 @@ class ZettrellaRun {
 
  private:
   TempDir dir_;
+  std::string folder_;
   ChildProcess process_;
   HWND window_ = nullptr;
   size_t mark_ = 0;
