@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kNoId = -1;
 
-struct ControlSpec {
+struct ExpectedControl {
   int id;
   const char* className;
   DWORD style;         // besides WS_CHILD | WS_VISIBLE
@@ -24,12 +24,12 @@ struct ControlSpec {
   int x, y, w, h;      // dialog units
 };
 
-struct DialogSpec {
+struct ExpectedDialog {
   int templateId;
   const char* caption;
   int w, h;  // client size in dialog units
   bool visible;
-  std::vector<ControlSpec> controls;
+  std::vector<ExpectedControl> controls;
 };
 
 constexpr DWORD kEditLine = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
@@ -37,7 +37,7 @@ constexpr DWORD kNameCombo = CBS_DROPDOWN | CBS_OWNERDRAWVARIABLE | CBS_SORT | C
                              CBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
 constexpr DWORD kSizeCombo = CBS_DROPDOWN | CBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
 
-const DialogSpec kEdit{
+const ExpectedDialog kEdit{
     IDD_NOTE_EDIT, "編集", 219, 156, false,
     {
         {IDOK, "Button", BS_DEFPUSHBUTTON | WS_TABSTOP, "完了", 162, 7, 50, 14},
@@ -61,7 +61,7 @@ const DialogSpec kEdit{
         {kNoId, "Static", SS_LEFT, "（100 以上の値を指定）", 68, 137, 67, 8},
     }};
 
-const DialogSpec kSettings{
+const ExpectedDialog kSettings{
     IDD_SETTINGS, "設定", 219, 248, false,
     {
         {IDOK, "Button", BS_DEFPUSHBUTTON | WS_TABSTOP, "完了", 162, 7, 50, 14},
@@ -92,7 +92,7 @@ const DialogSpec kSettings{
         {IDC_SETTINGS_FONT_SIZE, "ComboBox", kSizeCombo, "", 112, 217, 26, 96},
     }};
 
-const DialogSpec kAbout{IDD_ABOUT, "バージョン情報", 151, 57, true,
+const ExpectedDialog kAbout{IDD_ABOUT, "バージョン情報", 151, 57, true,
                         {
                             {IDOK, "Button", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, "OK", 59, 36, 32, 14},
                             {kNoId, "Static", SS_ICON, nullptr, 7, 7, 20, 20},
@@ -101,7 +101,7 @@ const DialogSpec kAbout{IDD_ABOUT, "バージョン情報", 151, 57, true,
                             {IDC_ABOUT_VERSION, "Static", SS_LEFT, "-", 89, 7, 55, 8},
                         }};
 
-const DialogSpec kDeleteConfirm{IDD_DELETE_CONFIRM, "消去確認", 122, 44, false,
+const ExpectedDialog kDeleteConfirm{IDD_DELETE_CONFIRM, "消去確認", 122, 44, false,
                                 {
                                     {IDOK, "Button", BS_DEFPUSHBUTTON | WS_TABSTOP, "はい", 8, 23, 50, 14},
                                     {IDCANCEL, "Button", BS_PUSHBUTTON | WS_TABSTOP, "いいえ", 64, 23, 50, 14},
@@ -124,20 +124,20 @@ std::string ClassOf(HWND hwnd) {
 bool SameClass(const std::string& a, const char* b) { return lstrcmpiA(a.c_str(), b) == 0; }
 
 // The resource itself: every style bit, text and dialog-unit rectangle.
-void CheckTemplate(const DialogSpec& spec) {
+void CheckTemplate(const ExpectedDialog& expected) {
   testing::DialogTemplate t;
-  ASSERT_TRUE(testing::LoadDialogTemplate(spec.templateId, &t));
+  ASSERT_TRUE(testing::LoadDialogTemplate(expected.templateId, &t));
   const DWORD frame = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  EXPECT_EQ(t.style, frame | (spec.visible ? WS_VISIBLE : 0));
-  EXPECT_EQ(t.caption, spec.caption);
+  EXPECT_EQ(t.style, frame | (expected.visible ? WS_VISIBLE : 0));
+  EXPECT_EQ(t.caption, expected.caption);
   EXPECT_EQ(t.pointSize, 9);
   EXPECT_EQ(t.fontName, "ＭＳ Ｐゴシック");
-  EXPECT_EQ(t.cx, spec.w);
-  EXPECT_EQ(t.cy, spec.h);
-  ASSERT_EQ(t.items.size(), spec.controls.size());
+  EXPECT_EQ(t.cx, expected.w);
+  EXPECT_EQ(t.cy, expected.h);
+  ASSERT_EQ(t.items.size(), expected.controls.size());
   for (size_t i = 0; i < t.items.size(); ++i) {
     const testing::TemplateItem& item = t.items[i];
-    const ControlSpec& c = spec.controls[i];
+    const ExpectedControl& c = expected.controls[i];
     SCOPED_TRACE("item " + std::to_string(i) + " id " + std::to_string(c.id));
     EXPECT_EQ(item.id, c.id);
     EXPECT_TRUE(SameClass(item.className, c.className)) << item.className;
@@ -152,12 +152,12 @@ void CheckTemplate(const DialogSpec& spec) {
 }
 
 // The dialog as it runs: the controls in tab order at their places.
-void CheckLayout(const DialogSpec& spec) {
-  BareDialog dialog(spec.templateId);
+void CheckLayout(const ExpectedDialog& expected) {
+  BareDialog dialog(expected.templateId);
   const INT_PTR result = testing::RunDriven(dialog, [&](HWND hwnd) {
     RECT client{};
     GetClientRect(hwnd, &client);
-    const RECT size = testing::DialogUnits(hwnd, 0, 0, spec.w, spec.h);
+    const RECT size = testing::DialogUnits(hwnd, 0, 0, expected.w, expected.h);
     EXPECT_EQ(client.right, size.right);
     EXPECT_EQ(client.bottom, size.bottom);
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
@@ -166,7 +166,7 @@ void CheckLayout(const DialogSpec& spec) {
     EXPECT_STREQ(logFont.lfFaceName, "ＭＳ Ｐゴシック");
 
     HWND child = GetWindow(hwnd, GW_CHILD);
-    for (const ControlSpec& c : spec.controls) {
+    for (const ExpectedControl& c : expected.controls) {
       SCOPED_TRACE(std::string("control ") + (c.text ? c.text : "icon") + " id " + std::to_string(c.id));
       ASSERT_NE(child, nullptr) << "fewer controls than the template has";
       EXPECT_EQ(static_cast<int16_t>(GetDlgCtrlID(child)), c.id);
