@@ -83,7 +83,7 @@ Font::~Font() {
 // Lines are tmHeight apart, as DrawText spaces them; tab stops every eight
 // average characters, as DT_EXPANDTABS places them.
 void Font::ReadMetrics(HDC measureDc) {
-  FontSelection use(measureDc, handle_);
+  zettrella::SelectedObject use(measureDc, handle_);
   TEXTMETRICW tm{};
   if (GetTextMetricsW(measureDc, &tm)) {
     lineHeight_ = std::max<int>(1, tm.tmHeight);

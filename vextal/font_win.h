@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/win_handles.h"
 #include "vextal/text_layout.h"
 
 namespace vextal {
@@ -57,19 +58,6 @@ class GdiMeasurer : public Measurer {
   int tabStop_;
   std::vector<wchar_t> wide_;
   std::vector<int> extents_;
-};
-
-// Selects a font into a DC for the life of the scope.
-class FontSelection {
- public:
-  FontSelection(HDC dc, HFONT font) : dc_(dc), old_(SelectObject(dc, font)) {}
-  ~FontSelection() { SelectObject(dc_, old_); }
-  FontSelection(const FontSelection&) = delete;
-  FontSelection& operator=(const FontSelection&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
 };
 
 }  // namespace vextal

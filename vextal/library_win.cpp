@@ -342,7 +342,7 @@ const Font& Library::FontOrStock(int32_t font) {
 std::string Library::WordWrap(std::string_view text, int32_t font, int32_t width) {
   if (text.empty()) return {};
   const Font& f = FontOrStock(font);
-  FontSelection use(measureDc_, f.handle());
+  zettrella::SelectedObject use(measureDc_, f.handle());
   GdiMeasurer measurer(measureDc_, f.tabStop());
   return JoinLines(text, LayOutText(text, width, measurer));
 }
@@ -363,7 +363,7 @@ void Library::RenderText(int32_t bitmap, std::string_view text, int32_t font, in
   }
 
   HDC dc = target ? target->dc() : measureDc_;
-  FontSelection use(dc, f.handle());
+  zettrella::SelectedObject use(dc, f.handle());
   GdiMeasurer measurer(dc, f.tabStop());
   const int width = static_cast<int>(std::clamp<int64_t>(int64_t{rect->right} - rect->left, 0, INT_MAX));
   const TextLayout layout = LayOutText(text, width, measurer);
