@@ -16,4 +16,9 @@ std::string IniPathOf(std::string_view programPath) {
   return std::string(base) + ".ini";
 }
 
+ProgramPaths ProgramPathsOf(std::string_view reported, size_t capacity) {
+  if (reported.empty() || reported.size() >= capacity) return {};
+  return {ModuleDirOf(reported), IniPathOf(reported)};
+}
+
 }  // namespace zettrella

@@ -15,4 +15,15 @@ std::string ModuleDirOf(std::string_view programPath);
 // a dot gives ".ini". C:\Apps\Zettrella.exe gives C:\Apps\Zettrella.ini.
 std::string IniPathOf(std::string_view programPath);
 
+struct ProgramPaths {
+  std::string ModuleDir;
+  std::string IniPath;  // empty: no settings file
+};
+
+// Both paths from the program path the system reported in a buffer of
+// capacity bytes. A path that filled the buffer was cut, and cut once more
+// at its last dot it could name another folder's settings file: then both
+// are empty, and the program runs without a settings file.
+ProgramPaths ProgramPathsOf(std::string_view reported, size_t capacity);
+
 }  // namespace zettrella

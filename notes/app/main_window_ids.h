@@ -15,6 +15,12 @@ inline constexpr UINT_PTR kTimerId = 0x73707437;
 inline constexpr UINT kTimerPeriodMs = 50;
 // The desktop size is checked on every 20th tick, once a second.
 inline constexpr int kDesktopCheckTicks = 20;
+// How long start-up waits for a settings file that another program holds
+// locked (a virus scanner or backup at log-on) before it runs without it.
+inline constexpr DWORD kSettingsLockWaitMs = 5000;
+// How long the end of the program keeps trying to save changes that are
+// still waiting for the settings file.
+inline constexpr DWORD kPendingSaveWaitMs = 2000;
 
 // The single-instance mutex and the shared value store that publishes the
 // main window.

@@ -8,9 +8,10 @@ namespace zettrella {
 
 NoteApp::NoteApp() {
   char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  context_.ModuleDir = ModuleDirOf(path);
-  context_.IniPath = IniPathOf(path);
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  ProgramPaths paths = ProgramPathsOf(std::string_view(path, length < MAX_PATH ? length : MAX_PATH), MAX_PATH);
+  context_.ModuleDir = std::move(paths.ModuleDir);
+  context_.IniPath = std::move(paths.IniPath);
 }
 
 void NoteApp::Run(const char* arguments) {

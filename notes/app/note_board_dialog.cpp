@@ -35,8 +35,9 @@ struct TrayDelayParams {
 NoteBoardDialog::NoteBoardDialog(AppContext& app)
     : ui::Dialog(IDD_NOTE_BOARD, nullptr), app_(app), profile_(app.IniPath), settingsFile_(profile_) {
   bigIcon_ = LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_ZETTRELLA));
-  smallIcon_.reset(static_cast<HICON>(
-      LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_ZETTRELLA), IMAGE_ICON, 16, 16, 0)));
+  smallIcon_.reset(
+      static_cast<HICON>(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_ZETTRELLA), IMAGE_ICON, 16, 16, 0)));
+  taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
 }
 
 NoteBoardDialog::~NoteBoardDialog() = default;
@@ -58,12 +59,16 @@ BOOL NoteBoardDialog::OnInitDialog() {
   trayIcon_.uCallbackMessage = kTrayMessage;
   lstrcpynA(trayIcon_.szTip, kTrayTip, sizeof trayIcon_.szTip);
 
+  // A settings file that cannot be read is never written over: the run
+  // goes on without it, and the next start finds every note it holds.
+  (void)profile_.BeginLoading(kSettingsLockWaitMs);
   settings_.TrayDelay = settingsFile_.ReadTrayDelay();
   StartTrayIcon();
 
   desktopRect_ = DesktopWindowRect();
   settingsFile_.ReadSystem(&settings_);
   settingsFile_.ReadNotes(&notes_);
+  profile_.EndLoading();
 
   StartLayer();
 
@@ -115,15 +120,19 @@ void NoteBoardDialog::StartLayer() {
   // The sections are saved once every note is on the screen: each changed
   // section costs a rewrite of the whole settings file, and after a hand
   // edit or an update every section can have changed.
+  profile_.BeginBatch();
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (notes_[slot].InUse) settingsFile_.SaveNote(slot, notes_[slot]);
   }
+  (void)profile_.EndBatch();
   RegisterAllHotKeys();
 }
 
 void NoteBoardDialog::OnTimer() {
   ++tickCount_;
   if (tickCount_ % kDesktopCheckTicks != 0) return;
+  // Changes that found the settings file held by another program.
+  if (profile_.HasPending()) (void)profile_.SavePending();
   const RECT now = DesktopWindowRect();
   if (now.right == desktopRect_.right && now.bottom == desktopRect_.bottom) return;
   desktopRect_.right = now.right;
@@ -136,7 +145,8 @@ void NoteBoardDialog::ReleaseLayer() {
     for (NoteImage& image : images_) {
       if (image.NoteBitmap != 0) binding_->DeleteBitmap(image.NoteBitmap);
     }
-    binding_.reset();
+    binding_->Unload();
+    releasedBinding_ = std::move(binding_);
   }
   UnregisterAllHotKeys();
 }
@@ -144,6 +154,7 @@ void NoteBoardDialog::ReleaseLayer() {
 // Runs on WM_DESTROY and on WM_QUERYENDSESSION, possibly both; the second
 // run finds the layer released and leaves it alone.
 void NoteBoardDialog::Shutdown() {
+  shutDown_ = true;
   if (timerId_ != 0) {
     KillTimer(hwnd(), timerId_);
     timerId_ = 0;
@@ -156,6 +167,17 @@ void NoteBoardDialog::Shutdown() {
     trayThread_.reset();
   }
   Shell_NotifyIconA(NIM_DELETE, &trayIcon_);
+  // Nothing new is written at the end, but a change still waiting for the
+  // settings file is given a last chance to reach it.
+  const DWORD start = GetTickCount();
+  while (!profile_.SavePending() && GetTickCount() - start < kPendingSaveWaitMs) Sleep(100);
+}
+
+void NoteBoardDialog::OnTaskbarCreated() {
+  if (shutDown_) return;
+  // An icon still waiting for its delay is added by its thread.
+  if (trayThread_ && WaitForSingleObject(trayThread_.get(), 0) == WAIT_TIMEOUT) return;
+  Shell_NotifyIconA(NIM_ADD, &trayIcon_);
 }
 
 void NoteBoardDialog::OnPaint() {
@@ -171,6 +193,11 @@ void NoteBoardDialog::OnPaint() {
 }
 
 bool NoteBoardDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (message == taskbarCreatedMessage_ && message != 0) {
+    OnTaskbarCreated();
+    *result = 0;
+    return true;
+  }
   switch (message) {
     case kQuitMessage:
       EndModal(0);

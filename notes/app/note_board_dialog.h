@@ -91,6 +91,10 @@ class NoteBoardDialog : public ui::Dialog {
   void OnPaint();
   static DWORD WINAPI TrayDelayThread(void* param);
 
+  // Re-adds the tray icon after the shell (and its notification area) has
+  // been restarted.
+  void OnTaskbarCreated();
+
   // The layer's event records (notes/input/pointer_events.cpp). Returns 1,
   // whatever the record holds.
   LRESULT OnCopyData(const COPYDATASTRUCT* data);
@@ -131,6 +135,14 @@ class NoteBoardDialog : public ui::Dialog {
   UINT_PTR timerId_ = 0;
   int32_t tickCount_ = 0;
   std::unique_ptr<VextalBinding> binding_;
+  // The binding after its release. The release can come while the layer's
+  // code is on the stack below us: a double click's edit dialog runs inside
+  // the layer's event call, and the end of the session may arrive then. Its
+  // module is therefore freed only with this window object, once the modal
+  // loop has returned.
+  std::unique_ptr<VextalBinding> releasedBinding_;
+  UINT taskbarCreatedMessage_ = 0;
+  bool shutDown_ = false;
 
   SystemSettings settings_;
   NoteTable notes_;

@@ -3,6 +3,7 @@
 
 #include "notes/dialogs/dialog_placement.h"
 #include "notes/dialogs/edit_values.h"
+#include "notes/model/settings_values.h"
 #include "resources/zettrella_res.h"
 
 namespace zettrella {
@@ -46,7 +47,7 @@ void NoteEditDialog::OnMaskToggled() { EnableItem(IDC_EDIT_MASK_FROM, IsChecked(
 
 // Nothing is refused: every value is taken or raised to its least value.
 void NoteEditDialog::OnOK() {
-  note_.FontName = fonts_.FontName();
+  note_.FontName = SingleLine(fonts_.FontName());
   note_.FontSize = fonts_.FontSizePoints();
   note_.Text = TextFromEditBox(ItemText(IDC_EDIT_TEXT));
   note_.TextRed = IsChecked(IDC_EDIT_TEXT_RED) ? 1 : 0;

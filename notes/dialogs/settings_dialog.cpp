@@ -3,6 +3,7 @@
 
 #include "notes/dialogs/dialog_placement.h"
 #include "notes/dialogs/edit_values.h"
+#include "notes/model/settings_values.h"
 #include "resources/zettrella_res.h"
 
 namespace zettrella {
@@ -34,15 +35,16 @@ bool SettingsDialog::OnCommand(int id, int notifyCode, HWND control) {
   return false;
 }
 
-// Hot-key names are kept exactly as typed: whether a name is valid is
-// decided only when it is registered.
+// Hot-key names are kept as typed (whether a name is valid is decided only
+// when it is registered), but only their first line: a line break set into
+// a box by another program must not reach the settings file.
 void SettingsDialog::OnOK() {
-  settings_.DefaultFontName = fonts_.FontName();
+  settings_.DefaultFontName = SingleLine(fonts_.FontName());
   settings_.DefaultFontSize = fonts_.FontSizePoints();
-  settings_.HotKeyCreateC = ItemText(IDC_SETTINGS_HOTKEY_C);
-  settings_.HotKeyCreateM = ItemText(IDC_SETTINGS_HOTKEY_M);
-  settings_.HotKeyCreateY = ItemText(IDC_SETTINGS_HOTKEY_Y);
-  settings_.HotKeyShow = ItemText(IDC_SETTINGS_HOTKEY_SHOW);
+  settings_.HotKeyCreateC = SingleLine(ItemText(IDC_SETTINGS_HOTKEY_C));
+  settings_.HotKeyCreateM = SingleLine(ItemText(IDC_SETTINGS_HOTKEY_M));
+  settings_.HotKeyCreateY = SingleLine(ItemText(IDC_SETTINGS_HOTKEY_Y));
+  settings_.HotKeyShow = SingleLine(ItemText(IDC_SETTINGS_HOTKEY_SHOW));
   settings_.DefaultWidth = AtLeast(ItemInt(IDC_SETTINGS_WIDTH), kMinNoteWidth);
   settings_.DefaultHeight = AtLeast(ItemInt(IDC_SETTINGS_HEIGHT), kMinNoteHeight);
   file_.SaveSystemSettings(settings_);

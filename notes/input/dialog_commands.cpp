@@ -13,13 +13,15 @@ namespace zettrella {
 void NoteBoardDialog::DeleteNote(int32_t noteId) {
   const int slot = notes_.FindSlot(noteId);
   if (slot == kNoSlot) return;
+  const NoteRef ref = notes_.Ref(slot);
   DeleteConfirmDialog dialog(notes_[slot], desktopRect_, hwnd());
   if (dialog.RunModal() != IDOK) return;
+  // The note may have been deleted meanwhile from another menu, and a new
+  // note may have taken its slot; that one is not what the user confirmed.
+  if (notes_.Resolve(ref) != slot) return;
   Note& note = notes_[slot];
-  if (!note.InUse) return;  // deleted meanwhile from another menu
   if (binding_ && note.ID >= 0) binding_->Delete(note.ID);
-  note.ID = kNoObject;
-  note.InUse = false;
+  notes_.Vacate(slot);
   settingsFile_.RemoveNote(slot);
 }
 
@@ -30,9 +32,11 @@ void NoteBoardDialog::ChangeSettings() {
   if (dialog.RunModal() != IDOK) return;
   UnregisterAllHotKeys();
   RegisterAllHotKeys();
+  profile_.BeginBatch();
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (notes_[slot].InUse) BuildNote(slot, notes_[slot].Priority);
   }
+  (void)profile_.EndBatch();
 }
 
 void NoteBoardDialog::ShowAbout() {

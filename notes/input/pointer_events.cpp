@@ -111,11 +111,13 @@ bool NoteBoardDialog::EditNote(int slot) {
   // The dialog works on a copy: while it is open the note can still be
   // dragged or raised, and a copy taken back whole would undo that.
   Note edited = notes_[slot];
+  const NoteRef ref = notes_.Ref(slot);
   NoteEditDialog dialog(edited, desktopRect_, hwnd());
   if (dialog.RunModal() != IDOK) return false;
+  // A note deleted while its dialog was open stays deleted, and a new note
+  // that took its slot keeps its own content.
+  if (notes_.Resolve(ref) != slot) return false;
   Note& note = notes_[slot];
-  // A note deleted while its dialog was open stays deleted.
-  if (!note.InUse) return false;
   CopyNoteContent(edited, &note);
   BuildNote(slot, note.Priority);
   return true;

@@ -16,9 +16,7 @@ char* NewBlock(std::string_view text) {
   return block;
 }
 
-int32_t BlockLength(const char* block, std::string_view text) {
-  return block ? static_cast<int32_t>(text.size()) : 0;
-}
+int32_t BlockLength(const char* block, std::string_view text) { return block ? static_cast<int32_t>(text.size()) : 0; }
 
 // Window handles are 32-bit significant on 64-bit Windows too.
 int32_t HandleValue(HWND window) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(window)); }
@@ -47,8 +45,15 @@ VextalBinding::VextalBinding(const std::string& moduleDir, const char* libraryNa
 }
 
 VextalBinding::~VextalBinding() {
-  if (_unload_) _unload_();
+  Unload();
   // The module is freed by its owner after this.
+}
+
+void VextalBinding::Unload() {
+  if (_unload_) _unload_();
+#define VEXTAL_FORGET(name, result, params) name##_ = nullptr;
+  VEXTAL_ENTRY_POINTS(VEXTAL_FORGET)
+#undef VEXTAL_FORGET
 }
 
 void VextalBinding::Floating(int32_t on) {
@@ -116,8 +121,8 @@ std::string VextalBinding::WordWrap(std::string_view text, int32_t font, int32_t
   return result;
 }
 
-void VextalBinding::DrawText(int32_t bitmap, std::string_view text, int32_t font, int32_t colour,
-                             vextal::Rect* rect, int32_t flags) {
+void VextalBinding::DrawText(int32_t bitmap, std::string_view text, int32_t font, int32_t colour, vextal::Rect* rect,
+                             int32_t flags) {
   if (!_draw_text_) return;
   char* block = NewBlock(text);
   _draw_text_(bitmap, block, BlockLength(block, text), font, colour, rect, flags);

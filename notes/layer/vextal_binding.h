@@ -22,8 +22,12 @@ class VextalBinding {
   // to moduleDir meanwhile, for the library's own dependencies) and calls
   // _load with moduleDir.
   VextalBinding(const std::string& moduleDir, const char* libraryName);
-  // Calls _unload and unloads the library.
+  // Unload(), then frees the library module.
   virtual ~VextalBinding();
+  // Calls _unload; every later call is a no-op with the "none" result. The
+  // module itself stays loaded until the binding is destroyed, so that its
+  // code may still be on the stack (an event call that has not returned).
+  void Unload();
   VextalBinding(const VextalBinding&) = delete;
   VextalBinding& operator=(const VextalBinding&) = delete;
 
@@ -46,12 +50,10 @@ class VextalBinding {
   // The text broken into lines at most width pixels wide, copied into our
   // own memory; empty when the library offers no result.
   std::string WordWrap(std::string_view text, int32_t font, int32_t width);
-  void DrawText(int32_t bitmap, std::string_view text, int32_t font, int32_t colour, vextal::Rect* rect,
-                int32_t flags);
+  void DrawText(int32_t bitmap, std::string_view text, int32_t font, int32_t colour, vextal::Rect* rect, int32_t flags);
   int32_t CreateBitmap(int32_t width, int32_t height, int32_t* extra);
   void DeleteBitmap(int32_t bitmap);
-  void FillRect(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height,
-                int32_t colour);
+  void FillRect(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height, int32_t colour);
   void DrawLine(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour);
   void SetImage(int32_t id, int32_t bitmap, int32_t extra);
   void UpdateImage(int32_t id);

@@ -22,6 +22,21 @@ int NoteTable::FirstEmptySlot() const {
   return kNoSlot;
 }
 
+NoteRef NoteTable::Ref(int slot) const { return {slot, generations_[static_cast<size_t>(slot)]}; }
+
+int NoteTable::Resolve(NoteRef ref) const {
+  if (ref.slot < 0 || ref.slot >= kSlotCount) return kNoSlot;
+  const auto index = static_cast<size_t>(ref.slot);
+  return slots_[index].InUse && generations_[index] == ref.generation ? ref.slot : kNoSlot;
+}
+
+void NoteTable::Vacate(int slot) {
+  const auto index = static_cast<size_t>(slot);
+  slots_[index].InUse = false;
+  slots_[index].ID = kNoObject;
+  ++generations_[index];
+}
+
 void NoteTable::NormalisePriorities() {
   // A dense ranking computed on the sorted distinct values: no subtraction,
   // so stored extremes such as INT32_MIN and INT32_MAX cannot overflow.

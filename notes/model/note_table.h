@@ -48,6 +48,14 @@ inline void CopyNoteContent(const Note& from, Note* to) {
   to->TextAsterNum = from.TextAsterNum;
 }
 
+// Names one note for as long as it exists. A dialog keeps it while it is
+// open and finds its note again through it when it ends: a note deleted
+// meanwhile is gone, and a new note in the same slot is another note.
+struct NoteRef {
+  int slot = kNoSlot;
+  uint32_t generation = 0;
+};
+
 class NoteTable {
  public:
   Note& operator[](int slot) { return slots_[static_cast<size_t>(slot)]; }
@@ -57,6 +65,14 @@ class NoteTable {
   int FindSlot(int32_t id) const;
   // The lowest slot without a note; kNoSlot when all are in use.
   int FirstEmptySlot() const;
+
+  // The note in a used slot, and its slot again later: kNoSlot once that
+  // note has been deleted, whatever the slot holds now.
+  NoteRef Ref(int slot) const;
+  int Resolve(NoteRef ref) const;
+  // Deletes the slot's note: the slot is empty and every NoteRef to the note
+  // is stale. The note's other columns stay as they were.
+  void Vacate(int slot);
 
   // Replaces the priorities of the used slots by their dense ranking (equal
   // values stay equal, the least becomes 0) and sets NextPriority to one
@@ -70,6 +86,7 @@ class NoteTable {
 
  private:
   std::array<Note, kSlotCount> slots_;
+  std::array<uint32_t, kSlotCount> generations_{};  // notes deleted from each slot
 };
 
 // Program-wide settings, section "System" of the settings file.

@@ -110,14 +110,16 @@ void SettingsFile::ReadNotes(NoteTable* table) {
 }
 
 void SettingsFile::SaveSystemSettings(const SystemSettings& s) {
-  profile_.Write(kSystem, "HotKeyCreateC", s.HotKeyCreateC.c_str());
-  profile_.Write(kSystem, "HotKeyCreateM", s.HotKeyCreateM.c_str());
-  profile_.Write(kSystem, "HotKeyCreateY", s.HotKeyCreateY.c_str());
-  profile_.Write(kSystem, "HotKeyShow", s.HotKeyShow.c_str());
-  WriteInt(kSystem, "Width", s.DefaultWidth);
-  WriteInt(kSystem, "Height", s.DefaultHeight);
-  profile_.Write(kSystem, "FontName", s.DefaultFontName.c_str());
-  WriteInt(kSystem, "FontSize", s.DefaultFontSize);
+  profile_.WriteKeys(kSystem, {
+                                  {"HotKeyCreateC", SingleLine(s.HotKeyCreateC)},
+                                  {"HotKeyCreateM", SingleLine(s.HotKeyCreateM)},
+                                  {"HotKeyCreateY", SingleLine(s.HotKeyCreateY)},
+                                  {"HotKeyShow", SingleLine(s.HotKeyShow)},
+                                  {"Width", FormatDecimal(s.DefaultWidth)},
+                                  {"Height", FormatDecimal(s.DefaultHeight)},
+                                  {"FontName", SingleLine(s.DefaultFontName)},
+                                  {"FontSize", FormatDecimal(s.DefaultFontSize)},
+                              });
 }
 
 void SettingsFile::SaveFloating(int32_t floating) { profile_.Write(kSystem, "Floating", FormatOnOff(floating)); }
@@ -132,7 +134,7 @@ void SettingsFile::SaveNote(int slot, const Note& note) {
       {"PosY", FormatDecimal(note.PosY)},
       {"Width", FormatDecimal(note.Width)},
       {"Type", FormatDecimal(note.Type)},
-      {"FontName", note.FontName},
+      {"FontName", SingleLine(note.FontName)},
       {"FontSize", FormatDecimal(note.FontSize)},
       {"Text", TextToStored(note.Text)},
       {"TextRed", FormatFlag(note.TextRed)},
@@ -170,9 +172,8 @@ void SettingsFile::SavePriority(int slot, const Note& note) {
 }
 
 void SettingsFile::SavePosition(int slot, const Note& note) {
-  const std::string section = SectionName(slot);
-  WriteInt(section.c_str(), "PosX", note.PosX);
-  WriteInt(section.c_str(), "PosY", note.PosY);
+  profile_.WriteKeys(SectionName(slot).c_str(),
+                     {{"PosX", FormatDecimal(note.PosX)}, {"PosY", FormatDecimal(note.PosY)}});
 }
 
 void SettingsFile::RemoveNote(int slot) { profile_.Write(SectionName(slot).c_str(), nullptr, nullptr); }

@@ -37,20 +37,41 @@ std::string TextFromStored(std::string_view stored) {
   return text;
 }
 
+std::string NormaliseLineBreaks(std::string_view text) {
+  std::string normal;
+  normal.reserve(text.size());
+  // CR and LF are never the second byte of a two-byte character, so a walk
+  // over single bytes finds every break.
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      normal += "\r\n";
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      normal += text[i];
+    }
+  }
+  return normal;
+}
+
 std::string TextToStored(std::string_view text) {
-  const std::string_view cut = CutAtCharBoundary(text, kMaxStoredTextBytes);
+  const std::string normal = NormaliseLineBreaks(text);
+  std::string_view cut = CutAtCharBoundary(normal, kMaxStoredTextBytes);
+  // A cut between CR and LF would leave a lone CR behind.
+  if (!cut.empty() && cut.back() == '\r') cut.remove_suffix(1);
   std::string stored;
   stored.reserve(cut.size());
   for (size_t i = 0; i < cut.size(); ++i) {
-    if (cut[i] == '\r' && i + 1 < cut.size() && cut[i + 1] == '\n') {
+    if (cut[i] == '\r') {
       stored += "\\n";
-      ++i;
+      ++i;  // the LF that always follows a CR here
     } else {
       stored += cut[i];
     }
   }
   return stored;
 }
+
+std::string SingleLine(std::string_view value) { return std::string(value.substr(0, value.find_first_of("\r\n"))); }
 
 std::string LimitStoredText(std::string_view value) {
   return std::string(CutAtCharBoundary(value, kMaxStoredTextBytes));

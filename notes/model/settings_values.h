@@ -27,9 +27,19 @@ int32_t ParseAsterNum(std::string_view value);
 // the backslash byte stays intact.
 std::string TextFromStored(std::string_view stored);
 
-// The text to store: at most kMaxStoredTextBytes bytes, never ending inside
-// a two-byte character, with each CR LF written as backslash and "n".
+// Every line break — CR LF, a lone CR or a lone LF (pasted from another
+// program, or set by one) — as CR LF.
+std::string NormaliseLineBreaks(std::string_view text);
+
+// The text to store: its line breaks normalised, at most kMaxStoredTextBytes
+// bytes, never ending inside a two-byte character or between CR and LF, with
+// each CR LF written as backslash and "n". The result never holds a raw CR or
+// LF, which would end the value in the file and start new lines of it.
 std::string TextToStored(std::string_view text);
+
+// A one-line value (a font or hot-key name): cut at its first CR or LF, so
+// that it can never spill into lines of its own in the file.
+std::string SingleLine(std::string_view value);
 
 // A text as read from the file, limited to what the program ever stores
 // (values a hand-edited file holds beyond that are cut at a character

@@ -115,6 +115,29 @@ TEST(PointerDoubleClick, OkRebuildsTheNoteWithItsPriorityAndANewId) {
   EXPECT_EQ(run.IniBytes(), before);
 }
 
+// With the real layer a double click opens the edit dialog inside the
+// layer's own event call. The end of the session while it is open releases
+// the layer; closing the dialog afterwards must neither return into an
+// unloaded library nor lose the edit.
+TEST(PointerDoubleClick, EndOfSessionWhileTheDialogRunsInsideTheLayersCall) {
+  ZettrellaRun run(kFloatingNotes, Layer::kReal);
+  ASSERT_TRUE(run.Start());
+  const std::vector<HWND> notes = WindowsOfProcess(run.process().Id(), "VextalObject");
+  ASSERT_FALSE(notes.empty());
+  PostMessageA(notes.front(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+  const HWND dialog = WaitForEditDialog(run);
+  ASSERT_NE(dialog, nullptr);
+  DWORD_PTR result = 0;
+  ASSERT_TRUE(SendMessageTimeoutA(run.window(), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &result));
+  SendMessageA(FirstChildOfClass(dialog, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("kept"));
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  EXPECT_TRUE(PumpUntil([&] { return run.Ini("Husen1", "Text") == "kept" || run.Ini("Husen2", "Text") == "kept"; }));
+  // The program is back in its own loop, alive, and ends normally.
+  EXPECT_TRUE(SendMessageTimeoutA(run.window(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result));
+  ASSERT_TRUE(run.Quit());
+  EXPECT_EQ(run.process().ExitCode(), 0u);
+}
+
 TEST(PointerDoubleClick, UnknownIdOpensNothing) {
   ZettrellaRun run(kFloatingNotes);
   ASSERT_TRUE(run.Start());

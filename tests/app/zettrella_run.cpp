@@ -12,6 +12,7 @@ constexpr DWORD kStartTimeoutMs = 30000;
 
 std::string BuiltProgram() { return ExeDir() + "\\Zettrella.exe"; }
 std::string RecordingLayer() { return ExeDir() + "\\..\\recording\\vextal.dll"; }
+std::string RealLayer() { return ExeDir() + "\\vextal.dll"; }
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -56,8 +57,9 @@ ZettrellaRun::~ZettrellaRun() {
 void ZettrellaRun::UseLayer(Layer layer) {
   DeleteFileA(File("vextal.dll").c_str());
   DeleteFileA(File("vextal-mode.txt").c_str());
+  layer_ = layer;
   if (layer == Layer::kNone) return;
-  CopyFileOrFail(RecordingLayer(), File("vextal.dll"));
+  CopyFileOrFail(layer == Layer::kReal ? RealLayer() : RecordingLayer(), File("vextal.dll"));
   if (layer == Layer::kRecordingFailCreate) WriteFileBytes(File("vextal-mode.txt"), "fail-create");
 }
 
@@ -67,11 +69,11 @@ bool ZettrellaRun::Start(const std::string& arguments) {
   window_ = nullptr;
   const std::string command = "\"" + File("Zettrella.exe") + "\"" + (arguments.empty() ? "" : " " + arguments);
   if (!process_.Start(command, folder_)) return false;
-  const bool layerPresent = FileExists(File("vextal.dll"));
+  const bool logged = layer_ == Layer::kRecording || layer_ == Layer::kRecordingFailCreate;
   const bool found = PumpUntil(
       [&] {
         if (!process_.Running()) return false;
-        if (layerPresent) {
+        if (logged) {
           window_ = AttachedWindow(Calls());
         } else {
           const std::vector<HWND> windows = WindowsOfProcess(process_.Id(), "#32770");
@@ -101,16 +103,13 @@ LRESULT ZettrellaRun::SendRaw(const void* data, DWORD size, DWORD timeoutMs) con
   copy.cbData = size;
   copy.lpData = const_cast<void*>(data);
   DWORD_PTR answer = 0;
-  if (!SendMessageTimeoutA(window_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, timeoutMs,
-                           &answer)) {
+  if (!SendMessageTimeoutA(window_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, timeoutMs, &answer)) {
     return 0;
   }
   return static_cast<LRESULT>(answer);
 }
 
-std::vector<std::string> ZettrellaRun::Calls() const {
-  return SplitLines(ReadFileBytes(File("vextal-calls.log")));
-}
+std::vector<std::string> ZettrellaRun::Calls() const { return SplitLines(ReadFileBytes(File("vextal-calls.log"))); }
 
 std::vector<std::string> ZettrellaRun::NewCalls() const {
   std::vector<std::string> calls = Calls();

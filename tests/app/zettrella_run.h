@@ -17,7 +17,9 @@ namespace zettrella::testing {
 inline constexpr int kFirstRecordedId = 100;
 inline constexpr int kFirstRecordedBitmap = 1000;
 
-enum class Layer { kRecording, kRecordingFailCreate, kNone };
+// The layer beside the program: the recording stand-in (which logs every
+// call), the stand-in whose _create fails, the real vextal.dll, or none.
+enum class Layer { kRecording, kRecordingFailCreate, kReal, kNone };
 
 class ZettrellaRun {
  public:
@@ -35,6 +37,8 @@ class ZettrellaRun {
   [[nodiscard]] bool Start(const std::string& arguments = "");
   // Posts the quit message and waits for the end. False when it did not end.
   [[nodiscard]] bool Quit();
+  // Ends the program at once, as a crash or a forced log-off would.
+  void Kill() { process_.Kill(); }
   // Switches the layer for the next Start.
   void UseLayer(Layer layer);
 
@@ -67,6 +71,7 @@ class ZettrellaRun {
   TempDir dir_;
   std::string folder_;
   ChildProcess process_;
+  Layer layer_ = Layer::kRecording;
   HWND window_ = nullptr;
   size_t mark_ = 0;
 };

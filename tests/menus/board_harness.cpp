@@ -23,11 +23,12 @@ struct DialogSearch {
   HWND board;
   const char* caption;  // null: any
   HWND found;
+  HWND besides = nullptr;  // a dialog that does not count
 };
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<DialogSearch*>(param);
-  if (!IsDialogOfThread(window, search->board)) return TRUE;
+  if (!IsDialogOfThread(window, search->board) || window == search->besides) return TRUE;
   char text[256] = {};
   GetWindowTextA(window, text, sizeof text);
   if (search->caption && lstrcmpA(text, search->caption) != 0) return TRUE;
@@ -69,9 +70,7 @@ std::string Ini(std::initializer_list<const char*> lines) {
   return text;
 }
 
-bool HasCall(const std::vector<std::string>& calls, const std::string& prefix) {
-  return CountCalls(calls, prefix) > 0;
-}
+bool HasCall(const std::vector<std::string>& calls, const std::string& prefix) { return CountCalls(calls, prefix) > 0; }
 
 int CountCalls(const std::vector<std::string>& calls, const std::string& prefix) {
   int n = 0;
@@ -235,9 +234,9 @@ Step BoardHarness::WaitForMenuClosed() {
   return [this] { return !menuOpen_; };
 }
 
-Step BoardHarness::WaitForDialog(const char* caption) {
-  return [this, caption] {
-    DialogSearch search{board_->hwnd(), caption, nullptr};
+Step BoardHarness::WaitForDialog(const char* caption, const HWND* besides) {
+  return [this, caption, besides] {
+    DialogSearch search{board_->hwnd(), caption, nullptr, besides ? *besides : nullptr};
     EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&search));
     lastDialog_ = search.found;
     return lastDialog_ != nullptr;

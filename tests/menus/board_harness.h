@@ -64,8 +64,10 @@ class BoardHarness {
   Step Dismiss();
   // Waits until the open menu has closed.
   Step WaitForMenuClosed();
-  // A modal dialog of this thread other than the board, with its caption.
-  Step WaitForDialog(const char* caption);
+  // A modal dialog of this thread other than the board, with its caption;
+  // with besides, another one than the dialog it points to (read when the
+  // step runs).
+  Step WaitForDialog(const char* caption, const HWND* besides = nullptr);
   // Presses a push button of the open dialog found by WaitForDialog.
   Step PressButton(int id);
   Step Do(std::function<void()> action);

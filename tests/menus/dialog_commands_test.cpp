@@ -24,8 +24,13 @@ TEST(DeleteCommand, ConfirmedDeleteRemovesTheNoteAndItsSection) {
   int32_t id = -1;
   std::vector<std::string> calls;
   ASSERT_TRUE(h.Run({
-      h.Do([&] { h.ClearLayerCalls(); id = h.board().notes()[4].ID; }),
-      h.OpenNoteMenuOfSlot(4), h.WaitForMenu(), h.Choose(kCmdDelete),
+      h.Do([&] {
+        h.ClearLayerCalls();
+        id = h.board().notes()[4].ID;
+      }),
+      h.OpenNoteMenuOfSlot(4),
+      h.WaitForMenu(),
+      h.Choose(kCmdDelete),
       h.WaitForDialog("消去確認"),
       // While the dialog is open the layer stays out of the foreground.
       h.Do([&] { calls = h.LayerCalls(); }),
@@ -49,9 +54,15 @@ TEST(DeleteCommand, CancelKeepsEverything) {
   BoardHarness h(FiveNotes());
   std::string iniBefore;
   ASSERT_TRUE(h.Run({
-      h.Do([&] { h.ClearLayerCalls(); iniBefore = ReadFileBytes(h.iniPath()); }),
-      h.OpenNoteMenuOfSlot(4), h.WaitForMenu(), h.Choose(kCmdDelete),
-      h.WaitForDialog("消去確認"), h.PressButton(IDCANCEL),
+      h.Do([&] {
+        h.ClearLayerCalls();
+        iniBefore = ReadFileBytes(h.iniPath());
+      }),
+      h.OpenNoteMenuOfSlot(4),
+      h.WaitForMenu(),
+      h.Choose(kCmdDelete),
+      h.WaitForDialog("消去確認"),
+      h.PressButton(IDCANCEL),
       h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_floating(") == 2; }),
   }));
   EXPECT_TRUE(h.board().notes()[4].InUse);
@@ -61,8 +72,11 @@ TEST(DeleteCommand, CancelKeepsEverything) {
 TEST(DeleteCommand, TheFreedSlotTakesTheNextNewNote) {
   BoardHarness h(FiveNotes());
   ASSERT_TRUE(h.Run({
-      h.OpenNoteMenuOfSlot(2), h.WaitForMenu(), h.Choose(kCmdDelete),
-      h.WaitForDialog("消去確認"), h.PressButton(IDOK),
+      h.OpenNoteMenuOfSlot(2),
+      h.WaitForMenu(),
+      h.Choose(kCmdDelete),
+      h.WaitForDialog("消去確認"),
+      h.PressButton(IDOK),
       h.WaitUntil([&] { return !h.board().notes()[2].InUse; }),
       h.Post(WM_HOTKEY, kHotKeyCreateYellow, 0),
       h.WaitUntil([&] { return h.board().notes()[2].InUse; }),
@@ -73,18 +87,103 @@ TEST(DeleteCommand, TheFreedSlotTakesTheNextNewNote) {
   EXPECT_FALSE(h.board().notes()[5].InUse);
 }
 
+// A confirmation left open while its note is deleted from another menu and a
+// new note takes the slot: its "はい" must not delete the new note.
+TEST(DeleteCommand, ConfirmationOfANoteDeletedMeanwhileLeavesTheSlotsNewNote) {
+  BoardHarness h(FiveNotes());
+  HWND first = nullptr;
+  ASSERT_TRUE(h.Run({
+      h.OpenNoteMenuOfSlot(4),
+      h.WaitForMenu(),
+      h.Choose(kCmdDelete),
+      h.WaitForDialog("消去確認"),
+      h.Do([&] { first = h.lastDialog(); }),
+      h.OpenNoteMenuOfSlot(4),
+      h.WaitForMenu(),
+      h.Choose(kCmdDelete),
+      h.WaitForDialog("消去確認", &first),
+      h.PressButton(IDOK),
+      h.WaitUntil([&] { return !h.board().notes()[4].InUse; }),
+      h.Post(WM_HOTKEY, kHotKeyCreateYellow, 0),
+      h.WaitUntil([&] { return h.board().notes()[4].InUse; }),
+      h.Do([&] { PostMessageA(first, WM_COMMAND, IDOK, 0); }),
+      h.WaitUntil([&] { return !IsWindow(first); }),
+  }));
+  EXPECT_TRUE(h.board().notes()[4].InUse);
+  EXPECT_EQ(h.board().notes()[4].Type, kTypeYellow);
+  EXPECT_EQ(h.IniValue("Husen5", "Type"), "2");
+}
+
+// The edit dialog of a note deleted meanwhile: its "完了" must not write the
+// edited text over the note that took the slot.
+TEST(EditCommand, DialogOfANoteDeletedMeanwhileLeavesTheSlotsNewNote) {
+  BoardHarness h(FiveNotes());
+  HWND edit = nullptr;
+  ASSERT_TRUE(h.Run({
+      h.OpenNoteMenuOfSlot(4),
+      h.WaitForMenu(),
+      h.Choose(kCmdEdit),
+      h.WaitForDialog("編集"),
+      h.Do([&] { edit = h.lastDialog(); }),
+      h.OpenNoteMenuOfSlot(4),
+      h.WaitForMenu(),
+      h.Choose(kCmdDelete),
+      h.WaitForDialog("消去確認"),
+      h.PressButton(IDOK),
+      h.WaitUntil([&] { return !h.board().notes()[4].InUse; }),
+      h.Post(WM_HOTKEY, kHotKeyCreateYellow, 0),
+      h.WaitUntil([&] { return h.board().notes()[4].InUse; }),
+      h.Do([&] {
+        SetDlgItemTextA(edit, IDC_EDIT_TEXT, "edited");
+        PostMessageA(edit, WM_COMMAND, IDOK, 0);
+      }),
+      h.WaitUntil([&] { return !IsWindow(edit); }),
+  }));
+  EXPECT_EQ(h.board().notes()[4].Text, "");
+  EXPECT_EQ(h.IniValue("Husen5", "Text"), "");
+  EXPECT_EQ(h.IniValue("Husen5", "Type"), "2");
+}
+
+// Line breaks pasted from another program (lone LF or CR) are stored as
+// backslash-n like any other: raw, they would start lines of their own in
+// the file, here a section and a key.
+TEST(EditCommand, LoneLineBreaksAreStoredLikeAnyOther) {
+  BoardHarness h(FiveNotes());
+  ASSERT_TRUE(h.Run({
+      h.OpenNoteMenuOfSlot(1),
+      h.WaitForMenu(),
+      h.Choose(kCmdEdit),
+      h.WaitForDialog("編集"),
+      h.Do([&] { SetDlgItemTextA(h.lastDialog(), IDC_EDIT_TEXT, "a\n[Husen7]\nID=77\rend"); }),
+      h.PressButton(IDOK),
+      h.WaitUntil([&] { return h.board().notes()[1].Text != "note 2"; }),
+  }));
+  EXPECT_EQ(h.board().notes()[1].Text, "a\r\n[Husen7]\r\nID=77\r\nend");
+  EXPECT_EQ(h.IniValue("Husen2", "Text"), "a\\n[Husen7]\\nID=77\\nend");
+  EXPECT_FALSE(h.IniHasSection("Husen7"));
+}
+
 TEST(EditCommand, OkRebuildsTheNoteWithItsPriorityCancelLeavesIt) {
   BoardHarness h(FiveNotes());
   int32_t idBefore = -1;
   int32_t idAfterCancel = -1;
   ASSERT_TRUE(h.Run({
       h.Do([&] { idBefore = h.board().notes()[1].ID; }),
-      h.OpenNoteMenuOfSlot(1), h.WaitForMenu(), h.Choose(kCmdEdit),
-      h.WaitForDialog("編集"), h.PressButton(IDCANCEL),
+      h.OpenNoteMenuOfSlot(1),
+      h.WaitForMenu(),
+      h.Choose(kCmdEdit),
+      h.WaitForDialog("編集"),
+      h.PressButton(IDCANCEL),
       h.WaitUntil([&] { return h.nullMessages() >= 1; }),
-      h.Do([&] { idAfterCancel = h.board().notes()[1].ID; h.ClearLayerCalls(); }),
-      h.OpenNoteMenuOfSlot(1), h.WaitForMenu(), h.Choose(kCmdEdit),
-      h.WaitForDialog("編集"), h.PressButton(IDOK),
+      h.Do([&] {
+        idAfterCancel = h.board().notes()[1].ID;
+        h.ClearLayerCalls();
+      }),
+      h.OpenNoteMenuOfSlot(1),
+      h.WaitForMenu(),
+      h.Choose(kCmdEdit),
+      h.WaitForDialog("編集"),
+      h.PressButton(IDOK),
       h.WaitUntil([&] { return h.board().notes()[1].ID != idBefore; }),
   }));
   EXPECT_EQ(idAfterCancel, idBefore);
@@ -101,8 +200,14 @@ TEST(SettingsCommand, NewHotKeyNameTakesOverAndEveryNoteIsRebuilt) {
   bool createdByF1 = true;
   std::vector<std::string> settingsCalls;
   ASSERT_TRUE(h.Run({
-      h.Do([&] { f1Before = ComboTaken(VK_F1); f5Before = ComboTaken(VK_F5); h.ClearLayerCalls(); }),
-      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdSettings),
+      h.Do([&] {
+        f1Before = ComboTaken(VK_F1);
+        f5Before = ComboTaken(VK_F5);
+        h.ClearLayerCalls();
+      }),
+      h.OpenTrayMenu(),
+      h.WaitForMenu(),
+      h.Choose(kCmdSettings),
       h.WaitForDialog("設定"),
       h.Do([&] { SetDlgItemTextA(h.lastDialog(), IDC_SETTINGS_HOTKEY_C, "F5"); }),
       h.PressButton(IDOK),
@@ -141,13 +246,21 @@ TEST(SettingsCommand, CancelReregistersNothingAndRebuildsNothing) {
   BoardHarness h(FiveNotes());
   std::string iniBefore;
   ASSERT_TRUE(h.Run({
-      h.Do([&] { h.ClearLayerCalls(); iniBefore = ReadFileBytes(h.iniPath()); }),
-      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdSettings),
+      h.Do([&] {
+        h.ClearLayerCalls();
+        iniBefore = ReadFileBytes(h.iniPath());
+      }),
+      h.OpenTrayMenu(),
+      h.WaitForMenu(),
+      h.Choose(kCmdSettings),
       h.WaitForDialog("設定"),
       h.Do([&] { SetDlgItemTextA(h.lastDialog(), IDC_SETTINGS_HOTKEY_C, "F5"); }),
       h.PressButton(IDCANCEL),
       h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_floating(") == 2; }),
-      h.Do([&] { EXPECT_TRUE(ComboTaken(VK_F1)); EXPECT_FALSE(ComboTaken(VK_F5)); }),
+      h.Do([&] {
+        EXPECT_TRUE(ComboTaken(VK_F1));
+        EXPECT_FALSE(ComboTaken(VK_F5));
+      }),
   }));
   EXPECT_EQ(h.LayerCalls(), (std::vector<std::string>{"_floating(0)", "_floating(1)", "_delete_bitmap(1000)",
                                                       "_delete_bitmap(1001)", "_delete_bitmap(1002)",
@@ -158,7 +271,9 @@ TEST(SettingsCommand, CancelReregistersNothingAndRebuildsNothing) {
 TEST(AboutCommand, HotKeysStillWorkWhileTheAboutBoxIsOpen) {
   BoardHarness h;
   ASSERT_TRUE(h.Run({
-      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdAbout),
+      h.OpenTrayMenu(),
+      h.WaitForMenu(),
+      h.Choose(kCmdAbout),
       h.WaitForDialog("バージョン情報"),
       h.Post(WM_HOTKEY, kHotKeyCreateMagenta, 0),
       h.WaitUntil([&] { return h.board().notes()[0].InUse; }),

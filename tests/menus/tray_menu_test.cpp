@@ -31,14 +31,23 @@ TEST(TrayMenu, FloatingToggleIsCheckedWrittenAndShownInTheNextMenu) {
   Lines first, second, third;
   std::string afterFirstToggle;
   ASSERT_TRUE(h.Run({
-      h.OpenTrayMenu(), h.WaitForMenu(), h.Do([&] { first = MenuLines(h.lastMenu()); }),
-      h.Choose(kCmdFloating), h.WaitForMenuClosed(),
+      h.OpenTrayMenu(),
+      h.WaitForMenu(),
+      h.Do([&] { first = MenuLines(h.lastMenu()); }),
+      h.Choose(kCmdFloating),
+      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.IniValue("System", "Floating") == "Off"; }),
-      h.OpenTrayMenu(), h.WaitForMenu(), h.Do([&] { second = MenuLines(h.lastMenu()); }),
-      h.Choose(kCmdFloating), h.WaitForMenuClosed(),
+      h.OpenTrayMenu(),
+      h.WaitForMenu(),
+      h.Do([&] { second = MenuLines(h.lastMenu()); }),
+      h.Choose(kCmdFloating),
+      h.WaitForMenuClosed(),
       h.Do([&] { afterFirstToggle = h.IniValue("System", "Floating"); }),
-      h.OpenTrayMenu(), h.WaitForMenu(), h.Do([&] { third = MenuLines(h.lastMenu()); }),
-      h.Dismiss(), h.WaitForMenuClosed(),
+      h.OpenTrayMenu(),
+      h.WaitForMenu(),
+      h.Do([&] { third = MenuLines(h.lastMenu()); }),
+      h.Dismiss(),
+      h.WaitForMenuClosed(),
   }));
   EXPECT_EQ(first, TrayMenu(true));
   EXPECT_EQ(second, TrayMenu(false));
@@ -62,10 +71,19 @@ TEST(TrayMenu, DismissedMenuRunsNothingButClosesProperly) {
   std::string iniBefore;
   int nulls = 0;
   ASSERT_TRUE(h.Run({
-      h.Do([&] { h.ClearLayerCalls(); iniBefore = ReadFileBytes(h.iniPath()); }),
-      h.OpenTrayMenu(), h.WaitForMenu(), h.Dismiss(), h.WaitForMenuClosed(),
+      h.Do([&] {
+        h.ClearLayerCalls();
+        iniBefore = ReadFileBytes(h.iniPath());
+      }),
+      h.OpenTrayMenu(),
+      h.WaitForMenu(),
+      h.Dismiss(),
+      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.nullMessages() >= 1; }),
-      h.Do([&] { calls = h.LayerCalls(); nulls = h.nullMessages(); }),
+      h.Do([&] {
+        calls = h.LayerCalls();
+        nulls = h.nullMessages();
+      }),
   }));
   EXPECT_EQ(calls, (std::vector<std::string>{"_floating(0)", "_floating(1)"}));
   EXPECT_EQ(nulls, 1);
@@ -96,9 +114,18 @@ TEST(TrayMenu, CreateCommandsMakeCentredNotesOfEachColour) {
   std::vector<std::string> calls;
   ASSERT_TRUE(h.Run({
       h.Do([&] { h.ClearLayerCalls(); }),
-      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdCreateCyan), h.WaitForMenuClosed(),
-      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdCreateMagenta), h.WaitForMenuClosed(),
-      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdCreateYellow), h.WaitForMenuClosed(),
+      h.OpenTrayMenu(),
+      h.WaitForMenu(),
+      h.Choose(kCmdCreateCyan),
+      h.WaitForMenuClosed(),
+      h.OpenTrayMenu(),
+      h.WaitForMenu(),
+      h.Choose(kCmdCreateMagenta),
+      h.WaitForMenuClosed(),
+      h.OpenTrayMenu(),
+      h.WaitForMenu(),
+      h.Choose(kCmdCreateYellow),
+      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.board().notes()[2].InUse; }),
       h.Do([&] { calls = h.LayerCalls(); }),
   }));
@@ -135,11 +162,33 @@ TEST(TrayMenu, CreateCommandsMakeCentredNotesOfEachColour) {
                                              "_redraw", "_floating", "_floating", "_create", "_redraw", "_floating"}));
 }
 
+// After the shell restarts, its notification area is empty; the icon comes
+// back when the shell announces itself with TaskbarCreated.
+TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
+  BoardHarness h;
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  icon.uID = kTrayIconId;
+  bool removed = false, back = false, backAgain = true;
+  ASSERT_TRUE(h.Run({
+      h.Do([&] {
+        icon.hWnd = h.window();
+        // What a new shell's notification area knows of the icon: nothing.
+        removed = Shell_NotifyIconA(NIM_DELETE, &icon);
+        SendMessageA(h.window(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        back = Shell_NotifyIconA(NIM_DELETE, &icon);
+        backAgain = Shell_NotifyIconA(NIM_DELETE, &icon);
+      }),
+  }));
+  EXPECT_TRUE(removed);
+  EXPECT_TRUE(back);
+  EXPECT_FALSE(backAgain) << "the shell must tell a missing icon apart";
+}
+
 TEST(TrayMenu, QuitEndsTheProgramAfterTheMenuHasClosed) {
   BoardHarness h(Ini({"[System]", "Floating=On"}));
   ASSERT_TRUE(h.Run({
-      h.Do([&] { h.ClearLayerCalls(); }),
-      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdQuit),
+      h.Do([&] { h.ClearLayerCalls(); }), h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdQuit),
       h.WaitUntil([] { return false; }),  // the board ends on its own
   }));
   EXPECT_FALSE(h.scriptCompleted());

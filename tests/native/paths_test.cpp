@@ -15,6 +15,17 @@ TEST(AppPaths, FolderAndSettingsFileOfTheProgram) {
   EXPECT_EQ(IniPathOf("Zettrella"), ".ini");
 }
 
+TEST(AppPaths, APathThatFilledTheBufferGivesNoSettingsFile) {
+  // Cut at 260 bytes inside the folder "a.b\\nnn...": its last dot would
+  // name C:\\a.ini.
+  const std::string cut = "C:\\a.b\\" + std::string(300, 'n');
+  EXPECT_EQ(ProgramPathsOf(cut.substr(0, 260), 260).IniPath, "");
+  EXPECT_EQ(ProgramPathsOf(cut.substr(0, 260), 260).ModuleDir, "");
+  EXPECT_EQ(ProgramPathsOf("", 260).IniPath, "");
+  EXPECT_EQ(ProgramPathsOf(cut.substr(0, 259), 260).IniPath, "C:\\a.ini");
+  EXPECT_EQ(ProgramPathsOf("C:\\a.b\\Z.exe", 260).IniPath, "C:\\a.b\\Z.ini");
+}
+
 TEST(AppPaths, BackslashByteInsideADoubleByteCharacterIsNotACut) {
   // "ソフト表" holds 0x5C as the second byte of "ソ" and of "表".
   const std::string folder = "C:\\\x83\x5C\x83\x74\x83\x67\x95\x5C";

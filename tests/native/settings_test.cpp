@@ -4,9 +4,11 @@
 
 #include <cstring>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "notes/model/pending_changes.h"
 #include "notes/model/settings_file.h"
 #include "notes/model/settings_values.h"
 
@@ -86,7 +88,36 @@ TEST(SettingsValues, TextLineBreaksRoundTrip) {
   EXPECT_EQ(TextToStored("a\r\nb"), "a\\nb");
   EXPECT_EQ(TextFromStored("\\n\\n"), "\r\n\r\n");
   EXPECT_EQ(TextFromStored("a\\"), "a\\");
-  EXPECT_EQ(TextToStored("lone\rcr\nlf"), "lone\rcr\nlf");
+}
+
+// Raw CR or LF in a value would end it in the file and start lines of their
+// own there (a section header, a key), so no written value may hold one.
+TEST(SettingsValues, EveryLineBreakIsStoredAsBackslashN) {
+  EXPECT_EQ(TextToStored("lone\rcr\nlf\r\n\n\r"), "lone\\ncr\\nlf\\n\\n\\n");
+  EXPECT_EQ(TextFromStored(TextToStored("a\nb")), "a\r\nb");
+  // Lone breaks grow by a byte when stored; the stored value still fits the
+  // 1024 bytes that are read back, and is not cut between CR and LF.
+  std::string halfOfLone;
+  for (int i = 0; i < 512; ++i) halfOfLone += "\\n";
+  EXPECT_EQ(TextToStored(std::string(1000, '\n')), halfOfLone);
+  EXPECT_EQ(TextToStored(std::string(1023, 'x') + "\n"), std::string(1023, 'x'));
+
+  MemoryProfile profile;
+  SettingsFile file(profile);
+  SystemSettings settings;
+  settings.HotKeyCreateC = "F1\r\n[Husen7]\r\nID=77";
+  settings.DefaultFontName = "Font\nName";
+  file.SaveSystemSettings(settings);
+  Note note;
+  note.FontName = "Face\r";
+  note.Text = "one\ntwo\rthree";
+  file.SaveNote(6, note);
+  for (const std::string& line : profile.sections["System"])
+    EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
+  for (const std::string& line : profile.sections["Husen7"])
+    EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
+  EXPECT_EQ(profile.Read("System", "HotKeyCreateC", "", 99), "F1");
+  EXPECT_EQ(profile.Read("Husen7", "Text", "", 99), "one\\ntwo\\nthree");
 }
 
 TEST(SettingsValues, DoubleByteCharacterEndingInBackslashIsNotALineBreak) {
@@ -188,9 +219,17 @@ TEST(SettingsFile, SaveNoteWritesTheWholeSectionInOrder) {
   note.Text = "first line\r\nsecond line";
   note.TextAsterNum = 9;
   file.SaveNote(0, note);
-  const std::vector<std::string> expected = {
-      "ID=12",  "Priority=2", "PosX=412", "PosY=96",  "Width=200", "Type=2", "FontName=ＭＳ ゴシック",
-      "FontSize=8", "Text=first line\\nsecond line", "TextRed=0", "TextAster=0"};
+  const std::vector<std::string> expected = {"ID=12",
+                                             "Priority=2",
+                                             "PosX=412",
+                                             "PosY=96",
+                                             "Width=200",
+                                             "Type=2",
+                                             "FontName=ＭＳ ゴシック",
+                                             "FontSize=8",
+                                             "Text=first line\\nsecond line",
+                                             "TextRed=0",
+                                             "TextAster=0"};
   EXPECT_EQ(profile.sections["Husen1"], expected);
   EXPECT_EQ(profile.writes, std::vector<std::string>{"section Husen1"});
 
@@ -211,10 +250,9 @@ TEST(SettingsFile, SaveNoteReplacesKeysWhereTheyStandAndKeepsTheOthers) {
   note.ID = 3;
   note.Text = "new";
   file.SaveNote(1, note);
-  const std::vector<std::string> expected = {
-      "Text=new", "Extra=kept", "textasternum=4", "id=3",       "ID=8",        "Priority=0",
-      "PosX=0",   "PosY=0",     "Width=200",      "Type=0",     "FontName=",   "FontSize=8",
-      "TextRed=0", "TextAster=0"};
+  const std::vector<std::string> expected = {"Text=new",   "Extra=kept", "textasternum=4", "id=3",       "ID=8",
+                                             "Priority=0", "PosX=0",     "PosY=0",         "Width=200",  "Type=0",
+                                             "FontName=",  "FontSize=8", "TextRed=0",      "TextAster=0"};
   EXPECT_EQ(profile.sections["Husen2"], expected);
 }
 
@@ -247,12 +285,20 @@ TEST(SettingsFile, SmallWritesAndRemoval) {
   file.SaveFloating(0);
   file.RemoveNote(4);
   file.SaveSystemSettings(s);
-  const std::vector<std::string> expected = {
-      "Husen4.Priority=5",          "Husen4.PosX=-1",             "Husen4.PosY=2",
-      "System.Floating=On",         "System.Floating=Off",        "remove Husen5",
-      "System.HotKeyCreateC=F1",    "System.HotKeyCreateM=F2",    "System.HotKeyCreateY=F3",
-      "System.HotKeyShow=space",    "System.Width=200",           "System.Height=30",
-      "System.FontName=ＭＳ ゴシック", "System.FontSize=8"};
+  const std::vector<std::string> expected = {"Husen4.Priority=5",
+                                             "Husen4.PosX=-1",
+                                             "Husen4.PosY=2",
+                                             "System.Floating=On",
+                                             "System.Floating=Off",
+                                             "remove Husen5",
+                                             "System.HotKeyCreateC=F1",
+                                             "System.HotKeyCreateM=F2",
+                                             "System.HotKeyCreateY=F3",
+                                             "System.HotKeyShow=space",
+                                             "System.Width=200",
+                                             "System.Height=30",
+                                             "System.FontName=ＭＳ ゴシック",
+                                             "System.FontSize=8"};
   EXPECT_EQ(profile.writes, expected);
 }
 
@@ -324,8 +370,8 @@ namespace zettrella {
 namespace {
 
 TEST(SectionValue, FindsKeysAsTheProfileFunctionsDo) {
-  const std::vector<std::string> lines = {"text=first", "Text=second", "Quoted=\"a b\"", "Single='x'",
-                                          "Half=\"open", "NoEquals", "Empty="};
+  const std::vector<std::string> lines = {"text=first",  "Text=second", "Quoted=\"a b\"", "Single='x'",
+                                          "Half=\"open", "NoEquals",    "Empty="};
   EXPECT_EQ(SectionValue(lines, "TEXT", "d", 1023), "first");
   EXPECT_EQ(SectionValue(lines, "Quoted", "d", 1023), "a b");
   EXPECT_EQ(SectionValue(lines, "Single", "d", 1023), "x");
@@ -349,6 +395,41 @@ TEST(SettingsFile, UnchangedSectionIsNotWrittenAgain) {
   note.PosX = 5;
   file.SaveNote(0, note);
   EXPECT_EQ(profile.writes.size(), 2u);
+}
+
+// Changes kept while the file is out of reach, folded and made again later,
+// leave the file exactly as making each of them at once would have.
+TEST(PendingChanges, FoldedChangesGiveTheSameFileAsEachChangeAtOnce) {
+  std::mt19937 random(7);
+  auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+  for (int trial = 0; trial < 200; ++trial) {
+    MemoryProfile direct, later;
+    PendingChanges pending;
+    for (int step = 0; step < 12; ++step) {
+      ProfileChange change;
+      change.section = pick(2) ? "Husen1" : "husen2";
+      change.kind = static_cast<ProfileChange::Kind>(pick(3));
+      change.values = {{pick(2) ? "PosX" : "posy", std::to_string(step)}};
+      if (pick(2)) change.values.emplace_back("Text", "t" + std::to_string(step));
+      change.lines = {"ID=" + std::to_string(step), "PosX=1"};
+      pending.Add(change);
+      auto apply = [&](MemoryProfile& profile, const ProfileChange& c) {
+        if (c.kind == ProfileChange::Kind::kRemoveSection) profile.Write(c.section.c_str(), nullptr, nullptr);
+        if (c.kind == ProfileChange::Kind::kSection) profile.WriteSection(c.section.c_str(), c.lines);
+        if (c.kind == ProfileChange::Kind::kKeys) profile.WriteKeys(c.section.c_str(), c.values);
+      };
+      apply(direct, change);
+      if (pick(4) == 0 || step == 11) {
+        for (const ProfileChange& c : pending.changes()) apply(later, c);
+        pending.Clear();
+      }
+    }
+    ASSERT_EQ(later.sections, direct.sections) << "trial " << trial;
+  }
+  // Folding keeps one change per key however often it changes.
+  PendingChanges pending;
+  for (int i = 0; i < 1000; ++i) pending.Add({ProfileChange::Kind::kKeys, "Husen1", {{"PosX", std::to_string(i)}}, {}});
+  EXPECT_EQ(pending.changes().size(), 1u);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "notes/model/ini_profile.h"
+#include "common/win_handles.h"
 #include "notes/model/settings_file.h"
 #include "tests/support/win_test_support.h"
 
@@ -34,8 +35,8 @@ TEST(IniProfile, EveryTextTheProgramWritesComesBackWhole) {
 TEST(IniProfile, LongValuesAreCutAndMissingOnesTakeTheirDefault) {
   testing::TempDir dir("zini");
   const std::string path = dir.File("Zettrella.ini");
-  testing::WriteFileBytes(path, "[System]\r\nFontName=" + std::string(3000, 'f') + "\r\n[Husen1]\r\nID=1\r\nText=" +
-                                    std::string(1023, 'x') + "\x82\xA0" + "\r\n");
+  testing::WriteFileBytes(path, "[System]\r\nFontName=" + std::string(3000, 'f') +
+                                    "\r\n[Husen1]\r\nID=1\r\nText=" + std::string(1023, 'x') + "\x82\xA0" + "\r\n");
   IniProfile profile(path);
   EXPECT_EQ(profile.Read("System", "FontName", "", 1023).size(), 1023u);
   EXPECT_EQ(profile.Read("System", "Missing", "dflt", 1023), "dflt");
@@ -59,6 +60,63 @@ TEST(IniProfile, RemovingASectionLeavesTheOthers) {
   file.RemoveNote(4);
   EXPECT_EQ(profile.Read("Husen4", "ID", "-1", 1023), "1");
   EXPECT_EQ(profile.Read("Husen5", "ID", "-1", 1023), "-1");
+}
+
+// Another program holds the file open for a moment (a backup or a virus
+// scanner): the change is not on the disk, but it is not lost either, and
+// it reaches the file once the other program lets go.
+TEST(IniProfile, ChangeThatCannotReplaceTheFileWaitsInMemory) {
+  testing::TempDir dir("zini");
+  const std::string path = dir.File("Zettrella.ini");
+  const std::string before = "[Husen1]\r\nID=1\r\nPriority=0\r\nMine=kept\r\n";
+  testing::WriteFileBytes(path, before);
+  IniProfile profile(path);
+  {
+    // Shared for reading and writing, but not for deleting or renaming.
+    const UniqueFile other(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(other);
+    profile.Write("Husen1", "Priority", "5");
+    profile.WriteKeys("Husen2", {{"ID", "2"}, {"PosX", "9"}});
+    EXPECT_TRUE(profile.HasPending());
+    EXPECT_FALSE(profile.SavePending());
+    EXPECT_EQ(testing::ReadFileBytes(path), before);
+    EXPECT_FALSE(testing::FileExists(profile.copyPath()));
+  }
+  profile.Write("Husen1", "PosY", "7");
+  EXPECT_FALSE(profile.HasPending());
+  EXPECT_EQ(profile.Read("Husen1", "Priority", "", 99), "5");
+  EXPECT_EQ(profile.Read("Husen1", "PosY", "", 99), "7");
+  EXPECT_EQ(profile.Read("Husen1", "Mine", "", 99), "kept");
+  EXPECT_EQ(profile.Read("Husen2", "PosX", "", 99), "9");
+}
+
+// A file locked without sharing when the program starts is neither read as
+// empty nor ever written over; one that is missing is a first start.
+TEST(IniProfile, FileThatCannotBeReadAtStartIsNeverWritten) {
+  testing::TempDir dir("zini");
+  const std::string path = dir.File("Zettrella.ini");
+  IniProfile fresh(path);
+  EXPECT_TRUE(fresh.BeginLoading(0));
+  fresh.EndLoading();
+
+  const std::string stored = "[Husen1]\r\nID=1\r\n";
+  testing::WriteFileBytes(path, stored);
+  testing::WriteFileBytes(path + ".new", "[Husen1]\r\nID=-1\r\n");  // left by a crash
+  IniProfile locked(path);
+  {
+    const UniqueFile other(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(other);
+    const DWORD start = GetTickCount();
+    EXPECT_FALSE(locked.BeginLoading(300));
+    EXPECT_GE(GetTickCount() - start, 250u);
+    locked.EndLoading();
+  }
+  EXPECT_FALSE(testing::FileExists(path + ".new"));
+  locked.Write("Husen1", "ID", "2");
+  locked.Write("Husen1", nullptr, nullptr);
+  EXPECT_FALSE(locked.HasPending());
+  EXPECT_EQ(testing::ReadFileBytes(path), stored);
 }
 
 }  // namespace

@@ -1,0 +1,46 @@
+// Ordering and folding of unsaved settings changes.
+#include "notes/model/pending_changes.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace zettrella {
+
+namespace {
+
+// Section and key names of a profile file do not regard ASCII case.
+bool SameName(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+}  // namespace
+
+void PendingChanges::Add(ProfileChange change) {
+  if (change.kind != ProfileChange::Kind::kKeys) {
+    // A section replaced or removed makes every earlier change of it void.
+    changes_.erase(std::remove_if(changes_.begin(), changes_.end(),
+                                  [&](const ProfileChange& c) { return SameName(c.section, change.section); }),
+                   changes_.end());
+  } else {
+    // A key set by an earlier change takes its new value there: the key
+    // keeps the place in the section where it was first added, and any
+    // change of the whole section left in the list lies before both.
+    auto& values = change.values;
+    for (ProfileChange& earlier : changes_) {
+      if (earlier.kind != ProfileChange::Kind::kKeys || !SameName(earlier.section, change.section)) continue;
+      for (auto& [key, value] : earlier.values) {
+        const auto now =
+            std::find_if(values.begin(), values.end(), [&](const auto& v) { return SameName(v.first, key); });
+        if (now == values.end()) continue;
+        value = now->second;
+        values.erase(now);
+      }
+    }
+    if (values.empty()) return;
+  }
+  changes_.push_back(std::move(change));
+}
+
+}  // namespace zettrella

@@ -1,0 +1,103 @@
+// The settings file survives what happens to it from outside: the program
+// killed in the middle of a save, and another program holding the file
+// locked when the program starts.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "tests/app/zettrella_run.h"
+
+namespace zettrella::testing {
+namespace {
+
+constexpr int kNotes = 100;
+constexpr UINT kCreateCyanHotKey = 0;
+
+std::string NoteText(int n) {
+  return "note " + std::to_string(n) + " " + std::string(900, static_cast<char>('a' + n % 26));
+}
+
+std::string HundredNotes() {
+  std::string ini = "[System]\r\nTrayDelay=0\r\n";
+  for (int n = 1; n <= kNotes; ++n) {
+    ini += "[Husen" + std::to_string(n) + "]\r\nID=" + std::to_string(n) + "\r\nPriority=" + std::to_string(n) +
+           "\r\nPosX=" + std::to_string(n * 3) + "\r\nPosY=40\r\nText=" + NoteText(n) + "\r\n";
+  }
+  return ini;
+}
+
+// The number of stored notes whose text is whole, read as the program reads
+// the file.
+int WholeNotes(const std::string& path) {
+  int whole = 0;
+  for (int n = 1; n <= kNotes; ++n) {
+    char text[2048] = {};
+    const std::string section = "Husen" + std::to_string(n);
+    GetPrivateProfileStringA(section.c_str(), "Text", "", text, sizeof text, path.c_str());
+    if (text == NoteText(n)) ++whole;
+  }
+  return whole;
+}
+
+// Kills the program at random moments while presses and drag releases make
+// it save again and again; after every kill all notes are on the disk.
+TEST(SettingsSafety, KilledWhileSavingLosesNoNote) {
+  ZettrellaRun run(HundredNotes());
+  std::mt19937 random(20261209);
+  for (int round = 0; round < 20; ++round) {
+    ASSERT_TRUE(run.Start()) << "round " << round;
+    std::atomic<bool> stop{false};
+    std::thread presser([&] {
+      // The recording layer hands out ids from 100 on, one per note.
+      for (int i = 0; !stop; ++i) {
+        const int id = 100 + i % kNotes;
+        run.Send(Record("OnVextalLButtonDown", id, 10, 10), 2000);
+        run.Send(Record("OnVextalMouseMove", id, 12 + i % 7, 11), 2000);
+        run.Send(Record("OnVextalLButtonUp", id, 12 + i % 7, 11), 2000);
+      }
+    });
+    Sleep(std::uniform_int_distribution<DWORD>(20, 400)(random));
+    run.Kill();
+    stop = true;
+    presser.join();
+    ASSERT_EQ(WholeNotes(run.File("Zettrella.ini")), kNotes) << "round " << round;
+  }
+  ASSERT_TRUE(run.Start());
+  EXPECT_FALSE(FileExists(run.File("Zettrella.ini.new"))) << "a copy left by a kill is removed at the next start";
+  EXPECT_EQ(CallsNamed(run.Calls(), "_create(").size(), static_cast<size_t>(kNotes));
+  ASSERT_TRUE(run.Quit());
+}
+
+// A virus scanner or backup holds the file without sharing it when the
+// Startup shortcut runs the program: the stored notes are not shown, and new
+// notes are not written over them, neither while the lock lasts nor after.
+TEST(SettingsSafety, FileLockedAtStartIsNeverWrittenOver) {
+  const std::string ini =
+      "[System]\r\nTrayDelay=0\r\n[Husen1]\r\nID=0\r\nText=first\r\n[Husen2]\r\nID=1\r\nText=second\r\n";
+  ZettrellaRun run(ini);
+  HANDLE lock = CreateFileA(run.File("Zettrella.ini").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  ASSERT_TRUE(run.Start());
+  EXPECT_TRUE(CallsNamed(run.Calls(), "_create(").empty());
+  auto createNote = [&](size_t count) {
+    PostMessageA(run.window(), WM_HOTKEY, kCreateCyanHotKey, 0);
+    return PumpUntil([&] { return CallsNamed(run.Calls(), "_create(").size() == count; });
+  };
+  EXPECT_TRUE(createNote(1));
+  CloseHandle(lock);
+  EXPECT_TRUE(createNote(2));
+  ASSERT_TRUE(run.Quit());
+  EXPECT_EQ(run.IniBytes(), ini);
+
+  ASSERT_TRUE(run.Start());
+  EXPECT_EQ(CallsNamed(run.Calls(), "_create(").size(), 2u);
+  EXPECT_EQ(run.Ini("Husen2", "Text"), "second");
+  ASSERT_TRUE(run.Quit());
+}
+
+}  // namespace
+}  // namespace zettrella::testing
