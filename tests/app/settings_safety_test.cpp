@@ -47,7 +47,7 @@ int WholeNotes(const std::string& path) {
 TEST(SettingsSafety, KilledWhileSavingLosesNoNote) {
   ZettrellaRun run(HundredNotes());
   std::mt19937 random(20261209);
-  for (int round = 0; round < 20; ++round) {
+  for (int round = 0; round < 12; ++round) {
     ASSERT_TRUE(run.Start()) << "round " << round;
     std::atomic<bool> stop{false};
     std::thread presser([&] {
