@@ -12,6 +12,7 @@ constexpr DWORD kStartTimeoutMs = 30000;
 
 std::string BuiltProgram() { return ExeDir() + "\\Zettrella.exe"; }
 std::string RecordingLayer() { return ExeDir() + "\\..\\recording\\vextal.dll"; }
+std::string BuiltLayer() { return ExeDir() + "\\vextal.dll"; }
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -56,8 +57,9 @@ ZettrellaRun::~ZettrellaRun() {
 void ZettrellaRun::UseLayer(Layer layer) {
   DeleteFileA(File("vextal.dll").c_str());
   DeleteFileA(File("vextal-mode.txt").c_str());
+  layer_ = layer;
   if (layer == Layer::kNone) return;
-  CopyFileOrFail(RecordingLayer(), File("vextal.dll"));
+  CopyFileOrFail(layer == Layer::kBuilt ? BuiltLayer() : RecordingLayer(), File("vextal.dll"));
   if (layer == Layer::kRecordingFailCreate) WriteFileBytes(File("vextal-mode.txt"), "fail-create");
 }
 
@@ -67,11 +69,11 @@ bool ZettrellaRun::Start(const std::string& arguments) {
   window_ = nullptr;
   const std::string command = "\"" + File("Zettrella.exe") + "\"" + (arguments.empty() ? "" : " " + arguments);
   if (!process_.Start(command, folder_)) return false;
-  const bool layerPresent = FileExists(File("vextal.dll"));
+  const bool layerLogs = layer_ != Layer::kBuilt && FileExists(File("vextal.dll"));
   const bool found = PumpUntil(
       [&] {
         if (!process_.Running()) return false;
-        if (layerPresent) {
+        if (layerLogs) {
           window_ = AttachedWindow(Calls());
         } else {
           const std::vector<HWND> windows = WindowsOfProcess(process_.Id(), "#32770");

@@ -17,7 +17,8 @@ namespace zettrella::testing {
 inline constexpr int kFirstRecordedId = 100;
 inline constexpr int kFirstRecordedBitmap = 1000;
 
-enum class Layer { kRecording, kRecordingFailCreate, kNone };
+// kBuilt is the real vextal.dll, which keeps no call log.
+enum class Layer { kRecording, kRecordingFailCreate, kNone, kBuilt };
 
 class ZettrellaRun {
  public:
@@ -69,6 +70,7 @@ class ZettrellaRun {
   ChildProcess process_;
   HWND window_ = nullptr;
   size_t mark_ = 0;
+  Layer layer_ = Layer::kRecording;
 };
 
 // An event record: each line ended by CR LF.
