@@ -5,6 +5,7 @@
 
 #include "common/decimal.h"
 #include "common/shared_value_store.h"
+#include "common/win_handles.h"
 
 namespace zettrella::setup {
 
@@ -13,21 +14,38 @@ namespace {
 constexpr char kStoreName[] = "Zettrella";
 constexpr char kWindowKey[] = "HWnd";
 constexpr char kNoticeText[] = "Zettrellaが起動中です。\nセットアップは、Zettrellaを安全に終了させます。";
+constexpr char kStillRunningText[] = "Zettrellaが終了しません。\nセットアップは、何も変更せずに終了します。";
+
+// The published main window, or null when no note program publishes one.
+HWND PublishedWindow() {
+  const SharedValueStore store(kStoreName, false);
+  std::string value;
+  if (!store.GetValue(kWindowKey, "0", &value)) return nullptr;  // no note program runs
+  // The note program writes its handle with "%d"; handles are 32-bit values
+  // even in 64-bit processes, sign-extended to pointer width.
+  return reinterpret_cast<HWND>(static_cast<INT_PTR>(ParseDecimal(value)));
+}
 
 }  // namespace
 
-void StopRunningInstance(HWND owner) {
-  const SharedValueStore store(kStoreName, false);
-  std::string value;
-  if (!store.GetValue(kWindowKey, "0", &value)) return;  // no note program runs
+bool StopRunningInstance(HWND owner) {
+  HWND window = PublishedWindow();
+  if (!window) return true;
 
-  // The note program writes its handle with "%d"; handles are 32-bit values
-  // even in 64-bit processes, sign-extended to pointer width.
-  const int32_t number = ParseDecimal(value);
-  if (number == 0) return;
+  // The process is opened before it is asked to quit, so that it cannot end
+  // unseen in between. A handle that names no window has no process left.
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  const UniqueKernelHandle process(processId != 0 ? OpenProcess(SYNCHRONIZE, FALSE, processId) : nullptr);
 
   MessageBoxA(owner, kNoticeText, "", MB_OK | MB_ICONINFORMATION);
-  PostMessageA(reinterpret_cast<HWND>(static_cast<INT_PTR>(number)), kQuitRequestMessage, 0, 0);
+  PostMessageA(window, kQuitRequestMessage, 0, 0);
+  if (processId == 0) return true;
+
+  // A process that cannot be opened cannot be watched: it counts as running.
+  if (process && WaitForSingleObject(process.get(), kStopTimeoutMs) == WAIT_OBJECT_0) return true;
+  MessageBoxA(owner, kStillRunningText, "", MB_OK | MB_ICONEXCLAMATION);
+  return false;
 }
 
 }  // namespace zettrella::setup

@@ -9,8 +9,14 @@ namespace zettrella::setup {
 // The note program's main window ends the program on this message.
 inline constexpr UINT kQuitRequestMessage = WM_USER + 1;
 
-// When a note program runs, tells the user (a box owned by owner) and posts
-// it the quit request. Does not wait for the program to end.
-void StopRunningInstance(HWND owner);
+// How long setup waits for the note program to end after asking it to.
+inline constexpr DWORD kStopTimeoutMs = 10000;
+
+// When a note program runs, tells the user (a box owned by owner), posts it
+// the quit request and waits, up to kStopTimeoutMs, until its process has
+// ended. True when no note program runs any more. False when it still runs:
+// the user has been told so (a second box), and setup must change nothing,
+// because the program may still write its settings file.
+[[nodiscard]] bool StopRunningInstance(HWND owner);
 
 }  // namespace zettrella::setup

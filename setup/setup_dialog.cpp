@@ -31,7 +31,12 @@ SetupDialog::SetupDialog(const SetupPaths& paths) : Dialog(kTemplateId, nullptr)
 
 BOOL SetupDialog::OnInitDialog() {
   SetIcons();
-  StopRunningInstance(hwnd());
+  if (!StopRunningInstance(hwnd())) {
+    // The note program may still write its settings file: setup ends
+    // without showing its dialog, so that it neither writes nor deletes.
+    EndModal(IDCANCEL);
+    return TRUE;
+  }
   settingsFile_ = paths_.setupDir ? OrEmpty(SettingsFilePath(*paths_.setupDir)) : std::string();
   ProbeQuickLaunch();
 
@@ -107,13 +112,13 @@ void SetupDialog::Install() {
 }
 
 // Both shortcuts go whatever their boxes show; the settings file beside
-// setup goes too unless the user wants to keep it.
+// setup goes too only when the user answers that it need not be kept. A
+// box that fails, or ends without an answer, returns 0 and keeps it.
 void SetupDialog::Uninstall() {
   DeleteIfNamed(quickLaunchShortcut_);
   DeleteIfNamed(startupShortcut_);
   const int answer = MessageBoxA(hwnd(), kKeepSettingsQuestion, "", MB_YESNO | MB_ICONEXCLAMATION);
-  if (answer == IDYES) return;
-  DeleteIfNamed(settingsFile_);
+  if (answer == IDNO) DeleteIfNamed(settingsFile_);
 }
 
 }  // namespace zettrella::setup

@@ -50,6 +50,13 @@ int64_t RoundedRatio(int64_t a, int64_t b, int64_t d) {
 
 }  // namespace
 
+BitmapSize ClipBitmapSize(int32_t width, int32_t height) {
+  if (width <= 0 || height <= 0) return {0, 0};
+  const int64_t w = std::min(width, kMaxBitmapSide);
+  const int64_t h = std::min<int64_t>({height, kMaxBitmapSide, kMaxBitmapPixels / w});
+  return {static_cast<int32_t>(w), static_cast<int32_t>(h)};
+}
+
 void FillRect(const Canvas& c, int32_t x, int32_t y, int32_t width, int32_t height, int32_t rgb) {
   if (width <= 0 || height <= 0) return;
   const int64_t left = std::max<int64_t>(x, 0);

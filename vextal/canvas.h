@@ -1,5 +1,6 @@
-// Pixels of a 32-bit top-down bitmap and the two shapes drawn into it, all
-// clipped to the bitmap, plus the conversion of this layer's colours.
+// Pixels of a 32-bit top-down bitmap, its largest size and the two shapes
+// drawn into it, all clipped to the bitmap, plus the conversion of this
+// layer's colours.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,23 @@ constexpr uint32_t RgbToColorref(int32_t rgb) {
   const auto v = static_cast<uint32_t>(rgb);
   return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
 }
+
+// The largest bitmap the layer makes. A window wider or taller than 32767
+// pixels would report wrapped positions in the 16-bit halves of its mouse
+// messages; 2^26 pixels (256 MB) is far more than any screen shows.
+inline constexpr int32_t kMaxBitmapSide = 32767;
+inline constexpr int64_t kMaxBitmapPixels = int64_t{1} << 26;
+
+struct BitmapSize {
+  int32_t width;
+  int32_t height;
+};
+
+// The size of the bitmap made for a request of width x height: each side cut
+// to kMaxBitmapSide, then the height cut so that the pixels stay within
+// kMaxBitmapPixels, which keeps the top-left part of what was asked. A side
+// of 0 or less asks for nothing: 0 x 0.
+BitmapSize ClipBitmapSize(int32_t width, int32_t height);
 
 // Fills the rectangle x, y, width, height; sizes of 0 or less fill nothing.
 void FillRect(const Canvas& canvas, int32_t x, int32_t y, int32_t width, int32_t height,

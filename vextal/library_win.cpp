@@ -20,9 +20,6 @@ struct NextHandles {
 };
 NextHandles g_next;
 
-// Larger bitmaps are refused rather than attempted (256 MB of pixels).
-constexpr int64_t kMaxBitmapPixels = int64_t{1} << 26;
-
 // While the left button is held on an object, the pointer is followed by
 // this timer as well as by the captured mouse messages, because a capture
 // does not bring the messages everywhere (not under Wine, for one).
@@ -66,8 +63,11 @@ UniqueWindow::~UniqueWindow() {
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
-std::unique_ptr<Bitmap> Bitmap::Create(int32_t width, int32_t height) {
-  if (width <= 0 || height <= 0 || int64_t{width} * height > kMaxBitmapPixels) return nullptr;
+std::unique_ptr<Bitmap> Bitmap::Create(int32_t requestedWidth, int32_t requestedHeight) {
+  // Too large a request gets the largest bitmap rather than none, so that
+  // an object always has an image to show.
+  const auto [width, height] = ClipBitmapSize(requestedWidth, requestedHeight);
+  if (width <= 0 || height <= 0) return nullptr;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;

@@ -41,7 +41,8 @@ class UniqueWindow {
 // UpdateLayeredWindow shows it from the DC.
 class Bitmap {
  public:
-  // Null when the size is not positive or the memory cannot be had.
+  // At most the largest bitmap (ClipBitmapSize); null when a side is not
+  // positive or the memory cannot be had.
   static std::unique_ptr<Bitmap> Create(int32_t width, int32_t height);
   ~Bitmap();
   Bitmap(const Bitmap&) = delete;

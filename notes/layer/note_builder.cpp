@@ -3,6 +3,7 @@
 
 #include "common/saturate.h"
 #include "notes/app/note_board_dialog.h"
+#include "notes/layer/card_size.h"
 #include "notes/layer/display_text.h"
 #include "notes/layer/note_colours.h"
 
@@ -40,14 +41,16 @@ void NoteBoardDialog::DrawNote(int slot, int32_t priority) {
   vextal::Rect textRect{kTextLeft, kTextTop, SaturatedAdd(note.Width, -kTextRightMargin), 0};
   layer.DrawText(0, wrapped, font, colours.Text, &textRect, vextal::kMeasureOnly);
   const int32_t height = std::max(SaturatedAdd(textRect.bottom, kTextBottomMargin), settings_.DefaultHeight);
+  // The text keeps the note's own width and is clipped with the card.
+  const CardSize card = CardBitmapSize(note.Width, height);
 
   if (note.ID >= 0) layer.Delete(note.ID);
   note.ID = layer.Create(note.PosX, note.PosY, priority);
   if (image.NoteBitmap != 0) layer.DeleteBitmap(image.NoteBitmap);
-  image.NoteBitmap = layer.CreateBitmap(note.Width, height, &image.NoteBitmapExtra);
+  image.NoteBitmap = layer.CreateBitmap(card.Width, card.Height, &image.NoteBitmapExtra);
   layer.SetImage(note.ID, image.NoteBitmap, image.NoteBitmapExtra);
-  layer.FillRect(image.NoteBitmap, image.NoteBitmapExtra, 0, 1, note.Width, SaturatedAdd(height, -1), colours.Background);
-  layer.DrawLine(image.NoteBitmap, image.NoteBitmapExtra, 0, 0, SaturatedAdd(note.Width, -1), 0, colours.Line);
+  layer.FillRect(image.NoteBitmap, image.NoteBitmapExtra, 0, 1, card.Width, card.Height - 1, colours.Background);
+  layer.DrawLine(image.NoteBitmap, image.NoteBitmapExtra, 0, 0, card.Width - 1, 0, colours.Line);
   layer.DrawText(image.NoteBitmap, wrapped, font, colours.Text, &textRect, 0);
   layer.DeleteFont(font);
   layer.UpdateImage(note.ID);

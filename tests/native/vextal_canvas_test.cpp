@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vextal {
@@ -39,6 +40,28 @@ TEST(Colour, RgbBecomesColorrefAndOpaquePixel) {
   EXPECT_EQ(RgbToColorref(0x123456), 0x563412u);
   EXPECT_EQ(RgbToColorref(0x7F123456), 0x563412u);  // stray high bits ignored
   EXPECT_EQ(OpaquePixel(0x7FFFFF), 0xFF7FFFFFu);
+}
+
+using Size = std::pair<int32_t, int32_t>;
+
+Size Clipped(int32_t width, int32_t height) {
+  const BitmapSize size = ClipBitmapSize(width, height);
+  return {size.width, size.height};
+}
+
+TEST(ClipBitmapSize, LargeRequestsGetTheLargestBitmapAndEmptyOnesNone) {
+  EXPECT_EQ(Clipped(200, 30), Size(200, 30));
+  EXPECT_EQ(Clipped(8192, 8192), Size(8192, 8192));  // exactly 2^26 pixels
+  EXPECT_EQ(Clipped(8193, 8192), Size(8193, 8191));
+  EXPECT_EQ(Clipped(3000000, 30), Size(32767, 30));
+  EXPECT_EQ(Clipped(1, INT_MAX), Size(1, 32767));
+  // Products that wrap around in 32 bits (65536 * 65536 is 0 there).
+  for (int32_t side : {46341, 65536, 100000, INT_MAX}) {
+    EXPECT_EQ(Clipped(side, side), Size(32767, 2048)) << side;
+  }
+  for (auto [w, h] : {Size{0, 10}, {10, 0}, {-1, 10}, {10, INT_MIN}, {INT_MIN, INT_MAX}}) {
+    EXPECT_EQ(Clipped(w, h), Size(0, 0)) << w << "x" << h;
+  }
 }
 
 TEST(FillRect, FillsExactlyTheRectangleClippedToTheBitmap) {

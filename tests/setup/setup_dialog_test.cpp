@@ -173,10 +173,7 @@ TEST_F(SetupDialogTest, CancelChangesNothing) {
 
 // Ticks "アンインストール", presses OK and answers the question with answer.
 void Uninstall(SetupProcess& setup, HWND dialog, int answer) {
-  PressButton(dialog, IDC_SETUP_UNINSTALL);
-  ASSERT_TRUE(PumpUntil([&] { return IsItemChecked(dialog, IDC_SETUP_UNINSTALL); }));
-  PressButton(dialog, IDOK);
-  HWND question = WaitForMessageBox(setup.Id());
+  HWND question = StartUninstall(setup.Id(), dialog);
   ASSERT_TRUE(question) << "no question";
   EXPECT_TRUE(HasChildWithText(question, "設定ファイルを残しておきますか？"));
   ASSERT_TRUE(GetDlgItem(question, IDYES));
@@ -218,6 +215,28 @@ TEST_F(SetupDialogTest, UninstallAnsweredNoDeletesOnlyTheSettingsBesideSetup) {
   EXPECT_TRUE(FileExists(sandbox.setupExe()));
   EXPECT_TRUE(FileExists(elsewhere));
   EXPECT_FALSE(FileExists(sandbox.startupShortcut()));
+}
+
+// A question box that ends without an answer returns 0, as one does when
+// its thread is told to quit: that is no permission to delete.
+TEST_F(SetupDialogTest, UninstallQuestionEndingWithoutAnAnswerKeepsTheSettings) {
+  SetupSandbox sandbox(true);
+  WriteFileBytes(sandbox.settingsFile(), "[System]\r\n");
+
+  HWND dialog = StartSetup(sandbox);
+  ASSERT_TRUE(dialog);
+  HWND question = StartUninstall(setup_.Id(), dialog);
+  ASSERT_TRUE(question);
+  const DWORD thread = GetWindowThreadProcessId(question, nullptr);
+  // Posted again until setup ends: a quit message that reaches the box
+  // while it is busy rather than waiting is taken without ending it.
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        PostThreadMessageA(thread, WM_QUIT, 0, 0);
+        return !setup_.Running();
+      },
+      kEndTimeoutMs));
+  EXPECT_EQ(ReadFileBytes(sandbox.settingsFile()), "[System]\r\n");
 }
 
 // Without a usable profile folder setup offers neither shortcut rather

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "resources/setup_res.h"
+
 namespace zettrella::testing {
 
 namespace {
@@ -124,6 +126,13 @@ bool IsItemChecked(HWND dialog, int id) {
 bool IsItemEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
 void PressButton(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+HWND StartUninstall(DWORD pid, HWND dialog) {
+  PressButton(dialog, IDC_SETUP_UNINSTALL);
+  if (!PumpUntil([&] { return IsItemChecked(dialog, IDC_SETUP_UNINSTALL); })) return nullptr;
+  PressButton(dialog, IDOK);
+  return WaitForMessageBox(pid);
+}
 
 bool RunSetupAndPressOk(const std::string& setupExe, const std::string& userProfile) {
   SetupProcess setup;

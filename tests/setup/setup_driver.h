@@ -80,6 +80,10 @@ bool IsItemEnabled(HWND dialog, int id);
 // that opens a message box does not block the caller.
 void PressButton(HWND dialog, int id);
 
+// Ticks "アンインストール" in setup's dialog, presses OK and waits for the
+// question that follows; null when it does not come.
+HWND StartUninstall(DWORD pid, HWND dialog);
+
 // Starts setupExe with userProfile, waits for its dialog, presses OK and
 // waits for setup to end. False if any step fails.
 bool RunSetupAndPressOk(const std::string& setupExe, const std::string& userProfile);

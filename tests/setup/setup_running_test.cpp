@@ -12,12 +12,14 @@ namespace {
 constexpr DWORD kTimeoutMs = 20000;
 constexpr char kNotice[] = "Zettrellaが起動中です。\nセットアップは、Zettrellaを安全に終了させます。";
 
-// The stand-in, started and waited for until the store shows the value it
-// publishes.
+constexpr char kStillRunning[] = "Zettrellaが終了しません。\nセットアップは、何も変更せずに終了します。";
+
+// The stand-in (the built one, or a copy at exe), started and waited for
+// until the store shows the value it publishes.
 class StandIn {
  public:
-  explicit StandIn(const std::string& arguments = "") {
-    started_ = process_.Start("\"" + ExeDir() + "\\zettrella_standin.exe\" " + arguments);
+  explicit StandIn(const std::string& arguments = "", const std::string& exe = ExeDir() + "\\zettrella_standin.exe") {
+    started_ = process_.Start("\"" + exe + "\" " + arguments);
     const SharedValueStore reader("Zettrella", false);
     std::string value;
     published_ = started_ && PumpUntil([&] { return reader.GetValue("HWnd", "", &value) && !value.empty(); });
@@ -99,6 +101,71 @@ TEST(SetupRunningNoteProgram, HandleReadingAsZeroIsIgnored) {
     }
     EXPECT_TRUE(standIn.process().Wait(kTimeoutMs)) << published;
   }
+}
+
+// Starts setup beside the stand-in and closes the notice about it.
+bool StartSetupAndReadNotice(SetupProcess& setup, const SetupSandbox& sandbox) {
+  if (!setup.Start(sandbox.setupExe(), sandbox.profileDir())) return false;
+  HWND notice = WaitForMessageBox(setup.Id(), kTimeoutMs);
+  if (!notice || !HasChildWithText(notice, kNotice)) return false;
+  PressButton(notice, IDOK);
+  return true;
+}
+
+// A program that takes a while to end, and writes its settings file as it
+// goes, is waited for: setup offers its dialog only once the program has
+// ended, so the uninstall deletes the file for good.
+TEST(SetupRunningNoteProgram, UninstallWaitsForASlowProgramToEndBeforeDeleting) {
+  SetupSandbox sandbox(true);
+  WriteFileBytes(sandbox.settingsFile(), "[System]\r\n");
+  StandIn standIn("-linger 3000", sandbox.targetPath());
+  ASSERT_TRUE(standIn.ready());
+  SetupProcess setup;
+  ASSERT_TRUE(StartSetupAndReadNotice(setup, sandbox));
+
+  HWND dialog = WaitForDialog(setup.Id(), kSetupCaption, kTimeoutMs);
+  ASSERT_TRUE(dialog);
+  EXPECT_FALSE(standIn.process().Running()) << "the dialog came before the program ended";
+  HWND question = StartUninstall(setup.Id(), dialog);
+  ASSERT_TRUE(question);
+  PressButton(question, IDNO);
+  ASSERT_TRUE(setup.Wait(kTimeoutMs));
+  ASSERT_TRUE(standIn.process().Wait(kTimeoutMs));
+  EXPECT_FALSE(FileExists(sandbox.settingsFile()));
+}
+
+// A program that does not end is reported, and setup ends without its
+// dialog: no shortcut and no settings file is written or deleted.
+TEST(SetupRunningNoteProgram, ProgramThatDoesNotEndIsReportedAndNothingChanges) {
+  SetupSandbox sandbox(true);
+  sandbox.CreateStartupDir();
+  WriteFileBytes(sandbox.startupShortcut(), "old startup link");
+  WriteFileBytes(sandbox.settingsFile(), "[System]\r\n");
+  StandIn standIn("-stay", sandbox.targetPath());
+  ASSERT_TRUE(standIn.ready());
+  SetupProcess setup;
+  ASSERT_TRUE(StartSetupAndReadNotice(setup, sandbox));
+
+  HWND report = nullptr;
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        report = FindMessageBox(setup.Id());
+        return report && HasChildWithText(report, kStillRunning);
+      },
+      kTimeoutMs))
+      << "no report that the program still runs";
+  EXPECT_TRUE(GetDlgItem(report, IDOK));
+  EXPECT_FALSE(FindDialog(setup.Id(), kSetupCaption));
+  PressButton(report, IDOK);
+  ASSERT_TRUE(setup.Wait(kTimeoutMs));
+  EXPECT_EQ(ReadFileBytes(sandbox.settingsFile()), "[System]\r\n");
+  EXPECT_EQ(ReadFileBytes(sandbox.startupShortcut()), "old startup link");
+  EXPECT_TRUE(standIn.process().Running());
+
+  for (HWND window : WindowsOfProcess(standIn.process().Id(), "ZettrellaStandIn")) {
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  }
+  EXPECT_TRUE(standIn.process().Wait(kTimeoutMs));
 }
 
 }  // namespace

@@ -175,8 +175,6 @@ TEST_F(LoadedRobustness, BadSizesAndNullsNeverCrash) {
   EXPECT_EQ(vx._create_bitmap(0, 10, &extra), 0);
   EXPECT_EQ(extra, 0);
   EXPECT_EQ(vx._create_bitmap(10, -1, &extra), 0);
-  EXPECT_EQ(vx._create_bitmap(INT_MAX, INT_MAX, &extra), 0);
-  EXPECT_EQ(vx._create_bitmap(100000, 100000, &extra), 0);
   const int32_t bmp = vx._create_bitmap(10, 10, nullptr);
   EXPECT_NE(bmp, 0);
 
@@ -216,6 +214,28 @@ TEST_F(LoadedRobustness, BadSizesAndNullsNeverCrash) {
   vx._attach(0x7FFFFFFF);
   vx._floating(12345);
   vx._floating(0);
+}
+
+// Too large a request gets the largest bitmap (cut to 32767 a side and
+// 2^26 pixels) rather than none, so the object still shows.
+TEST_F(LoadedRobustness, OversizedBitmapsAreClippedNotRefused) {
+  int32_t extra = 0;
+  const int32_t largest = vx._create_bitmap(INT_MAX, INT_MAX, &extra);
+  EXPECT_NE(largest, 0);
+  EXPECT_NE(extra, 0);
+  vx._delete_bitmap(largest);
+
+  const int32_t wide = vx._create_bitmap(3000000, 30, &extra);
+  ASSERT_NE(wide, 0);
+  vx._fill_rect(wide, extra, 0, 0, 3000000, 30, 0x7FFFFF);
+  const int32_t id = vx._create(10, 10, 0, 0, 1);
+  vx._set_image_h(id, wide, extra);
+  HWND window = ObjectWindowsInZOrder().at(0);
+  EXPECT_TRUE(IsWindowVisible(window));
+  RECT r{};
+  GetWindowRect(window, &r);
+  EXPECT_EQ(r.right - r.left, 32767);
+  EXPECT_EQ(r.bottom - r.top, 30);
 }
 
 // GetGuiResources counts on Windows; Wine answers 0, so there the GDI
