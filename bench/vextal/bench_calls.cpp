@@ -7,14 +7,15 @@
 
 #include <cstdio>
 #include <string>
+#include <type_traits>
 #include <vector>
 
-#include "bench/vextal/note_driver.h"
+#include "bench/vextal/sample_card.h"
 
 namespace {
 
-using vextal::driver::Block;
-using vextal::driver::Client;
+using vextal::driver::Card;
+using zettrella::NoteLayer;
 
 constexpr int kNotes = 100;
 constexpr int kWidth = 200;
@@ -45,59 +46,91 @@ constexpr const char* kStepNames[kSteps] = {
     "_create", "_delete_bitmap (old)", "_create_bitmap", "_set_image_h", "_fill_rect",
     "_draw_line", "_draw_text", "_delete_font", "_update_image_h", "_unlock_draw"};
 
-struct Card {
-  int32_t id = -1;
-  int32_t bitmap = 0;
-  int32_t height = 0;
+// Runs the call and adds its time to its step.
+template <typename Call>
+auto Timed(double* spent, Step step, Call call) {
+  const double start = Now();
+  if constexpr (std::is_void_v<decltype(call())>) {
+    call();
+    spent[step] += Now() - start;
+  } else {
+    auto result = call();
+    spent[step] += Now() - start;
+    return result;
+  }
+}
+
+// The layer with the time of each call added to its step.
+class TimedLayer : public NoteLayer {
+ public:
+  TimedLayer(NoteLayer& layer, double* spent) : layer_(layer), spent_(spent) {}
+
+  void Unload() override { layer_.Unload(); }
+  void Floating(int32_t on) override { layer_.Floating(on); }
+  void Attach(int32_t window) override { layer_.Attach(window); }
+  int32_t Create(int32_t x, int32_t y, int32_t priority) override {
+    return Timed(spent_, kCreate, [&] { return layer_.Create(x, y, priority); });
+  }
+  void Delete(int32_t id) override {
+    Timed(spent_, kDelete, [&] { layer_.Delete(id); });
+  }
+  void Move(int32_t id, int32_t dx, int32_t dy) override { layer_.Move(id, dx, dy); }
+  int32_t GetPosX(int32_t id) override { return layer_.GetPosX(id); }
+  int32_t GetPosY(int32_t id) override { return layer_.GetPosY(id); }
+  void SetPriority(int32_t id, int32_t priority) override { layer_.SetPriority(id, priority); }
+  void Redraw() override { layer_.Redraw(); }
+  void UpdateDesktopSize() override { layer_.UpdateDesktopSize(); }
+  void LockDraw() override {
+    Timed(spent_, kLock, [&] { layer_.LockDraw(); });
+  }
+  void UnlockDraw() override {
+    Timed(spent_, kUnlock, [&] { layer_.UnlockDraw(); });
+  }
+  int32_t MakeFont(std::string_view name, int32_t size) override {
+    return Timed(spent_, kFont, [&] { return layer_.MakeFont(name, size); });
+  }
+  void DeleteFont(int32_t font) override {
+    Timed(spent_, kDeleteFont, [&] { layer_.DeleteFont(font); });
+  }
+  std::string WordWrap(std::string_view text, int32_t font, int32_t width) override {
+    return Timed(spent_, kWrap, [&] { return layer_.WordWrap(text, font, width); });
+  }
+  void PaintText(int32_t bitmap, std::string_view text, int32_t font, int32_t colour, vextal::Rect* rect,
+                 int32_t flags) override {
+    Timed(spent_, bitmap == 0 ? kMeasure : kText, [&] { layer_.PaintText(bitmap, text, font, colour, rect, flags); });
+  }
+  int32_t CreateBitmap(int32_t width, int32_t height, int32_t* extra) override {
+    return Timed(spent_, kBitmap, [&] { return layer_.CreateBitmap(width, height, extra); });
+  }
+  void DeleteBitmap(int32_t bitmap) override {
+    Timed(spent_, kDeleteBitmap, [&] { layer_.DeleteBitmap(bitmap); });
+  }
+  void FillRect(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height,
+                int32_t colour) override {
+    Timed(spent_, kFill, [&] { layer_.FillRect(bitmap, extra, x, y, width, height, colour); });
+  }
+  void DrawLine(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                int32_t colour) override {
+    Timed(spent_, kLine, [&] { layer_.DrawLine(bitmap, extra, x1, y1, x2, y2, colour); });
+  }
+  void SetImage(int32_t id, int32_t bitmap, int32_t extra) override {
+    Timed(spent_, kSetImage, [&] { layer_.SetImage(id, bitmap, extra); });
+  }
+  void UpdateImage(int32_t id) override {
+    Timed(spent_, kUpdate, [&] { layer_.UpdateImage(id); });
+  }
+
+ private:
+  NoteLayer& layer_;
+  double* spent_;
 };
 
 // Builds (or rebuilds) one card as the note program does, adding the time
 // of each step to `spent`.
-Card Build(const Client& vx, const Card& old, int i, const std::string& text, double* spent) {
-  const std::string face = "ＭＳ Ｐゴシック";
-  double t = Now();
-  auto lap = [&](Step step) {
-    const double now = Now();
-    spent[step] += now - t;
-    t = now;
-  };
-  Card card;
-  vx._lock_draw();
-  lap(kLock);
-  const int32_t font = vx._create_font(Block(face), static_cast<int32_t>(face.size()), 12);
-  lap(kFont);
-  const std::string wrapped = vextal::driver::WordWrap(vx, text, font, kWidth - 10);
-  const auto len = static_cast<int32_t>(wrapped.size());
-  lap(kWrap);
-  vextal::Rect rect{5, 6, kWidth - 5, 0};
-  vx._draw_text(0, Block(wrapped), len, font, 0, &rect, vextal::kMeasureOnly);
-  const int32_t height = rect.bottom + 5 < 30 ? 30 : rect.bottom + 5;
-  lap(kMeasure);
-  if (old.id >= 0) vx._delete(old.id);
-  lap(kDelete);
-  card.id = vx._create((i % 10) * 80, (i / 10) * 60, 0, 0, i);
-  lap(kCreate);
-  if (old.bitmap != 0) vx._delete_bitmap(old.bitmap);
-  lap(kDeleteBitmap);
-  int32_t extra = 0;
-  card.bitmap = vx._create_bitmap(kWidth, height, &extra);
-  card.height = height;
-  lap(kBitmap);
-  vx._set_image_h(card.id, card.bitmap, extra);
-  lap(kSetImage);
-  vx._fill_rect(card.bitmap, extra, 0, 1, kWidth, height - 1, 0x7FFFFF);
-  lap(kFill);
-  vx._draw_line(card.bitmap, extra, 0, 0, kWidth - 1, 0, 0);
-  lap(kLine);
-  vx._draw_text(card.bitmap, Block(wrapped), len, font, 0, &rect, 0);
-  lap(kText);
-  vx._delete_font(font);
-  lap(kDeleteFont);
-  vx._update_image_h(card.id);
-  lap(kUpdate);
-  vx._unlock_draw();
-  lap(kUnlock);
-  return card;
+Card Build(NoteLayer& layer, const Card& old, int i, const std::string& text, double* spent) {
+  TimedLayer timed(layer, spent);
+  return vextal::driver::BuildCard(timed, (i % 10) * 80, (i / 10) * 60, kWidth, i, text, 0x7FFFFF, 0,
+                                   "ＭＳ Ｐゴシック", 12, old);
 }
 
 void Report(const char* title, const double* spent) {
@@ -165,21 +198,21 @@ void FloorRun(const std::vector<int32_t>& heights, const char* title) {
   PumpPending();
 }
 
-void Run(const Client& vx, const std::string& text, const char* title) {
+void Run(NoteLayer& layer, const std::string& text, const char* title) {
   std::vector<Card> cards(kNotes);
   double build[kSteps] = {};
-  for (int i = 0; i < kNotes; ++i) cards[i] = Build(vx, Card{}, i, text, build);
+  for (int i = 0; i < kNotes; ++i) cards[i] = Build(layer, Card{}, i, text, build);
   PumpPending();
   double rebuild[kSteps] = {};
-  for (int i = 0; i < kNotes; ++i) cards[i] = Build(vx, cards[i], i, text, rebuild);
+  for (int i = 0; i < kNotes; ++i) cards[i] = Build(layer, cards[i], i, text, rebuild);
   PumpPending();
   Report((std::string(title) + ", build").c_str(), build);
   Report((std::string(title) + ", rebuild").c_str(), rebuild);
   std::vector<int32_t> heights;
   for (const Card& c : cards) heights.push_back(c.height);
   for (const Card& c : cards) {
-    vx._delete(c.id);
-    vx._delete_bitmap(c.bitmap);
+    layer.Delete(c.id);
+    layer.DeleteBitmap(c.bitmap);
   }
   PumpPending();
   FloorRun(heights, title);
@@ -188,12 +221,11 @@ void Run(const Client& vx, const std::string& text, const char* title) {
 }  // namespace
 
 int main() {
-  Client vx;
-  if (!vx.Open()) {
+  const auto layer = vextal::driver::OpenLayer();
+  if (!layer) {
     std::fprintf(stderr, "vextal.dll or one of its entry points is missing\n");
     return 1;
   }
-  vx._load(nullptr, 0);
   // Sixteen lines of about 62 characters, every other one Japanese: the
   // start-up benchmark's note text.
   const std::string ascii = "The quick brown fox jumps over the lazy dog; 0123456789 abcdef";
@@ -204,14 +236,13 @@ int main() {
 
   // One note first, so that the font and code-page tables are warm.
   double warm[kSteps] = {};
-  Card first = Build(vx, Card{}, 0, text, warm);
-  vx._delete(first.id);
-  vx._delete_bitmap(first.bitmap);
+  Card first = Build(*layer, Card{}, 0, text, warm);
+  layer->Delete(first.id);
+  layer->DeleteBitmap(first.bitmap);
   PumpPending();
 
-  Run(vx, text, "1 KB notes");
-  Run(vx, "買い物：牛乳、卵。Call Tom at 3.", "short notes");
-  vx._unload();
-  vx.Close();
+  Run(*layer, text, "1 KB notes");
+  Run(*layer, "買い物：牛乳、卵。Call Tom at 3.", "short notes");
+  layer->Unload();
   return 0;
 }

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "bench/vextal/note_driver.h"
+#include "bench/vextal/sample_card.h"
 
 namespace {
 
 using vextal::driver::BuildCard;
 using vextal::driver::Card;
-using vextal::driver::Client;
+using zettrella::NoteLayer;
 
 constexpr int kNotes = 100;
 constexpr int kWidth = 200;
@@ -69,26 +69,25 @@ void PumpPending() {
 
 // Builds kNotes cards of the texts, rebuilds them all, prints the figures
 // and deletes the cards again.
-void Run(const Client& vx, const std::vector<std::string>& texts, const char* title) {
+void Run(NoteLayer& layer, const std::vector<std::string>& texts, const char* title) {
   const int colours[3] = {0x7FFFFF, 0xFF7FFF, 0xFFFF7F};
   const Memory before = MemoryNow();
   std::vector<Card> cards(kNotes);
   const double t0 = Now();
   for (int i = 0; i < kNotes; ++i) {
-    cards[i] = BuildCard(vx, (i % 10) * 80, (i / 10) * 60, kWidth, i, texts[i], colours[i % 3],
+    cards[i] = BuildCard(layer, (i % 10) * 80, (i / 10) * 60, kWidth, i, texts[i], colours[i % 3],
                          colours[i % 3] - 0x7F7F7F);
   }
   const double t1 = Now();
   PumpPending();
   const Memory after = MemoryNow();
 
-  // Rebuild every note as an edit does: old object and bitmap go first.
+  // Rebuild every note as an edit does: the new object and bitmap take the
+  // place of the old ones.
   const double t2 = Now();
   for (int i = 0; i < kNotes; ++i) {
-    vx._delete(cards[i].id);
-    vx._delete_bitmap(cards[i].bitmap);
-    cards[i] = BuildCard(vx, (i % 10) * 80, (i / 10) * 60, kWidth, i, texts[i], colours[i % 3],
-                         0xFF0000);
+    cards[i] = BuildCard(layer, (i % 10) * 80, (i / 10) * 60, kWidth, i, texts[i], colours[i % 3], 0xFF0000,
+                         "ＭＳ Ｐゴシック", 12, cards[i]);
   }
   const double t3 = Now();
   PumpPending();
@@ -103,8 +102,8 @@ void Run(const Client& vx, const std::vector<std::string>& texts, const char* ti
               after.workingSetKb - before.workingSetKb,
               (after.workingSetKb - before.workingSetKb) / kNotes);
   for (const Card& c : cards) {
-    vx._delete(c.id);
-    vx._delete_bitmap(c.bitmap);
+    layer.Delete(c.id);
+    layer.DeleteBitmap(c.bitmap);
   }
   PumpPending();
 }
@@ -112,25 +111,23 @@ void Run(const Client& vx, const std::vector<std::string>& texts, const char* ti
 }  // namespace
 
 int main() {
-  Client vx;
-  if (!vx.Open()) {
+  const auto layer = vextal::driver::OpenLayer();
+  if (!layer) {
     std::fprintf(stderr, "vextal.dll or one of its entry points is missing\n");
     return 1;
   }
-  vx._load(nullptr, 0);
   std::vector<std::string> texts;
   for (int i = 0; i < kNotes; ++i) texts.push_back(KilobyteOfText(i));
 
   // One note first, so that the font and code-page tables are warm.
-  Card warm = BuildCard(vx, 0, 0, kWidth, 0, texts[0], 0x7FFFFF, 0x008080);
-  vx._delete(warm.id);
-  vx._delete_bitmap(warm.bitmap);
+  Card warm = BuildCard(*layer, 0, 0, kWidth, 0, texts[0], 0x7FFFFF, 0x008080);
+  layer->Delete(warm.id);
+  layer->DeleteBitmap(warm.bitmap);
   PumpPending();
 
-  Run(vx, texts, "1 KB notes");
+  Run(*layer, texts, "1 KB notes");
   std::vector<std::string> shortTexts(kNotes, "買い物：牛乳、卵。Call Tom at 3.");
-  Run(vx, shortTexts, "short notes");
-  vx._unload();
-  vx.Close();
+  Run(*layer, shortTexts, "short notes");
+  layer->Unload();
   return 0;
 }

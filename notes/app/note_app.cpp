@@ -25,8 +25,8 @@ void NoteApp::Run(const char* arguments) {
   }
   context_.Arguments = arguments ? arguments : "";
   {
-    NoteBoardDialog board(context_);
-    board.RunModal();
+    MainWindow window(context_);
+    window.RunModal();
   }
   // The store's file goes only now, after the window is gone.
   context_.Store.reset();

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "notes/app/note_board_dialog.h"
+#include "notes/app/main_window.h"
 
 namespace zettrella {
 

@@ -3,44 +3,36 @@
 // Each dialog runs modally with the main window as its owner; the note
 // table is looked at again only after the dialog has ended, since a note
 // may have changed or gone while it was open.
-#include "notes/app/note_board_dialog.h"
 #include "notes/dialogs/about_dialog.h"
 #include "notes/dialogs/delete_confirm_dialog.h"
 #include "notes/dialogs/settings_dialog.h"
+#include "notes/input/board_input.h"
 
 namespace zettrella {
 
-void NoteBoardDialog::DeleteNote(int32_t noteId) {
-  const int slot = notes_.FindSlot(noteId);
+void BoardInput::DeleteNote(int32_t noteId) {
+  const int slot = board_.notes().FindSlot(noteId);
   if (slot == kNoSlot) return;
-  const NoteRef ref = notes_.Ref(slot);
-  DeleteConfirmDialog dialog(notes_[slot], desktopRect_, hwnd());
+  const NoteRef ref = board_.notes().Ref(slot);
+  DeleteConfirmDialog dialog(board_.notes()[slot], board_.desktopRect(), window_);
   if (dialog.RunModal() != IDOK) return;
   // The note may have been deleted meanwhile from another menu, and a new
   // note may have taken its slot; that one is not what the user confirmed.
-  if (notes_.Resolve(ref) != slot) return;
-  Note& note = notes_[slot];
-  if (binding_ && note.ID >= 0) binding_->Delete(note.ID);
-  notes_.Vacate(slot);
-  settingsFile_.RemoveNote(slot);
+  (void)board_.Delete(ref);
 }
 
 // The dialog saves the new settings itself; the hot keys and every note
 // follow them here.
-void NoteBoardDialog::ChangeSettings() {
-  SettingsDialog dialog(settings_, settingsFile_, hwnd());
+void BoardInput::ChangeSettings() {
+  SettingsDialog dialog(board_.settings(), board_.settingsFile(), window_);
   if (dialog.RunModal() != IDOK) return;
-  UnregisterAllHotKeys();
-  RegisterAllHotKeys();
-  profile_.BeginBatch();
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (notes_[slot].InUse) BuildNote(slot, notes_[slot].Priority);
-  }
-  (void)profile_.EndBatch();
+  UnregisterHotKeys();
+  RegisterHotKeys();
+  board_.ApplySettings();
 }
 
-void NoteBoardDialog::ShowAbout() {
-  AboutDialog dialog(hwnd());
+void BoardInput::ShowAbout() {
+  AboutDialog dialog(window_);
   dialog.RunModal();
 }
 

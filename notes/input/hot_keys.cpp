@@ -1,7 +1,7 @@
 // Registering the global hot keys and acting on them.
 #include "notes/input/hot_keys.h"
 
-#include "notes/app/note_board_dialog.h"
+#include "notes/input/board_input.h"
 #include "notes/input/command_ids.h"
 #include "notes/input/hot_key_names.h"
 
@@ -20,36 +20,30 @@ void HotKeyRegistrations::UnregisterAll() {
   window_ = nullptr;
 }
 
-void NoteBoardDialog::RegisterAllHotKeys() {
-  hotKeys_.Register(hwnd(), kHotKeyCreateCyan, settings_.HotKeyCreateC);
-  hotKeys_.Register(hwnd(), kHotKeyCreateMagenta, settings_.HotKeyCreateM);
-  hotKeys_.Register(hwnd(), kHotKeyCreateYellow, settings_.HotKeyCreateY);
-  hotKeys_.Register(hwnd(), kHotKeyShow, settings_.HotKeyShow);
+void BoardInput::RegisterHotKeys() {
+  const SystemSettings& settings = board_.settings();
+  hotKeys_.Register(window_, kHotKeyCreateCyan, settings.HotKeyCreateC);
+  hotKeys_.Register(window_, kHotKeyCreateMagenta, settings.HotKeyCreateM);
+  hotKeys_.Register(window_, kHotKeyCreateYellow, settings.HotKeyCreateY);
+  hotKeys_.Register(window_, kHotKeyShow, settings.HotKeyShow);
 }
 
-void NoteBoardDialog::UnregisterAllHotKeys() { hotKeys_.UnregisterAll(); }
+void BoardInput::UnregisterHotKeys() { hotKeys_.UnregisterAll(); }
 
-// WM_HOTKEY is taken here, before dispatching, so that it works while a
-// menu's dialog or any other nested dialog runs.
-bool NoteBoardDialog::PreTranslateMessage(MSG& msg) {
-  if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) return OnHotKey(LOWORD(msg.wParam));
-  return ui::Dialog::PreTranslateMessage(msg);
-}
-
-bool NoteBoardDialog::OnHotKey(int id) {
+bool BoardInput::OnHotKey(int id) {
   switch (id) {
     case kHotKeyCreateCyan:
-      CreateNote(kTypeCyan);
+      board_.Create(kTypeCyan);
       return true;
     case kHotKeyCreateMagenta:
-      CreateNote(kTypeMagenta);
+      board_.Create(kTypeMagenta);
       return true;
     case kHotKeyCreateYellow:
-      CreateNote(kTypeYellow);
+      board_.Create(kTypeYellow);
       return true;
     case kHotKeyShow:
       // Drawing every note again puts them in front of the other windows.
-      if (binding_) binding_->Redraw();
+      board_.Redraw();
       return true;
     default:
       return false;

@@ -4,18 +4,17 @@
 // the note menu, a double click edits the note.
 #include <string_view>
 
-#include "common/saturate.h"
-#include "notes/app/main_window_ids.h"
-#include "notes/app/note_board_dialog.h"
 #include "notes/dialogs/note_edit_dialog.h"
+#include "notes/input/board_input.h"
 #include "notes/input/event_record.h"
 
 namespace zettrella {
 
-LRESULT NoteBoardDialog::OnCopyData(const COPYDATASTRUCT* data) {
+BoardInput::BoardInput(NoteBoard& board, UINT noteMenuMessage) : board_(board), noteMenuMessage_(noteMenuMessage) {}
+
+LRESULT BoardInput::OnCopyData(const COPYDATASTRUCT* data) {
   // After a shutdown the layer is gone and nothing may touch it any more.
-  if (!binding_) return 1;
-  EventRecord& record = binding_->lastEvent();
+  if (!board_.layer()) return 1;
   // The record is read in place: the system already copied it into our
   // process, and the parser stops at the first zero byte, looks at ten lines
   // at most and copies nothing but those lines.
@@ -23,6 +22,7 @@ LRESULT NoteBoardDialog::OnCopyData(const COPYDATASTRUCT* data) {
   if (data && data->lpData && data->cbData > 0) {
     bytes = std::string_view(static_cast<const char*>(data->lpData), data->cbData);
   }
+  EventRecord record;
   ParseEventRecord(bytes, &record);
 
   const EventPoint point = EventNumbers(record);
@@ -31,10 +31,10 @@ LRESULT NoteBoardDialog::OnCopyData(const COPYDATASTRUCT* data) {
       OnNoteLButtonDown(point.id, point.x, point.y);
       break;
     case EventKind::kMouseMove:
-      OnNoteMouseMove(point.x, point.y);
+      board_.Drag(point.x, point.y);
       break;
     case EventKind::kLButtonUp:
-      OnNoteLButtonUp();
+      board_.ReleaseDrag();
       break;
     case EventKind::kRButtonUp:
       OnNoteRButtonUp(point.id);
@@ -48,79 +48,40 @@ LRESULT NoteBoardDialog::OnCopyData(const COPYDATASTRUCT* data) {
   return 1;
 }
 
-// Brings the note to the front and starts a drag. The drag starts even when
-// the id names no note (a note rebuilt meanwhile); its moves then find no
-// slot and change nothing.
-void NoteBoardDialog::OnNoteLButtonDown(int32_t id, int32_t x, int32_t y) {
-  const int slot = notes_.FindSlot(id);
-  if (slot != kNoSlot) {
-    Note& note = notes_[slot];
-    note.Priority = notes_.TakeNextPriority();
-    binding_->SetPriority(id, note.Priority);
-    settingsFile_.SavePriority(slot, note);
-  }
-  dragging_ = 1;
-  dragId_ = id;
-  dragX_ = x;
-  dragY_ = y;
-}
-
-// Moves the dragged note by the pointer's travel since the last record. The
-// new place is kept in the table only; the release saves it.
-void NoteBoardDialog::OnNoteMouseMove(int32_t x, int32_t y) {
-  if (!dragging_ || (x == dragX_ && y == dragY_)) return;
-  // Positions come from another process; their difference must not overflow.
-  const int32_t dx = Saturate(static_cast<int64_t>(x) - dragX_);
-  const int32_t dy = Saturate(static_cast<int64_t>(y) - dragY_);
-  binding_->Move(dragId_, dx, dy);
-  dragX_ = x;
-  dragY_ = y;
-  const int slot = notes_.FindSlot(dragId_);
-  if (slot == kNoSlot) return;
-  Note& note = notes_[slot];
-  note.PosX = binding_->GetPosX(dragId_);
-  note.PosY = binding_->GetPosY(dragId_);
-}
-
-void NoteBoardDialog::OnNoteLButtonUp() {
-  if (!dragging_) return;
-  dragging_ = 0;
-  const int slot = notes_.FindSlot(dragId_);
-  if (slot != kNoSlot) settingsFile_.SavePosition(slot, notes_[slot]);
+// Brings the note to the front and starts a drag.
+void BoardInput::OnNoteLButtonDown(int32_t id, int32_t x, int32_t y) {
+  board_.Raise(id);
+  board_.StartDrag(id, x, y);
 }
 
 // The note menu is not opened here but by the tray callback message, posted
 // so that the menu runs after the layer's SendMessage has returned.
-void NoteBoardDialog::OnNoteRButtonUp(int32_t id) {
-  noteMenuPending_ = 1;
-  PostMessageA(hwnd(), kTrayMessage, static_cast<WPARAM>(id), WM_RBUTTONUP);
+void BoardInput::OnNoteRButtonUp(int32_t id) {
+  noteMenuPending_ = true;
+  PostMessageA(window_, noteMenuMessage_, static_cast<WPARAM>(id), WM_RBUTTONUP);
 }
 
 // The edit dialog runs with the notes let go from the front of the other
 // windows, so that it is never hidden behind one of them.
-void NoteBoardDialog::OnNoteDoubleClick(int32_t id) {
-  const int slot = notes_.FindSlot(id);
+void BoardInput::OnNoteDoubleClick(int32_t id) {
+  const int slot = board_.notes().FindSlot(id);
   if (slot == kNoSlot) return;
-  binding_->Floating(0);
+  board_.LeaveFront();
   EditNote(slot);
   // The layer may have been released meanwhile (end of the session).
-  if (binding_) binding_->Floating(settings_.Floating);
+  board_.RestoreFront();
 }
 
-bool NoteBoardDialog::EditNote(int slot) {
+void BoardInput::EditNote(int slot) {
   // The dialog works on a copy: while it is open the note can still be
   // dragged or raised, and a copy taken back whole would undo that.
-  Note edited = notes_[slot];
-  const NoteRef ref = notes_.Ref(slot);
-  NoteEditDialog dialog(edited, desktopRect_, hwnd());
-  if (dialog.RunModal() != IDOK) return false;
+  Note edited = board_.notes()[slot];
+  const NoteRef ref = board_.notes().Ref(slot);
+  NoteEditDialog dialog(edited, board_.desktopRect(), window_);
+  if (dialog.RunModal() != IDOK) return;
   // A note deleted while its dialog was open stays deleted, and a new note
   // that took its slot keeps its own content.
-  if (notes_.Resolve(ref) != slot) return false;
-  Note& note = notes_[slot];
-  CopyNoteContent(edited, &note);
-  BuildNote(slot, note.Priority);
-  return true;
+  (void)board_.ApplyEdit(ref, edited);
 }
 
 }  // namespace zettrella

@@ -83,7 +83,7 @@ BoardHarness::BoardHarness(const std::string& iniText) : dir_("zmenu") {
   app_.ModuleDir = dir_.path();
   app_.IniPath = dir_.File("Zettrella.ini");
   if (!iniText.empty()) WriteFileBytes(app_.IniPath, iniText);
-  board_ = std::make_unique<NoteBoardDialog>(app_);
+  board_ = std::make_unique<MainWindow>(app_);
 }
 
 BoardHarness::~BoardHarness() {
@@ -190,7 +190,7 @@ Step BoardHarness::OpenNoteMenu(std::function<int32_t()> id) {
 }
 
 Step BoardHarness::OpenNoteMenuOfSlot(int slot) {
-  return OpenNoteMenu([this, slot] { return board_->notes()[slot].ID; });
+  return OpenNoteMenu([this, slot] { return board_->board().notes()[slot].ID; });
 }
 
 Step BoardHarness::WaitForMenu() {

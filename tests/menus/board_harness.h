@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "notes/app/note_board_dialog.h"
+#include "notes/app/main_window.h"
 #include "tests/support/win_test_support.h"
 
 namespace zettrella::testing {
@@ -44,7 +44,8 @@ class BoardHarness {
   // Every step ran (false when the board ended on its own before).
   bool scriptCompleted() const;
 
-  NoteBoardDialog& board() { return *board_; }
+  NoteBoard& board() { return board_->board(); }
+  BoardInput& input() { return board_->input(); }
   HWND window() const { return board_->hwnd(); }
   const std::string& dir() const { return dir_.path(); }
   const std::string& iniPath() const { return app_.IniPath; }
@@ -95,7 +96,7 @@ class BoardHarness {
 
   TempDir dir_;
   AppContext app_;
-  std::unique_ptr<NoteBoardDialog> board_;
+  std::unique_ptr<MainWindow> board_;
   std::vector<Step> steps_;
   size_t next_ = 0;
   bool inTick_ = false;

@@ -1,4 +1,4 @@
-#include "notes/input/new_notes.h"
+#include "notes/board/new_notes.h"
 
 #include <gtest/gtest.h>
 

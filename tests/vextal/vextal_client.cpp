@@ -6,6 +6,37 @@
 
 namespace vextal::testing {
 
+bool Client::Open() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string dir = path;
+  dir = dir.substr(0, dir.find_last_of("\\/") + 1);
+  module = LoadLibraryA((dir + "vextal.dll").c_str());
+  return module && Resolve(module);
+}
+
+void Client::Close() {
+  if (module) FreeLibrary(module);
+  module = nullptr;
+}
+
+char* Block(std::string_view bytes) {
+  if (bytes.empty()) return nullptr;
+  auto* p = static_cast<char*>(GlobalAlloc(GMEM_FIXED, bytes.size()));
+  if (p) std::memcpy(p, bytes.data(), bytes.size());
+  return p;
+}
+
+std::string WordWrap(const Client& vx, std::string_view text, int32_t font, int32_t width) {
+  return zettrella::VextalCalls(vx).WordWrap(text, font, width);
+}
+
+Card BuildCard(const Client& vx, int32_t x, int32_t y, int32_t width, int32_t priority, std::string_view text,
+               int32_t background, int32_t textColour, std::string_view face, int32_t points) {
+  zettrella::VextalCalls layer(vx);
+  return driver::BuildCard(layer, x, y, width, priority, text, background, textColour, face, points);
+}
+
 RecordSink::RecordSink() {
   WNDCLASSA wc{};
   wc.lpfnWndProc = Proc;

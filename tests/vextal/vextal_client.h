@@ -1,6 +1,6 @@
-// Helpers of the vextal tests: the library loaded as the note program loads
-// it (see note_driver.h), a window that collects event records, screen
-// read-back and the z-order of the objects.
+// Helpers of the vextal tests: the library's entry points called directly
+// or through the note program's binding and card build, a window that
+// collects event records, screen read-back and the z-order of the objects.
 #pragma once
 
 #include <windows.h>
@@ -11,16 +11,33 @@
 #include <string_view>
 #include <vector>
 
-#include "bench/vextal/note_driver.h"
+#include "bench/vextal/sample_card.h"
+#include "notes/layer/vextal_binding.h"
 #include "vextal/vextal_api.h"
 
 namespace vextal::testing {
 
-using driver::Block;
-using driver::BuildCard;
 using driver::Card;
-using driver::Client;
-using driver::WordWrap;
+
+// The library beside the test program with every entry point, called
+// directly; loading the module calls none of them.
+struct Client : zettrella::VextalEntryPoints {
+  HMODULE module = nullptr;
+
+  // False if the DLL or any entry point is missing.
+  bool Open();
+  void Close();
+};
+
+// A new GlobalAlloc(GMEM_FIXED) block of the bytes (null for an empty
+// string), as the program hands strings to the library.
+char* Block(std::string_view bytes);
+
+// Through the program's binding: the wrapped text, and a card built as the
+// program builds a note (see bench/vextal/sample_card.h).
+std::string WordWrap(const Client& vx, std::string_view text, int32_t font, int32_t width);
+Card BuildCard(const Client& vx, int32_t x, int32_t y, int32_t width, int32_t priority, std::string_view text,
+               int32_t background, int32_t textColour, std::string_view face = "ＭＳ Ｐゴシック", int32_t points = 12);
 
 // A hidden top-level window that keeps every WM_COPYDATA record it gets.
 class RecordSink {

@@ -1,6 +1,6 @@
 // Start-up, desktop watch and shutdown of the main window, and its message
 // table.
-#include "notes/app/note_board_dialog.h"
+#include "notes/app/main_window.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include "common/decimal.h"
 #include "notes/app/command_line.h"
 #include "notes/app/main_window_ids.h"
+#include "notes/layer/vextal_binding.h"
 #include "resources/zettrella_res.h"
 
 namespace zettrella {
@@ -32,17 +33,17 @@ struct TrayDelayParams {
 
 }  // namespace
 
-NoteBoardDialog::NoteBoardDialog(AppContext& app)
-    : ui::Dialog(IDD_NOTE_BOARD, nullptr), app_(app), profile_(app.IniPath), settingsFile_(profile_) {
+MainWindow::MainWindow(AppContext& app)
+    : ui::Dialog(IDD_NOTE_BOARD, nullptr), app_(app), board_(app.IniPath), input_(board_, kTrayMessage) {
   bigIcon_ = LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_ZETTRELLA));
   smallIcon_.reset(
       static_cast<HICON>(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_ZETTRELLA), IMAGE_ICON, 16, 16, 0)));
   taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
 }
 
-NoteBoardDialog::~NoteBoardDialog() = default;
+MainWindow::~MainWindow() = default;
 
-BOOL NoteBoardDialog::OnInitDialog() {
+BOOL MainWindow::OnInitDialog() {
   HWND window = hwnd();
   SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
   HICON small = GetSystemMetrics(SM_CYSMICON) >= 32 ? bigIcon_ : smallIcon_.get();
@@ -59,25 +60,20 @@ BOOL NoteBoardDialog::OnInitDialog() {
   trayIcon_.uCallbackMessage = kTrayMessage;
   lstrcpynA(trayIcon_.szTip, kTrayTip, sizeof trayIcon_.szTip);
 
-  // A settings file that cannot be read is never written over: the run
-  // goes on without it, and the next start finds every note it holds.
-  (void)profile_.BeginLoading(kSettingsLockWaitMs);
-  settings_.TrayDelay = settingsFile_.ReadTrayDelay();
-  StartTrayIcon();
+  StartTrayIcon(board_.BeginLoad(kSettingsLockWaitMs));
+  board_.FinishLoad(DesktopWindowRect());
 
-  desktopRect_ = DesktopWindowRect();
-  settingsFile_.ReadSystem(&settings_);
-  settingsFile_.ReadNotes(&notes_);
-  profile_.EndLoading();
-
-  StartLayer();
+  input_.SetWindow(window);
+  board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary),
+               static_cast<int32_t>(reinterpret_cast<intptr_t>(window)));
+  input_.RegisterHotKeys();
 
   tickCount_ = 0;
   timerId_ = SetTimer(window, kTimerId, kTimerPeriodMs, nullptr);
   return TRUE;
 }
 
-void NoteBoardDialog::PublishWindowHandle() {
+void MainWindow::PublishWindowHandle() {
   app_.Store = std::make_unique<SharedValueStore>(kStoreName, true);
   const auto handle = static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd()));
   app_.Store->SetValue(kStoreWindowKey, FormatDecimal(handle).c_str());
@@ -85,18 +81,18 @@ void NoteBoardDialog::PublishWindowHandle() {
 
 // After a start from the Startup folder the tray icon waits TrayDelay
 // seconds, so that it does not get lost while the shell is still starting.
-void NoteBoardDialog::StartTrayIcon() {
-  if (IsStartupStart(app_.Arguments) && settings_.TrayDelay > 0) {
+void MainWindow::StartTrayIcon(int32_t trayDelay) {
+  if (IsStartupStart(app_.Arguments) && trayDelay > 0) {
     trayThreadStop_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    auto* params = new TrayDelayParams{settings_.TrayDelay, trayIcon_, trayThreadStop_.get()};
-    trayThread_.reset(CreateThread(nullptr, 0, &NoteBoardDialog::TrayDelayThread, params, 0, nullptr));
+    auto* params = new TrayDelayParams{trayDelay, trayIcon_, trayThreadStop_.get()};
+    trayThread_.reset(CreateThread(nullptr, 0, &MainWindow::TrayDelayThread, params, 0, nullptr));
     if (trayThread_) return;
     delete params;
   }
   Shell_NotifyIconA(NIM_ADD, &trayIcon_);
 }
 
-DWORD WINAPI NoteBoardDialog::TrayDelayThread(void* param) {
+DWORD WINAPI MainWindow::TrayDelayThread(void* param) {
   std::unique_ptr<TrayDelayParams> params(static_cast<TrayDelayParams*>(param));
   const uint64_t ms = static_cast<uint64_t>(params->delaySeconds) * 1000u;
   const DWORD wait = static_cast<DWORD>(std::min<uint64_t>(ms, INFINITE - 1));
@@ -104,62 +100,24 @@ DWORD WINAPI NoteBoardDialog::TrayDelayThread(void* param) {
   return 0;
 }
 
-void NoteBoardDialog::StartLayer() {
-  binding_ = std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary);
-  binding_->Floating(settings_.Floating);
-  binding_->Attach(hwnd());
-  dragging_ = 0;
-  noteMenuPending_ = 0;
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    images_[slot].NoteBitmap = 0;
-    if (notes_[slot].InUse) {
-      notes_[slot].ID = kNoObject;
-      DrawNote(slot, notes_[slot].Priority);
-    }
-  }
-  // The sections are saved once every note is on the screen: each changed
-  // section costs a rewrite of the whole settings file, and after a hand
-  // edit or an update every section can have changed.
-  profile_.BeginBatch();
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (notes_[slot].InUse) settingsFile_.SaveNote(slot, notes_[slot]);
-  }
-  (void)profile_.EndBatch();
-  RegisterAllHotKeys();
-}
-
-void NoteBoardDialog::OnTimer() {
+void MainWindow::OnTimer() {
   ++tickCount_;
   if (tickCount_ % kDesktopCheckTicks != 0) return;
   // Changes that found the settings file held by another program.
-  if (profile_.HasPending()) (void)profile_.SavePending();
-  const RECT now = DesktopWindowRect();
-  if (now.right == desktopRect_.right && now.bottom == desktopRect_.bottom) return;
-  desktopRect_.right = now.right;
-  desktopRect_.bottom = now.bottom;
-  if (binding_) binding_->UpdateDesktopSize();
-}
-
-void NoteBoardDialog::ReleaseLayer() {
-  if (binding_) {
-    for (NoteImage& image : images_) {
-      if (image.NoteBitmap != 0) binding_->DeleteBitmap(image.NoteBitmap);
-    }
-    binding_->Unload();
-    releasedBinding_ = std::move(binding_);
-  }
-  UnregisterAllHotKeys();
+  board_.RetryPendingSaves();
+  board_.FollowDesktop(DesktopWindowRect());
 }
 
 // Runs on WM_DESTROY and on WM_QUERYENDSESSION, possibly both; the second
 // run finds the layer released and leaves it alone.
-void NoteBoardDialog::Shutdown() {
+void MainWindow::Shutdown() {
   shutDown_ = true;
   if (timerId_ != 0) {
     KillTimer(hwnd(), timerId_);
     timerId_ = 0;
   }
-  ReleaseLayer();
+  board_.Release();
+  input_.UnregisterHotKeys();
   if (trayThread_) {
     // A tray icon still waiting for its delay must not appear after the end.
     SetEvent(trayThreadStop_.get());
@@ -170,17 +128,17 @@ void NoteBoardDialog::Shutdown() {
   // Nothing new is written at the end, but a change still waiting for the
   // settings file is given a last chance to reach it.
   const DWORD start = GetTickCount();
-  while (!profile_.SavePending() && GetTickCount() - start < kPendingSaveWaitMs) Sleep(100);
+  while (!board_.SavePending() && GetTickCount() - start < kPendingSaveWaitMs) Sleep(100);
 }
 
-void NoteBoardDialog::OnTaskbarCreated() {
+void MainWindow::OnTaskbarCreated() {
   if (shutDown_) return;
   // An icon still waiting for its delay is added by its thread.
   if (trayThread_ && WaitForSingleObject(trayThread_.get(), 0) == WAIT_TIMEOUT) return;
   Shell_NotifyIconA(NIM_ADD, &trayIcon_);
 }
 
-void NoteBoardDialog::OnPaint() {
+void MainWindow::OnPaint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(hwnd(), &paint);
   SendMessageA(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
@@ -192,7 +150,14 @@ void NoteBoardDialog::OnPaint() {
   EndPaint(hwnd(), &paint);
 }
 
-bool NoteBoardDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+// WM_HOTKEY is taken here, before dispatching, so that it works while a
+// menu's dialog or any other nested dialog runs.
+bool MainWindow::PreTranslateMessage(MSG& msg) {
+  if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) return input_.OnHotKey(LOWORD(msg.wParam));
+  return ui::Dialog::PreTranslateMessage(msg);
+}
+
+bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
   if (message == taskbarCreatedMessage_ && message != 0) {
     OnTaskbarCreated();
     *result = 0;
@@ -204,7 +169,7 @@ bool NoteBoardDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
       *result = 0;
       return true;
     case WM_COPYDATA:
-      *result = OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+      *result = input_.OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
       return true;
     case WM_PAINT:
       if (!IsIconic(hwnd())) return false;
@@ -220,7 +185,7 @@ bool NoteBoardDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
       Shutdown();
       return false;
     case kTrayMessage:
-      *result = OnTrayNotify(wParam, lParam);
+      *result = input_.OnTrayNotify(wParam, lParam);
       return true;
     case WM_QUERYENDSESSION:
       Shutdown();

@@ -1,5 +1,5 @@
 // Contents of new and duplicated notes.
-#include "notes/input/new_notes.h"
+#include "notes/board/new_notes.h"
 
 #include "common/saturate.h"
 

@@ -1,0 +1,75 @@
+// The note program's main window: a tiny hidden dialog that owns the tray
+// icon, the timer and the note board, and turns its messages into calls:
+// start-up, the timer, the tray callback, the layer's event records, the
+// hot keys, and the quit and end-of-session messages.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+
+#include "common/dialog.h"
+#include "common/shared_value_store.h"
+#include "common/win_handles.h"
+#include "notes/board/note_board.h"
+#include "notes/input/board_input.h"
+
+namespace zettrella {
+
+// What the application object hands the main window.
+struct AppContext {
+  std::string ModuleDir;  // where vextal.dll lies
+  std::string IniPath;    // the settings file
+  std::string Arguments;  // the command line after the program name
+  // The published store; owned here so that it outlives the window and is
+  // deleted only when the modal loop has returned.
+  std::unique_ptr<SharedValueStore> Store;
+};
+
+class MainWindow : public ui::Dialog {
+ public:
+  explicit MainWindow(AppContext& app);
+  ~MainWindow() override;
+
+  NoteBoard& board() { return board_; }
+  BoardInput& input() { return input_; }
+
+ protected:
+  bool PreTranslateMessage(MSG& msg) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  BOOL OnInitDialog() override;
+  // Enter and Escape never end the hidden window.
+  void OnOK() override {}
+  void OnCancel() override {}
+
+ private:
+  void PublishWindowHandle();
+  void StartTrayIcon(int32_t trayDelay);
+  void Shutdown();
+  void OnTimer();
+  void OnPaint();
+  static DWORD WINAPI TrayDelayThread(void* param);
+
+  // Re-adds the tray icon after the shell (and its notification area) has
+  // been restarted.
+  void OnTaskbarCreated();
+
+  AppContext& app_;
+  // Declared before the input, which works on it.
+  NoteBoard board_;
+  BoardInput input_;
+
+  HICON bigIcon_ = nullptr;  // shared icon, not destroyed
+  UniqueIcon smallIcon_;
+  NOTIFYICONDATAA trayIcon_{};
+  UniqueKernelHandle trayThread_;
+  UniqueKernelHandle trayThreadStop_;
+  UINT_PTR timerId_ = 0;
+  int32_t tickCount_ = 0;
+  UINT taskbarCreatedMessage_ = 0;
+  bool shutDown_ = false;
+};
+
+}  // namespace zettrella

@@ -1,0 +1,210 @@
+// The operations on the notes.
+#include "notes/board/note_board.h"
+
+#include "common/saturate.h"
+#include "notes/board/new_notes.h"
+#include "notes/layer/display_text.h"
+#include "notes/layer/note_colours.h"
+
+namespace zettrella {
+
+NoteBoard::NoteBoard(const std::string& iniPath) : profile_(iniPath), settingsFile_(profile_) {}
+
+NoteBoard::~NoteBoard() = default;
+
+int32_t NoteBoard::BeginLoad(DWORD lockWaitMs) {
+  (void)profile_.BeginLoading(lockWaitMs);
+  settings_.TrayDelay = settingsFile_.ReadTrayDelay();
+  return settings_.TrayDelay;
+}
+
+void NoteBoard::FinishLoad(const RECT& desktop) {
+  desktopRect_ = desktop;
+  settingsFile_.ReadSystem(&settings_);
+  settingsFile_.ReadNotes(&notes_);
+  profile_.EndLoading();
+}
+
+void NoteBoard::Start(std::unique_ptr<NoteLayer> layer, int32_t window) {
+  layer_ = std::move(layer);
+  layer_->Floating(settings_.Floating);
+  layer_->Attach(window);
+  dragging_ = false;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    images_[slot].NoteBitmap = 0;
+    if (notes_[slot].InUse) {
+      notes_[slot].ID = kNoObject;
+      Draw(slot);
+    }
+  }
+  // The sections are saved once every note is on the screen: each changed
+  // section costs a rewrite of the whole settings file, and after a hand
+  // edit or an update every section can have changed.
+  profile_.BeginBatch();
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (notes_[slot].InUse) settingsFile_.SaveNote(slot, notes_[slot]);
+  }
+  (void)profile_.EndBatch();
+}
+
+void NoteBoard::Release() {
+  if (!layer_) return;
+  for (NoteImage& image : images_) {
+    if (image.NoteBitmap != 0) layer_->DeleteBitmap(image.NoteBitmap);
+  }
+  layer_->Unload();
+  releasedLayer_ = std::move(layer_);
+}
+
+void NoteBoard::FollowDesktop(const RECT& desktop) {
+  if (desktop.right == desktopRect_.right && desktop.bottom == desktopRect_.bottom) return;
+  desktopRect_.right = desktop.right;
+  desktopRect_.bottom = desktop.bottom;
+  if (layer_) layer_->UpdateDesktopSize();
+}
+
+void NoteBoard::RetryPendingSaves() {
+  if (profile_.HasPending()) (void)profile_.SavePending();
+}
+
+bool NoteBoard::SavePending() { return profile_.SavePending(); }
+
+void NoteBoard::Redraw() {
+  if (layer_) layer_->Redraw();
+}
+
+void NoteBoard::LeaveFront() {
+  if (layer_) layer_->Floating(0);
+}
+
+void NoteBoard::RestoreFront() {
+  if (layer_) layer_->Floating(settings_.Floating);
+}
+
+void NoteBoard::ToggleFloating() {
+  settings_.Floating = settings_.Floating == 1 ? 0 : 1;
+  settingsFile_.SaveFloating(settings_.Floating);
+}
+
+void NoteBoard::Create(int32_t type) {
+  const int slot = notes_.FirstEmptySlot();
+  if (slot != kNoSlot) {
+    Note& note = notes_[slot];
+    note = MakeNewNote(type, settings_, desktopRect_.right, desktopRect_.bottom);
+    note.Priority = notes_.TakeNextPriority();
+    Rebuild(slot);
+  }
+  Redraw();
+}
+
+void NoteBoard::Raise(int32_t id) {
+  const int slot = notes_.FindSlot(id);
+  if (slot == kNoSlot) return;
+  Note& note = notes_[slot];
+  note.Priority = notes_.TakeNextPriority();
+  layer_->SetPriority(id, note.Priority);
+  settingsFile_.SavePriority(slot, note);
+}
+
+void NoteBoard::StartDrag(int32_t id, int32_t x, int32_t y) {
+  dragging_ = true;
+  dragId_ = id;
+  dragX_ = x;
+  dragY_ = y;
+}
+
+void NoteBoard::Drag(int32_t x, int32_t y) {
+  if (!dragging_ || (x == dragX_ && y == dragY_)) return;
+  // Positions come from another process; their difference must not overflow.
+  const int32_t dx = Saturate(static_cast<int64_t>(x) - dragX_);
+  const int32_t dy = Saturate(static_cast<int64_t>(y) - dragY_);
+  layer_->Move(dragId_, dx, dy);
+  dragX_ = x;
+  dragY_ = y;
+  const int slot = notes_.FindSlot(dragId_);
+  if (slot == kNoSlot) return;
+  Note& note = notes_[slot];
+  note.PosX = layer_->GetPosX(dragId_);
+  note.PosY = layer_->GetPosY(dragId_);
+}
+
+void NoteBoard::ReleaseDrag() {
+  if (!dragging_) return;
+  dragging_ = false;
+  const int slot = notes_.FindSlot(dragId_);
+  if (slot != kNoSlot) settingsFile_.SavePosition(slot, notes_[slot]);
+}
+
+void NoteBoard::Rebuild(int slot) {
+  Draw(slot);
+  settingsFile_.SaveNote(slot, notes_[slot]);
+}
+
+void NoteBoard::Draw(int slot) {
+  Note& note = notes_[slot];
+  if (!layer_) {
+    // The layer is already released: keep the note, without an object.
+    note.ID = kNoObject;
+    return;
+  }
+  const std::string display = MakeDisplayText(note.Text, note.TextAster != 0, note.TextAsterNum);
+  CardSpec card;
+  card.PosX = note.PosX;
+  card.PosY = note.PosY;
+  card.Width = note.Width;
+  card.Priority = note.Priority;
+  card.Text = display;
+  card.FontName = note.FontName;
+  card.FontSize = note.FontSize;
+  card.Colours = ColoursFor(note.Type, note.TextRed);
+  card.MinHeight = settings_.DefaultHeight;
+  BuildCard(*layer_, card, &note.ID, &images_[static_cast<size_t>(slot)]);
+}
+
+void NoteBoard::ToggleTextRed(int slot) {
+  Note& note = notes_[slot];
+  note.TextRed = note.TextRed == 0 ? 1 : 0;
+  Rebuild(slot);
+}
+
+void NoteBoard::Recolour(int slot, int32_t type) {
+  notes_[slot].Type = type;
+  Rebuild(slot);
+}
+
+void NoteBoard::Duplicate(int source) {
+  const int slot = notes_.FirstEmptySlot();
+  if (slot == kNoSlot) return;
+  Note& note = notes_[slot];
+  note = MakeDuplicate(notes_[source]);
+  note.Priority = notes_.TakeNextPriority();
+  Rebuild(slot);
+}
+
+bool NoteBoard::ApplyEdit(NoteRef ref, const Note& edited) {
+  const int slot = notes_.Resolve(ref);
+  if (slot == kNoSlot) return false;
+  CopyNoteContent(edited, &notes_[slot]);
+  Rebuild(slot);
+  return true;
+}
+
+bool NoteBoard::Delete(NoteRef ref) {
+  const int slot = notes_.Resolve(ref);
+  if (slot == kNoSlot) return false;
+  Note& note = notes_[slot];
+  if (layer_ && note.ID >= 0) layer_->Delete(note.ID);
+  notes_.Vacate(slot);
+  settingsFile_.RemoveNote(slot);
+  return true;
+}
+
+void NoteBoard::ApplySettings() {
+  profile_.BeginBatch();
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (notes_[slot].InUse) Rebuild(slot);
+  }
+  (void)profile_.EndBatch();
+}
+
+}  // namespace zettrella

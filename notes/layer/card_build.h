@@ -1,0 +1,45 @@
+// Building a note's card in the layer library: one object showing one
+// bitmap with the card's background, its top row and its text.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "notes/layer/note_colours.h"
+#include "notes/layer/note_layer.h"
+
+namespace zettrella {
+
+// A card's image in the layer library; never stored.
+struct NoteImage {
+  int32_t NoteBitmap = 0;  // 0 = no image
+  int32_t NoteBitmapExtra = 0;
+};
+
+// What a card shows and where.
+struct CardSpec {
+  int32_t PosX = 0;
+  int32_t PosY = 0;
+  int32_t Width = 0;
+  int32_t Priority = 0;
+  std::string_view Text;  // as shown (masked already); wrapped to the width here
+  std::string_view FontName;
+  int32_t FontSize = 0;
+  NoteColours Colours{};
+  int32_t MinHeight = 0;  // the card is at least this high
+};
+
+// The card as it came out.
+struct CardShape {
+  vextal::Rect TextRect{};  // where the text went on the bitmap
+  int32_t Height = 0;       // the bitmap's height
+};
+
+// Builds the card under the drawing lock: font, wrap, measure, then the
+// object (replacing *id when it names one), the bitmap (replacing *image's),
+// the image, the background, the top row and the text; the font goes again
+// and the image is shown. The bitmap keeps the text's width and is clipped
+// as CardBitmapSize says.
+CardShape BuildCard(NoteLayer& layer, const CardSpec& spec, int32_t* id, NoteImage* image);
+
+}  // namespace zettrella
