@@ -98,11 +98,11 @@ void FontNameCombo::AddEnumerated(const LOGFONTA& font, const char* script, DWOR
   const bool dbcs = GetSystemMetrics(SM_DBCSENABLED) != 0;
   if (!IsListedFont((fontType & RASTER_FONTTYPE) != 0, font.lfCharSet, dbcs, font.lfFaceName)) return;
   auto record = std::make_unique<FontRecord>();
-  record->face.assign(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE - 1));
-  record->script.assign(script, strnlen(script, LF_FACESIZE - 1));
-  record->charset = font.lfCharSet;
-  record->pitchAndFamily = font.lfPitchAndFamily;
-  record->kind = (fontType & TRUETYPE_FONTTYPE) ? kFontKindTrueType : 0;
+  record->Face.assign(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE - 1));
+  record->Script.assign(script, strnlen(script, LF_FACESIZE - 1));
+  record->Charset = font.lfCharSet;
+  record->PitchAndFamily = font.lfPitchAndFamily;
+  record->Kind = (fontType & TRUETYPE_FONTTYPE) ? kFontKindTrueType : 0;
   collection_.push_back(std::move(record));
 }
 
@@ -118,7 +118,7 @@ void FontNameCombo::SelectFontName(const std::string& name, BYTE charset) {
   int i = first;
   for (;;) {
     const FontRecord* record = RecordOf(i);
-    if (record && (charset == kAnyCharset || record->charset == charset) && record->face == name) {
+    if (record && (charset == kAnyCharset || record->Charset == charset) && record->Face == name) {
       if (Send(CB_GETCURSEL) != i) Send(CB_SETCURSEL, static_cast<WPARAM>(i));
       return;
     }
@@ -139,9 +139,9 @@ HDC FontNameCombo::GetSelectedFont(std::string* name, LOGFONTA* info) const {
   if (index == CB_ERR) return nullptr;
   if (info) {
     if (const FontRecord* record = RecordOf(index)) {
-      lstrcpynA(info->lfFaceName, record->face.c_str(), LF_FACESIZE);
-      info->lfCharSet = record->charset;
-      info->lfPitchAndFamily = record->pitchAndFamily;
+      lstrcpynA(info->lfFaceName, record->Face.c_str(), LF_FACESIZE);
+      info->lfCharSet = record->Charset;
+      info->lfPitchAndFamily = record->PitchAndFamily;
     }
   }
   return screen_.get();
@@ -174,7 +174,7 @@ bool FontNameCombo::DrawItem(const DRAWITEMSTRUCT& item) {
   if (item.itemID != static_cast<UINT>(-1)) {
     const int index = LOWORD(item.itemID);
     const FontRecord* record = RecordOf(index);
-    if (record && (record->kind & kFontKindTrueType) && mark_) {
+    if (record && (record->Kind & kFontKindTrueType) && mark_) {
       UniqueMemoryDc memory(CreateCompatibleDC(dc));
       SelectedObject bitmap(memory.get(), mark_.get());
       // SRCAND: the white around the mark leaves the item's background.

@@ -14,10 +14,10 @@ inline constexpr int kMaxEventFields = 10;
 
 struct EventRecord {
   // Field k is line k of the record; unset past the last line.
-  std::array<std::optional<std::string>, kMaxEventFields> fields;
+  std::array<std::optional<std::string>, kMaxEventFields> Fields;
 
-  void Clear() { fields = {}; }
-  const std::optional<std::string>& Field(int k) const { return fields[static_cast<size_t>(k)]; }
+  void Clear() { Fields = {}; }
+  const std::optional<std::string>& Field(int k) const { return Fields[static_cast<size_t>(k)]; }
 };
 
 // Splits a record into at most kMaxEventFields fields. The text ends at its

@@ -80,27 +80,27 @@ std::vector<std::string> IniProfile::ReadSection(const char* section) {
 
 void IniProfile::Write(const char* section, const char* key, const char* value) {
   ProfileChange change;
-  change.section = section;
+  change.Section = section;
   if (!key && !value) {
-    change.kind = ProfileChange::Kind::kRemoveSection;
+    change.Type = ProfileChange::Kind::kRemoveSection;
   } else {
-    change.values.emplace_back(key ? key : "", value ? value : "");
+    change.Values.emplace_back(key ? key : "", value ? value : "");
   }
   Change(std::move(change));
 }
 
 void IniProfile::WriteKeys(const char* section, const std::vector<std::pair<std::string, std::string>>& values) {
   ProfileChange change;
-  change.section = section;
-  change.values = values;
+  change.Section = section;
+  change.Values = values;
   Change(std::move(change));
 }
 
 void IniProfile::WriteSection(const char* section, const std::vector<std::string>& lines) {
   ProfileChange change;
-  change.kind = ProfileChange::Kind::kSection;
-  change.section = section;
-  change.lines = lines;
+  change.Type = ProfileChange::Kind::kSection;
+  change.Section = section;
+  change.Lines = lines;
   Change(std::move(change));
 }
 
@@ -137,15 +137,15 @@ bool IniProfile::SavePending() {
 }
 
 bool IniProfile::ApplyTo(const ProfileChange& change, const char* file) const {
-  const char* section = change.section.c_str();
-  switch (change.kind) {
+  const char* section = change.Section.c_str();
+  switch (change.Type) {
     case ProfileChange::Kind::kRemoveSection:
       // Removing a section that is not there is no failure.
       WritePrivateProfileStringA(section, nullptr, nullptr, file);
       return true;
     case ProfileChange::Kind::kSection: {
       std::string block;
-      for (const std::string& line : change.lines) {
+      for (const std::string& line : change.Lines) {
         block += line;
         block += '\0';
       }
@@ -153,7 +153,7 @@ bool IniProfile::ApplyTo(const ProfileChange& change, const char* file) const {
       return WritePrivateProfileSectionA(section, block.c_str(), file);
     }
     case ProfileChange::Kind::kKeys:
-      for (const auto& [key, value] : change.values) {
+      for (const auto& [key, value] : change.Values) {
         if (!WritePrivateProfileStringA(section, key.c_str(), value.c_str(), file)) return false;
       }
       return true;

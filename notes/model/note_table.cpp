@@ -25,9 +25,9 @@ int NoteTable::FirstEmptySlot() const {
 NoteRef NoteTable::Ref(int slot) const { return {slot, generations_[static_cast<size_t>(slot)]}; }
 
 int NoteTable::Resolve(NoteRef ref) const {
-  if (ref.slot < 0 || ref.slot >= kSlotCount) return kNoSlot;
-  const auto index = static_cast<size_t>(ref.slot);
-  return slots_[index].InUse && generations_[index] == ref.generation ? ref.slot : kNoSlot;
+  if (ref.Slot < 0 || ref.Slot >= kSlotCount) return kNoSlot;
+  const auto index = static_cast<size_t>(ref.Slot);
+  return slots_[index].InUse && generations_[index] == ref.Generation ? ref.Slot : kNoSlot;
 }
 
 void NoteTable::Vacate(int slot) {

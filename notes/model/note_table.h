@@ -52,8 +52,8 @@ inline void CopyNoteContent(const Note& from, Note* to) {
 // open and finds its note again through it when it ends: a note deleted
 // meanwhile is gone, and a new note in the same slot is another note.
 struct NoteRef {
-  int slot = kNoSlot;
-  uint32_t generation = 0;
+  int Slot = kNoSlot;
+  uint32_t Generation = 0;
 };
 
 class NoteTable {

@@ -18,19 +18,19 @@ bool SameName(std::string_view a, std::string_view b) {
 }  // namespace
 
 void PendingChanges::Add(ProfileChange change) {
-  if (change.kind != ProfileChange::Kind::kKeys) {
+  if (change.Type != ProfileChange::Kind::kKeys) {
     // A section replaced or removed makes every earlier change of it void.
     changes_.erase(std::remove_if(changes_.begin(), changes_.end(),
-                                  [&](const ProfileChange& c) { return SameName(c.section, change.section); }),
+                                  [&](const ProfileChange& c) { return SameName(c.Section, change.Section); }),
                    changes_.end());
   } else {
     // A key set by an earlier change takes its new value there: the key
     // keeps the place in the section where it was first added, and any
     // change of the whole section left in the list lies before both.
-    auto& values = change.values;
+    auto& values = change.Values;
     for (ProfileChange& earlier : changes_) {
-      if (earlier.kind != ProfileChange::Kind::kKeys || !SameName(earlier.section, change.section)) continue;
-      for (auto& [key, value] : earlier.values) {
+      if (earlier.Type != ProfileChange::Kind::kKeys || !SameName(earlier.Section, change.Section)) continue;
+      for (auto& [key, value] : earlier.Values) {
         const auto now =
             std::find_if(values.begin(), values.end(), [&](const auto& v) { return SameName(v.first, key); });
         if (now == values.end()) continue;

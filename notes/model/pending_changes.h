@@ -11,14 +11,14 @@ namespace zettrella {
 
 struct ProfileChange {
   enum class Kind {
-    kKeys,           // sets the keys of `values` in `section`
-    kSection,        // replaces the whole section by `lines`
+    kKeys,           // sets the keys of `Values` in `Section`
+    kSection,        // replaces the whole section by `Lines`
     kRemoveSection,  // removes the section
   };
-  Kind kind = Kind::kKeys;
-  std::string section;
-  std::vector<std::pair<std::string, std::string>> values;
-  std::vector<std::string> lines;
+  Kind Type = Kind::kKeys;
+  std::string Section;
+  std::vector<std::pair<std::string, std::string>> Values;
+  std::vector<std::string> Lines;
 };
 
 class PendingChanges {

@@ -407,16 +407,16 @@ TEST(PendingChanges, FoldedChangesGiveTheSameFileAsEachChangeAtOnce) {
     PendingChanges pending;
     for (int step = 0; step < 12; ++step) {
       ProfileChange change;
-      change.section = pick(2) ? "Husen1" : "husen2";
-      change.kind = static_cast<ProfileChange::Kind>(pick(3));
-      change.values = {{pick(2) ? "PosX" : "posy", std::to_string(step)}};
-      if (pick(2)) change.values.emplace_back("Text", "t" + std::to_string(step));
-      change.lines = {"ID=" + std::to_string(step), "PosX=1"};
+      change.Section = pick(2) ? "Husen1" : "husen2";
+      change.Type = static_cast<ProfileChange::Kind>(pick(3));
+      change.Values = {{pick(2) ? "PosX" : "posy", std::to_string(step)}};
+      if (pick(2)) change.Values.emplace_back("Text", "t" + std::to_string(step));
+      change.Lines = {"ID=" + std::to_string(step), "PosX=1"};
       pending.Add(change);
       auto apply = [&](MemoryProfile& profile, const ProfileChange& c) {
-        if (c.kind == ProfileChange::Kind::kRemoveSection) profile.Write(c.section.c_str(), nullptr, nullptr);
-        if (c.kind == ProfileChange::Kind::kSection) profile.WriteSection(c.section.c_str(), c.lines);
-        if (c.kind == ProfileChange::Kind::kKeys) profile.WriteKeys(c.section.c_str(), c.values);
+        if (c.Type == ProfileChange::Kind::kRemoveSection) profile.Write(c.Section.c_str(), nullptr, nullptr);
+        if (c.Type == ProfileChange::Kind::kSection) profile.WriteSection(c.Section.c_str(), c.Lines);
+        if (c.Type == ProfileChange::Kind::kKeys) profile.WriteKeys(c.Section.c_str(), c.Values);
       };
       apply(direct, change);
       if (pick(4) == 0 || step == 11) {
