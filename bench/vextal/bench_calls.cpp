@@ -129,8 +129,8 @@ class TimedLayer : public NoteLayer {
 // of each step to `spent`.
 Card Build(NoteLayer& layer, const Card& old, int i, const std::string& text, double* spent) {
   TimedLayer timed(layer, spent);
-  return vextal::driver::BuildCard(timed, (i % 10) * 80, (i / 10) * 60, kWidth, i, text, 0x7FFFFF, 0,
-                                   "ＭＳ Ｐゴシック", 12, old);
+  return vextal::driver::BuildCard(timed, (i % 10) * 80, (i / 10) * 60, kWidth, i, text, 0x7FFFFF, 0, "ＭＳ Ｐゴシック",
+                                   12, old);
 }
 
 void Report(const char* title, const double* spent) {

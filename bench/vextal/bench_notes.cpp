@@ -75,8 +75,8 @@ void Run(NoteLayer& layer, const std::vector<std::string>& texts, const char* ti
   std::vector<Card> cards(kNotes);
   const double t0 = Now();
   for (int i = 0; i < kNotes; ++i) {
-    cards[i] = BuildCard(layer, (i % 10) * 80, (i / 10) * 60, kWidth, i, texts[i], colours[i % 3],
-                         colours[i % 3] - 0x7F7F7F);
+    cards[i] =
+        BuildCard(layer, (i % 10) * 80, (i / 10) * 60, kWidth, i, texts[i], colours[i % 3], colours[i % 3] - 0x7F7F7F);
   }
   const double t1 = Now();
   PumpPending();

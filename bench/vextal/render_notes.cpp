@@ -18,10 +18,8 @@ int main() {
                                   340, nullptr, nullptr, nullptr, nullptr);
   layer->Floating(1);
   using vextal::driver::BuildCard;
-  BuildCard(*layer, 20, 20, 220, 1, "買い物リスト\r\n・牛乳 (milk)\r\n・卵 x 6\r\n・パン", 0x7FFFFF,
-            0x008080);
-  BuildCard(*layer, 260, 20, 200, 2, "重要：明日 10:00 から会議。Don't be late!", 0xFF7FFF,
-            0xFF0000);
+  BuildCard(*layer, 20, 20, 220, 1, "買い物リスト\r\n・牛乳 (milk)\r\n・卵 x 6\r\n・パン", 0x7FFFFF, 0x008080);
+  BuildCard(*layer, 260, 20, 200, 2, "重要：明日 10:00 から会議。Don't be late!", 0xFF7FFF, 0xFF0000);
   BuildCard(*layer, 60, 170, 240, 3,
             "長い文章は自動的に折り返されます。「括弧」や句読点、。は行頭に来ません。"
             "Long English words wrap at spaces, too: the quick brown fox jumps over the lazy dog.",

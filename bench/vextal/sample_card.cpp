@@ -27,8 +27,8 @@ std::unique_ptr<zettrella::VextalBinding> OpenLayer() {
 }
 
 Card BuildCard(zettrella::NoteLayer& layer, int32_t x, int32_t y, int32_t width, int32_t priority,
-               std::string_view text, int32_t background, int32_t textColour, std::string_view face,
-               int32_t points, const Card& old) {
+               std::string_view text, int32_t background, int32_t textColour, std::string_view face, int32_t points,
+               const Card& old) {
   zettrella::CardSpec spec;
   spec.PosX = x;
   spec.PosY = y;

@@ -27,7 +27,7 @@ struct Card {
 // Builds a card (in place of old when it has an object) as the program
 // builds a note, with a black top row, at least 30 pixels high.
 Card BuildCard(zettrella::NoteLayer& layer, int32_t x, int32_t y, int32_t width, int32_t priority,
-               std::string_view text, int32_t background, int32_t textColour,
-               std::string_view face = "ＭＳ Ｐゴシック", int32_t points = 12, const Card& old = Card{});
+               std::string_view text, int32_t background, int32_t textColour, std::string_view face = "ＭＳ Ｐゴシック",
+               int32_t points = 12, const Card& old = Card{});
 
 }  // namespace vextal::driver

@@ -55,20 +55,48 @@ void BoardInput::RunMenu(int32_t noteId) {
 void BoardInput::RunCommand(int command, int32_t noteId) {
   const int slot = board_.notes().FindSlot(noteId);
   switch (command) {
-    case kCmdQuit: PostQuitMessage(0); break;
-    case kCmdCreateCyan: board_.Create(kTypeCyan); break;
-    case kCmdCreateMagenta: board_.Create(kTypeMagenta); break;
-    case kCmdCreateYellow: board_.Create(kTypeYellow); break;
-    case kCmdEdit: EditNoteOfId(noteId); break;
-    case kCmdTextRed: if (slot != kNoSlot) board_.ToggleTextRed(slot); break;
-    case kCmdCyan: if (slot != kNoSlot) board_.Recolour(slot, kTypeCyan); break;
-    case kCmdMagenta: if (slot != kNoSlot) board_.Recolour(slot, kTypeMagenta); break;
-    case kCmdYellow: if (slot != kNoSlot) board_.Recolour(slot, kTypeYellow); break;
-    case kCmdDuplicate: if (slot != kNoSlot) board_.Duplicate(slot); break;
-    case kCmdDelete: DeleteNote(noteId); break;
-    case kCmdFloating: board_.ToggleFloating(); break;
-    case kCmdSettings: ChangeSettings(); break;
-    case kCmdAbout: ShowAbout(); break;
+    case kCmdQuit:
+      PostQuitMessage(0);
+      break;
+    case kCmdCreateCyan:
+      board_.Create(kTypeCyan);
+      break;
+    case kCmdCreateMagenta:
+      board_.Create(kTypeMagenta);
+      break;
+    case kCmdCreateYellow:
+      board_.Create(kTypeYellow);
+      break;
+    case kCmdEdit:
+      EditNoteOfId(noteId);
+      break;
+    case kCmdTextRed:
+      if (slot != kNoSlot) board_.ToggleTextRed(slot);
+      break;
+    case kCmdCyan:
+      if (slot != kNoSlot) board_.Recolour(slot, kTypeCyan);
+      break;
+    case kCmdMagenta:
+      if (slot != kNoSlot) board_.Recolour(slot, kTypeMagenta);
+      break;
+    case kCmdYellow:
+      if (slot != kNoSlot) board_.Recolour(slot, kTypeYellow);
+      break;
+    case kCmdDuplicate:
+      if (slot != kNoSlot) board_.Duplicate(slot);
+      break;
+    case kCmdDelete:
+      DeleteNote(noteId);
+      break;
+    case kCmdFloating:
+      board_.ToggleFloating();
+      break;
+    case kCmdSettings:
+      ChangeSettings();
+      break;
+    case kCmdAbout:
+      ShowAbout();
+      break;
     default:
       if (command >= kCmdFirstAddress && command <= kCmdLastAddress) OpenAddress(command - kCmdFirstAddress);
       break;

@@ -22,7 +22,7 @@ int32_t BlockLength(const char* block, std::string_view text) { return block ? s
 
 bool VextalEntryPoints::Resolve(HMODULE module) {
   bool all = true;
-#define VEXTAL_RESOLVE(name, result, params)                                                        \
+#define VEXTAL_RESOLVE(name, result, params)                                                          \
   name = reinterpret_cast<vextal::name##_fn>(reinterpret_cast<void*>(GetProcAddress(module, #name))); \
   all = all && name != nullptr;
   VEXTAL_ENTRY_POINTS(VEXTAL_RESOLVE)
@@ -123,7 +123,7 @@ std::string VextalCalls::WordWrap(std::string_view text, int32_t font, int32_t w
 }
 
 void VextalCalls::PaintText(int32_t bitmap, std::string_view text, int32_t font, int32_t colour, vextal::Rect* rect,
-                              int32_t flags) {
+                            int32_t flags) {
   if (!entries_._draw_text) return;
   char* block = NewBlock(text);
   entries_._draw_text(bitmap, block, BlockLength(block, text), font, colour, rect, flags);
@@ -138,12 +138,12 @@ void VextalCalls::DeleteBitmap(int32_t bitmap) {
 }
 
 void VextalCalls::FillRect(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height,
-                             int32_t colour) {
+                           int32_t colour) {
   if (entries_._fill_rect) entries_._fill_rect(bitmap, extra, x, y, width, height, colour);
 }
 
 void VextalCalls::DrawLine(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
-                             int32_t colour) {
+                           int32_t colour) {
   if (entries_._draw_line) entries_._draw_line(bitmap, extra, x1, y1, x2, y2, colour);
 }
 

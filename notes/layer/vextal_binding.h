@@ -57,8 +57,7 @@ class VextalCalls : public NoteLayer {
   void DeleteBitmap(int32_t bitmap) override;
   void FillRect(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height,
                 int32_t colour) override;
-  void DrawLine(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
-                int32_t colour) override;
+  void DrawLine(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour) override;
   void SetImage(int32_t id, int32_t bitmap, int32_t extra) override;
   void UpdateImage(int32_t id) override;
 
