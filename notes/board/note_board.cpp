@@ -99,7 +99,7 @@ void NoteBoard::Create(int32_t type) {
 
 void NoteBoard::Raise(int32_t id) {
   const int slot = notes_.FindSlot(id);
-  if (slot == kNoSlot) return;
+  if (slot == kNoSlot || !layer_) return;
   Note& note = notes_[slot];
   note.Priority = notes_.TakeNextPriority();
   layer_->SetPriority(id, note.Priority);
@@ -114,7 +114,7 @@ void NoteBoard::StartDrag(int32_t id, int32_t x, int32_t y) {
 }
 
 void NoteBoard::Drag(int32_t x, int32_t y) {
-  if (!dragging_ || (x == dragX_ && y == dragY_)) return;
+  if (!dragging_ || !layer_ || (x == dragX_ && y == dragY_)) return;
   // Positions come from another process; their difference must not overflow.
   const int32_t dx = Saturate(static_cast<int64_t>(x) - dragX_);
   const int32_t dy = Saturate(static_cast<int64_t>(y) - dragY_);

@@ -30,8 +30,8 @@ class NoteBoard {
   SystemSettings& settings() { return settings_; }
   SettingsFile& settingsFile() { return settingsFile_; }
   const RECT& desktopRect() const { return desktopRect_; }
-  NoteLayer* layer() { return layer_.get(); }
-  const NoteImage& image(int slot) const { return images_[static_cast<size_t>(slot)]; }
+  // The layer has been started and not released yet.
+  bool hasLayer() const { return layer_ != nullptr; }
 
   // Start-up, in two parts around the start of the tray icon. BeginLoad
   // waits up to lockWaitMs for a settings file that another program holds
@@ -68,7 +68,8 @@ class NoteBoard {
   // of the desktop, builds it, and asks the layer to draw every note again
   // (also when all slots are in use).
   void Create(int32_t type);
-  // Brings the note with this layer id to the front.
+  // Brings the note with this layer id to the front. Raise and the drag
+  // need the layer; without it they do nothing.
   void Raise(int32_t id);
   // A drag of the note with this id from the pointer position (x, y). It
   // starts even when the id names no note (a note rebuilt meanwhile); its

@@ -14,7 +14,7 @@ BoardInput::BoardInput(NoteBoard& board, UINT noteMenuMessage) : board_(board), 
 
 LRESULT BoardInput::OnCopyData(const COPYDATASTRUCT* data) {
   // After a shutdown the layer is gone and nothing may touch it any more.
-  if (!board_.layer()) return 1;
+  if (!board_.hasLayer()) return 1;
   // The record is read in place: the system already copied it into our
   // process, and the parser stops at the first zero byte, looks at ten lines
   // at most and copies nothing but those lines.
