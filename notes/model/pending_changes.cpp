@@ -30,11 +30,11 @@ void PendingChanges::Add(ProfileChange change) {
     auto& values = change.values;
     for (ProfileChange& earlier : changes_) {
       if (earlier.kind != ProfileChange::Kind::kKeys || !SameName(earlier.section, change.section)) continue;
-      for (auto& [key, value] : earlier.values) {
+      for (auto& entry : earlier.values) {
         const auto now =
-            std::find_if(values.begin(), values.end(), [&](const auto& v) { return SameName(v.first, key); });
+            std::find_if(values.begin(), values.end(), [&](const auto& v) { return SameName(v.first, entry.first); });
         if (now == values.end()) continue;
-        value = now->second;
+        entry.second = now->second;
         values.erase(now);
       }
     }
