@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/protocol.h"
+#include "tests/app/message_probe.h"
 #include "tests/app/zettrella_run.h"
 
 namespace zettrella::testing {
@@ -131,11 +133,11 @@ TEST_F(PointerEvents, RightClickPostsOneNoteMenuRequest) {
   const std::string log = run_.dir().File("posted-messages.log");
   EXPECT_EQ(Event("OnVextalRButtonUp", 101, 30, 40), Calls{});
   // Whatever the record posted lies in the queue before this marker.
-  constexpr UINT kProbeMarker = WM_APP + 0x1234;
   const std::string markerLine = std::to_string(kProbeMarker) + " 0 0\r\n";
   PostMessageA(run_.window(), kProbeMarker, 0, 0);
   EXPECT_TRUE(PumpUntil([&] { return ReadFileBytes(log).find(markerLine) != std::string::npos; }));
-  EXPECT_EQ(ReadFileBytes(log), "1124 101 517\r\n" + markerLine);
+  EXPECT_EQ(ReadFileBytes(log),
+            std::to_string(kTrayMessage) + " 101 " + std::to_string(WM_RBUTTONUP) + "\r\n" + markerLine);
 
   UnhookWindowsHookEx(hook);
   FreeLibrary(module);
