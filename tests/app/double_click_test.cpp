@@ -15,12 +15,7 @@ using Calls = std::vector<std::string>;
 // The edit dialog of the running program, once it is open.
 HWND WaitForEditDialog(const ZettrellaRun& run) {
   HWND found = nullptr;
-  PumpUntil([&] {
-    for (HWND window : WindowsOfProcess(run.process().Id(), "#32770")) {
-      if (window != run.window() && IsWindowVisible(window)) found = window;
-    }
-    return found != nullptr;
-  });
+  PumpUntil([&] { return (found = FindDialog(run.process().Id(), nullptr, {run.window()})) != nullptr; });
   return found;
 }
 

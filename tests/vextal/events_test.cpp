@@ -11,6 +11,7 @@ namespace vextal::testing {
 namespace {
 
 using zettrella::testing::PumpUntil;
+using zettrella::testing::Record;
 
 // Absolute pointer input in screen pixels.
 void SendMouse(DWORD flags, int x = 0, int y = 0) {
@@ -26,11 +27,6 @@ void SendMouse(DWORD flags, int x = 0, int y = 0) {
   SendInput(1, &in, sizeof in);
 }
 void MoveTo(int x, int y) { SendMouse(MOUSEEVENTF_MOVE, x, y); }
-
-std::string Record(const char* name, int32_t id, int x, int y) {
-  return std::string(name) + "\r\n" + std::to_string(id) + "\r\n" + std::to_string(x) + "\r\n" +
-         std::to_string(y) + "\r\n";
-}
 
 class Events : public LoadedLibrary {
  protected:
