@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/protocol.h"
 #include "tests/app/zettrella_run.h"
 
 namespace zettrella::testing {
@@ -279,7 +280,7 @@ TEST(NoteBuild, StartUpRebuildsStoredNotesWithNormalisedPriorities) {
   EXPECT_EQ(run.Ini("Husen7", "ID"), "<missing>");
   // The next note brought to the front lies above all of them.
   run.Mark();
-  EXPECT_EQ(run.Send(Record("OnVextalLButtonDown", 100, 1, 1)), 1);
+  EXPECT_EQ(run.Send(Record(kEventLButtonDown, 100, 1, 1)), 1);
   EXPECT_EQ(CallsNamed(run.NewCalls(), "_set_priority("), Calls{"_set_priority(100,4)"});
 }
 
