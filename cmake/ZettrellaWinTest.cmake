@@ -4,7 +4,7 @@ include(GoogleTest)
 # zettrella_win_test(name SOURCES... [LIBS ...] [LOCK resources...]) adds one
 # test program whose cases ctest runs one by one under Wine. LOCK serialises
 # cases that share something machine-wide, so that parallel cases never meet:
-#   zettrella_instance  the mutex "zettrella", the mapping "Zettrella", the
+#   zettrella_instance  the note program's mutex, store mapping, the
 #                       hot keys and the user's shortcut folders;
 #   desktop             the keyboard focus, the pointer and the screen's pixels.
 function(zettrella_win_test name)

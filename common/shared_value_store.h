@@ -1,7 +1,7 @@
 // A few named text values that one process publishes and others read, through
 // a small key=value file in %TEMP% exposed as a read-only named file mapping.
-// The note program owns the store "Zettrella" and publishes its main window
-// there; setup reads it to find the running program.
+// The note program owns its store (named in common/protocol.h) and publishes
+// its main window there; setup reads it to find the running program.
 #pragma once
 
 #include <windows.h>

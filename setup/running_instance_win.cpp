@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/decimal.h"
+#include "common/protocol.h"
 #include "common/shared_value_store.h"
 #include "common/win_handles.h"
 
@@ -11,8 +12,6 @@ namespace zettrella::setup {
 
 namespace {
 
-constexpr char kStoreName[] = "Zettrella";
-constexpr char kWindowKey[] = "HWnd";
 constexpr char kNoticeText[] = "Zettrellaが起動中です。\nセットアップは、Zettrellaを安全に終了させます。";
 constexpr char kStillRunningText[] = "Zettrellaが終了しません。\nセットアップは、何も変更せずに終了します。";
 
@@ -20,7 +19,7 @@ constexpr char kStillRunningText[] = "Zettrellaが終了しません。\nセッ�
 HWND PublishedWindow() {
   const SharedValueStore store(kStoreName, false);
   std::string value;
-  if (!store.GetValue(kWindowKey, "0", &value)) return nullptr;  // no note program runs
+  if (!store.GetValue(kStoreWindowKey, "0", &value)) return nullptr;  // no note program runs
   // The note program writes its handle with "%d"; handles are 32-bit values
   // even in 64-bit processes, sign-extended to pointer width.
   return reinterpret_cast<HWND>(static_cast<INT_PTR>(ParseDecimal(value)));
@@ -39,7 +38,7 @@ bool StopRunningInstance(HWND owner) {
   const UniqueKernelHandle process(processId != 0 ? OpenProcess(SYNCHRONIZE, FALSE, processId) : nullptr);
 
   MessageBoxA(owner, kNoticeText, "", MB_OK | MB_ICONINFORMATION);
-  PostMessageA(window, kQuitRequestMessage, 0, 0);
+  PostMessageA(window, kQuitMessage, 0, 0);
   if (processId == 0) return true;
 
   // A process that cannot be opened cannot be watched: it counts as running.

@@ -1,13 +1,10 @@
 // Finding and stopping a running note program, which publishes its main
-// window in the shared value store "Zettrella".
+// window in its shared value store (common/protocol.h).
 #pragma once
 
 #include <windows.h>
 
 namespace zettrella::setup {
-
-// The note program's main window ends the program on this message.
-inline constexpr UINT kQuitRequestMessage = WM_USER + 1;
 
 // How long setup waits for the note program to end after asking it to.
 inline constexpr DWORD kStopTimeoutMs = 10000;

@@ -5,6 +5,8 @@
 #include <climits>
 #include <cstdio>
 
+#include "common/protocol.h"
+
 namespace vextal {
 namespace {
 
@@ -461,7 +463,7 @@ bool Library::OnObjectMouse(HWND hwnd, UINT message) {
       o->lastReported = messagePos;
       SetCapture(hwnd);
       SetTimer(hwnd, kDragTimer, kDragTimerMs, nullptr);
-      SendEvent(hwnd, "OnVextalLButtonDown", id, messagePos);
+      SendEvent(hwnd, zettrella::kEventLButtonDown, id, messagePos);
       return true;
     case WM_MOUSEMOVE:
       if (o->pressed) ReportDragMove(hwnd, id, *o);
@@ -485,10 +487,10 @@ bool Library::OnObjectMouse(HWND hwnd, UINT message) {
       // goes on following the pointer until the button comes up.
       return true;
     case WM_LBUTTONDBLCLK:
-      SendEvent(hwnd, "OnVextalLButtonDoubleClick", id, messagePos);
+      SendEvent(hwnd, zettrella::kEventLButtonDoubleClick, id, messagePos);
       return true;
     case WM_RBUTTONUP:
-      SendEvent(hwnd, "OnVextalRButtonUp", id, messagePos);
+      SendEvent(hwnd, zettrella::kEventRButtonUp, id, messagePos);
       return true;
     default:
       return false;
@@ -499,7 +501,7 @@ void Library::ReportDragMove(HWND hwnd, int32_t id, DeskObject& o) {
   const Point p = CursorPoint();
   if (p.x == o.lastReported.x && p.y == o.lastReported.y) return;
   o.lastReported = p;
-  SendEvent(hwnd, "OnVextalMouseMove", id, p);
+  SendEvent(hwnd, zettrella::kEventMouseMove, id, p);
 }
 
 // A release away from the last reported point first reports the move to
@@ -510,9 +512,9 @@ void Library::EndDrag(HWND hwnd, int32_t id, DeskObject& o, Point at) {
   if (GetCapture() == hwnd) ReleaseCapture();
   const bool moved = at.x != o.lastReported.x || at.y != o.lastReported.y;
   o.lastReported = at;
-  if (moved) SendEvent(hwnd, "OnVextalMouseMove", id, at);
+  if (moved) SendEvent(hwnd, zettrella::kEventMouseMove, id, at);
   // `o` may be gone from here on: the receiver can delete the object.
-  SendEvent(hwnd, "OnVextalLButtonUp", id, at);
+  SendEvent(hwnd, zettrella::kEventLButtonUp, id, at);
 }
 
 // One record: the event name, id, x and y, each line ended by CR LF.

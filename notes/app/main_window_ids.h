@@ -1,17 +1,18 @@
-// The fixed numbers of the note program's main window.
+// The fixed numbers of the note program's main window. What other programs
+// share with it (the quit and tray messages, the store, the mutex) is in
+// common/protocol.h.
 #pragma once
 
 #include <windows.h>
 
+#include "common/protocol.h"
+
 namespace zettrella {
 
-// Posted by setup (or anyone) to end the program.
-inline constexpr UINT kQuitMessage = WM_USER + 1;
-// The tray icon's callback message; a note's context menu reuses it.
-inline constexpr UINT kTrayMessage = WM_USER + 100;
-// Both the tray icon's id and the timer's id.
-inline constexpr UINT kTrayIconId = 0x73707437;
-inline constexpr UINT_PTR kTimerId = 0x73707437;
+static_assert(kQuitMessage == WM_USER + 1 && kTrayMessage == WM_USER + 100);
+
+// The timer's id is the tray icon's id.
+inline constexpr UINT_PTR kTimerId = kTrayIconId;
 inline constexpr UINT kTimerPeriodMs = 50;
 // The desktop size is checked on every 20th tick, once a second.
 inline constexpr int kDesktopCheckTicks = 20;
@@ -22,11 +23,6 @@ inline constexpr DWORD kSettingsLockWaitMs = 5000;
 // still waiting for the settings file.
 inline constexpr DWORD kPendingSaveWaitMs = 2000;
 
-// The single-instance mutex and the shared value store that publishes the
-// main window.
-inline constexpr char kMutexName[] = "zettrella";
-inline constexpr char kStoreName[] = "Zettrella";
-inline constexpr char kStoreWindowKey[] = "HWnd";
 inline constexpr char kLayerLibrary[] = "vextal.dll";
 inline constexpr char kTrayTip[] = "付箋";
 

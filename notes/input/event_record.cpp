@@ -2,6 +2,7 @@
 #include "notes/input/event_record.h"
 
 #include "common/decimal.h"
+#include "common/protocol.h"
 
 namespace zettrella {
 
@@ -32,11 +33,11 @@ EventKind EventKindOf(const EventRecord& record) {
     EventKind kind;
   };
   static constexpr Name kNames[] = {
-      {"OnVextalLButtonDown", EventKind::kLButtonDown},
-      {"OnVextalLButtonUp", EventKind::kLButtonUp},
-      {"OnVextalMouseMove", EventKind::kMouseMove},
-      {"OnVextalRButtonUp", EventKind::kRButtonUp},
-      {"OnVextalLButtonDoubleClick", EventKind::kLButtonDoubleClick},
+      {kEventLButtonDown, EventKind::kLButtonDown},
+      {kEventLButtonUp, EventKind::kLButtonUp},
+      {kEventMouseMove, EventKind::kMouseMove},
+      {kEventRButtonUp, EventKind::kRButtonUp},
+      {kEventLButtonDoubleClick, EventKind::kLButtonDoubleClick},
   };
   const auto& name = record.Field(0);
   if (!name) return EventKind::kNone;

@@ -30,11 +30,11 @@ void PendingChanges::Add(ProfileChange change) {
     auto& values = change.Values;
     for (ProfileChange& earlier : changes_) {
       if (earlier.Type != ProfileChange::Kind::kKeys || !SameName(earlier.Section, change.Section)) continue;
-      for (auto& [key, value] : earlier.Values) {
+      for (auto& entry : earlier.Values) {
         const auto now =
-            std::find_if(values.begin(), values.end(), [&](const auto& v) { return SameName(v.first, key); });
+            std::find_if(values.begin(), values.end(), [&](const auto& v) { return SameName(v.first, entry.first); });
         if (now == values.end()) continue;
-        value = now->second;
+        entry.second = now->second;
         values.erase(now);
       }
     }

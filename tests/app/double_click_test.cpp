@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/protocol.h"
 #include "tests/app/zettrella_run.h"
 
 namespace zettrella::testing {
@@ -15,12 +16,7 @@ using Calls = std::vector<std::string>;
 // The edit dialog of the running program, once it is open.
 HWND WaitForEditDialog(const ZettrellaRun& run) {
   HWND found = nullptr;
-  PumpUntil([&] {
-    for (HWND window : WindowsOfProcess(run.process().Id(), "#32770")) {
-      if (window != run.window() && IsWindowVisible(window)) found = window;
-    }
-    return found != nullptr;
-  });
+  PumpUntil([&] { return (found = FindDialog(run.process().Id(), nullptr, {run.window()})) != nullptr; });
   return found;
 }
 
@@ -50,7 +46,7 @@ Calls DoubleClickAndAnswer(ZettrellaRun& run, int id, const char* text) {
   run.Mark();
   LRESULT answer = 0;
   // The record's handler runs the dialog before it returns.
-  std::thread sender([&] { answer = run.Send(Record("OnVextalLButtonDoubleClick", id, 5, 5), 60000); });
+  std::thread sender([&] { answer = run.Send(Record(kEventLButtonDoubleClick, id, 5, 5), 60000); });
   HWND dialog = WaitForEditDialog(run);
   EXPECT_NE(dialog, nullptr);
   if (dialog) {
@@ -79,7 +75,7 @@ TEST(PointerDoubleClick, CancelLeavesTheNoteAsItWas) {
   EXPECT_EQ(run.IniBytes(), before);
   // The note still answers to its id.
   run.Mark();
-  EXPECT_EQ(run.Send(Record("OnVextalLButtonDown", 101, 0, 0)), 1);
+  EXPECT_EQ(run.Send(Record(kEventLButtonDown, 101, 0, 0)), 1);
   EXPECT_EQ(run.NewCalls(), Calls{"_set_priority(101,2)"});
 }
 
@@ -87,7 +83,7 @@ TEST(PointerDoubleClick, OkRebuildsTheNoteWithItsPriorityAndANewId) {
   ZettrellaRun run(kFloatingNotes);
   ASSERT_TRUE(run.Start());
   // A drag of the note is under way when it is rebuilt.
-  run.Send(Record("OnVextalLButtonDown", 100, 10, 10));  // priority 2
+  run.Send(Record(kEventLButtonDown, 100, 10, 10));  // priority 2
   const Calls calls = DoubleClickAndAnswer(run, 100, "edited");
   ASSERT_GE(calls.size(), 3u);
   EXPECT_EQ(calls.front(), "_floating(0)");
@@ -105,12 +101,12 @@ TEST(PointerDoubleClick, OkRebuildsTheNoteWithItsPriorityAndANewId) {
   // and the release saves nothing.
   const std::string before = run.IniBytes();
   run.Mark();
-  run.Send(Record("OnVextalMouseMove", 100, 20, 20));
+  run.Send(Record(kEventMouseMove, 100, 20, 20));
   EXPECT_EQ(run.NewCalls(), Calls{"_move(100,10,10)"});
-  run.Send(Record("OnVextalLButtonUp", 100, 20, 20));
+  run.Send(Record(kEventLButtonUp, 100, 20, 20));
   // Events with the old id find no note any more.
   run.Mark();
-  run.Send(Record("OnVextalLButtonDown", 100, 0, 0));
+  run.Send(Record(kEventLButtonDown, 100, 0, 0));
   EXPECT_EQ(run.NewCalls(), Calls{});
   EXPECT_EQ(run.IniBytes(), before);
 }
@@ -142,7 +138,7 @@ TEST(PointerDoubleClick, UnknownIdOpensNothing) {
   ZettrellaRun run(kFloatingNotes);
   ASSERT_TRUE(run.Start());
   run.Mark();
-  EXPECT_EQ(run.Send(Record("OnVextalLButtonDoubleClick", 7, 0, 0)), 1);
+  EXPECT_EQ(run.Send(Record(kEventLButtonDoubleClick, 7, 0, 0)), 1);
   EXPECT_EQ(run.NewCalls(), Calls{});
 }
 

@@ -2,9 +2,11 @@
 // layer and the settings file it leaves behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "common/protocol.h"
 #include "tests/app/zettrella_run.h"
 
 namespace zettrella::testing {
@@ -39,15 +41,116 @@ std::string IniWith(const std::vector<StoredNote>& notes, const std::string& sys
   return ini;
 }
 
-TEST(NoteBuild, OneBuildCallsTheLayerInOrderAndSavesTheNewId) {
-  StoredNote note{1};
-  note.id = 3;
-  note.priority = 4;
-  note.posX = 412;
-  note.posY = 96;
-  note.type = 2;
-  note.text = "first line\\nsecond line";
-  ZettrellaRun run(IniWith({note}));
+// One logged call: its name, its arguments (a quoted text or a {rectangle}
+// is one argument) and what it returned ("" when nothing).
+struct Call {
+  std::string name;
+  std::vector<std::string> args;
+  std::string result;
+};
+
+Call ParseCall(const std::string& line) {
+  Call call;
+  const size_t open = line.find('(');
+  call.name = line.substr(0, open);
+  const size_t close = line.rfind(')');
+  if (close + 2 <= line.size() && line[close + 1] == '=') call.result = line.substr(close + 2);
+  std::string arg;
+  bool quoted = false;
+  int braces = 0;
+  for (size_t k = open + 1; k < close; ++k) {
+    const char c = line[k];
+    if (c == '\\' && quoted && k + 1 < close) {
+      arg += c;
+      arg += line[++k];
+      continue;
+    }
+    if (c == '"') quoted = !quoted;
+    braces += c == '{' ? 1 : c == '}' ? -1 : 0;
+    if (c == ',' && !quoted && braces == 0) {
+      call.args.push_back(arg);
+      arg.clear();
+    } else {
+      arg += c;
+    }
+  }
+  if (open + 1 < close) call.args.push_back(arg);
+  return call;
+}
+
+using Args = std::vector<std::string>;
+
+// A build is the described sequence: under the drawing lock, the note's font
+// is made, its text wrapped to the card's width less the margins and
+// measured, a new object made at the note's place with its priority, a
+// bitmap of the card's width and the measured height plus the bottom margin
+// set as the object's image, filled below a black top line, the text drawn
+// where it was measured, the font deleted and the image shown.
+void ExpectDescribedBuild(const Calls& build, const StoredNote& note, int priority, const std::string& shown) {
+  std::vector<Call> c;
+  std::vector<std::string> names;
+  for (const std::string& line : build) {
+    c.push_back(ParseCall(line));
+    names.push_back(c.back().name);
+  }
+  ASSERT_EQ(names, (std::vector<std::string>{"_lock_draw", "_create_font", "_word_wrap", "_draw_text", "_create",
+                                             "_create_bitmap", "_set_image_h", "_fill_rect", "_draw_line", "_draw_text",
+                                             "_delete_font", "_update_image_h", "_unlock_draw"}));
+  const std::string font = c[1].result;
+  const std::string width = std::to_string(note.width);
+  const std::string right = std::to_string(note.width - 5);
+  EXPECT_EQ(c[1].args, (Args{"\"ＭＳ ゴシック\"", "8"}));
+  EXPECT_EQ(c[2].args, (Args{"\"" + shown + "\"", font, std::to_string(note.width - 10)}));
+  const Args& measured = c[3].args;
+  ASSERT_EQ(measured.size(), 6u);
+  EXPECT_EQ(measured[0], "0");
+  EXPECT_EQ(measured[1], c[2].args[0]);
+  EXPECT_EQ(measured[2], font);
+  EXPECT_EQ(measured[4], "{5,6," + right + ",0}");
+  EXPECT_EQ(measured[5], "1024");
+  EXPECT_EQ(c[4].args,
+            (Args{std::to_string(note.posX), std::to_string(note.posY), "0", "0", std::to_string(priority)}));
+  const std::string id = c[4].result;
+  const std::string bitmap = c[5].result;
+  ASSERT_EQ(c[5].args.size(), 2u);
+  EXPECT_EQ(c[5].args[0], width);
+  const int height = std::stoi(c[5].args[1]);
+  const std::string extra = std::to_string(std::stoi(bitmap) + 4000);
+  EXPECT_EQ(c[6].args, (Args{id, bitmap, extra}));
+  ASSERT_EQ(c[7].args.size(), 7u);
+  EXPECT_EQ(Args(c[7].args.begin(), c[7].args.end() - 1),
+            (Args{bitmap, extra, "0", "1", width, std::to_string(height - 1)}));
+  EXPECT_EQ(c[8].args, (Args{bitmap, extra, "0", "0", std::to_string(note.width - 1), "0", "000000"}));
+  // The text is drawn where it was measured; the card is its measured
+  // height and the bottom margin, or the default height of 30 when more.
+  ASSERT_EQ(c[9].args.size(), 6u);
+  EXPECT_EQ(Args(c[9].args.begin(), c[9].args.begin() + 4), (Args{bitmap, measured[1], font, measured[3]}));
+  const std::string drawnPrefix = "{5,6," + right + ",";
+  ASSERT_EQ(c[9].args[4].rfind(drawnPrefix, 0), 0u) << c[9].args[4];
+  const int bottom = std::stoi(c[9].args[4].substr(drawnPrefix.size()));
+  EXPECT_GE(bottom, 6);
+  EXPECT_EQ(height, std::max(bottom + 5, 30));
+  EXPECT_EQ(c[9].args[5], "0");
+  EXPECT_EQ(c[10].args, Args{font});
+  EXPECT_EQ(c[11].args, Args{id});
+}
+
+TEST(NoteBuild, BuildsOfEveryKindFormTheDescribedSequenceAndSaveTheNewIds) {
+  std::vector<StoredNote> notes(3, StoredNote{0});
+  for (size_t i = 0; i < notes.size(); ++i) notes[i].section = static_cast<int>(i) + 1;
+  notes[0].id = 3;
+  notes[0].priority = 4;
+  notes[0].posX = 412;
+  notes[0].posY = 96;
+  notes[0].type = 2;
+  notes[0].text = "first line\\nsecond line";
+  notes[1].priority = 1;
+  notes[1].width = 300;
+  notes[2].priority = 9;
+  notes[2].type = 1;
+  notes[2].textRed = 1;
+  notes[2].text = "one\\ntwo\\nthree";
+  ZettrellaRun run(IniWith(notes));
   ASSERT_TRUE(run.Start());
   const Calls calls = run.Calls();
   ASSERT_GE(calls.size(), 3u);
@@ -55,36 +158,32 @@ TEST(NoteBuild, OneBuildCallsTheLayerInOrderAndSavesTheNewId) {
   EXPECT_EQ(calls[1], "_floating(0)");
   EXPECT_EQ(calls[2].rfind("_attach(", 0), 0u);
 
-  // Start-up gives the note a new object: there is no old object or bitmap
-  // to delete yet, and the priority is the normalised one.
-  const Calls expected = {
-      "_lock_draw()",
-      "_create_font(\"ＭＳ ゴシック\",8)=1",
-      "_word_wrap(\"first line\\r\\nsecond line\",1,190)",
-      "_draw_text(0,\"first line\\r\\nsecond line\",1,808000,{5,6,195,0},1024)",
-      "_create(412,96,0,0,0)=100",
-      "_create_bitmap(200,39)=1000",
-      "_set_image_h(100,1000,5000)",
-      "_fill_rect(1000,5000,0,1,200,38,FFFF7F)",
-      "_draw_line(1000,5000,0,0,199,0,000000)",
-      "_draw_text(1000,\"first line\\r\\nsecond line\",1,808000,{5,6,195,34},0)",
-      "_delete_font(1)",
-      "_update_image_h(100)",
-      "_unlock_draw()",
-  };
-  EXPECT_EQ(BuildAt(calls), expected);
+  // Start-up gives each note a new object: there is no old object or bitmap
+  // to delete yet, and the priorities are the normalised ones.
+  const auto builds = Builds(calls);
+  ASSERT_EQ(builds.size(), 3u);
+  const int priorities[] = {1, 0, 2};
+  const char* shown[] = {"first line\\r\\nsecond line", "", "one\\r\\ntwo\\r\\nthree"};
+  for (size_t i = 0; i < builds.size(); ++i) {
+    SCOPED_TRACE(i);
+    ExpectDescribedBuild(builds[i], notes[i], priorities[i], shown[i]);
+  }
   EXPECT_TRUE(CallsNamed(calls, "_delete(").empty());
   EXPECT_TRUE(CallsNamed(calls, "_delete_bitmap(").empty());
 
   EXPECT_EQ(run.Ini("Husen1", "ID"), "100");
-  EXPECT_EQ(run.Ini("Husen1", "Priority"), "0");
+  EXPECT_EQ(run.Ini("Husen1", "Priority"), "1");
   EXPECT_EQ(run.Ini("Husen1", "PosX"), "412");
   EXPECT_EQ(run.Ini("Husen1", "Text"), "first line\\nsecond line");
 
   ASSERT_TRUE(run.Quit());
   const Calls after = run.Calls();
   ASSERT_GE(after.size(), 2u);
-  EXPECT_EQ(after[after.size() - 2], "_delete_bitmap(1000)");
+  // The end deletes every card's bitmap, then unloads the layer.
+  Calls deleted = CallsNamed(after, "_delete_bitmap(");
+  std::sort(deleted.begin(), deleted.end());
+  EXPECT_EQ(deleted, (Calls{"_delete_bitmap(1000)", "_delete_bitmap(1001)", "_delete_bitmap(1002)"}));
+  EXPECT_EQ(after[after.size() - 2].rfind("_delete_bitmap(", 0), 0u);
   EXPECT_EQ(after.back(), "_unload()");
 }
 
@@ -181,7 +280,7 @@ TEST(NoteBuild, StartUpRebuildsStoredNotesWithNormalisedPriorities) {
   EXPECT_EQ(run.Ini("Husen7", "ID"), "<missing>");
   // The next note brought to the front lies above all of them.
   run.Mark();
-  EXPECT_EQ(run.Send(Record("OnVextalLButtonDown", 100, 1, 1)), 1);
+  EXPECT_EQ(run.Send(Record(kEventLButtonDown, 100, 1, 1)), 1);
   EXPECT_EQ(CallsNamed(run.NewCalls(), "_set_priority("), Calls{"_set_priority(100,4)"});
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/protocol.h"
+#include "tests/app/message_probe.h"
 #include "tests/app/zettrella_run.h"
 
 namespace zettrella::testing {
@@ -37,49 +39,49 @@ class PointerEvents : public ::testing::Test {
 };
 
 TEST_F(PointerEvents, PressRaisesTheNoteAndDragSavesOnlyOnRelease) {
-  EXPECT_EQ(Event("OnVextalLButtonDown", 100, 100, 200), Calls{"_set_priority(100,2)"});
+  EXPECT_EQ(Event(kEventLButtonDown, 100, 100, 200), Calls{"_set_priority(100,2)"});
   EXPECT_EQ(run_.Ini("Husen1", "Priority"), "2");
 
-  EXPECT_EQ(Event("OnVextalMouseMove", 100, 110, 195),
+  EXPECT_EQ(Event(kEventMouseMove, 100, 110, 195),
             (Calls{"_move(100,10,-5)", "_get_pos_x(100)=60", "_get_pos_y(100)=55"}));
   // The record's own id plays no part in a move.
-  EXPECT_EQ(Event("OnVextalMouseMove", 555, 111, 195),
+  EXPECT_EQ(Event(kEventMouseMove, 555, 111, 195),
             (Calls{"_move(100,1,0)", "_get_pos_x(100)=61", "_get_pos_y(100)=55"}));
-  EXPECT_EQ(Event("OnVextalMouseMove", 100, 111, 195), Calls{});
+  EXPECT_EQ(Event(kEventMouseMove, 100, 111, 195), Calls{});
   EXPECT_EQ(run_.Ini("Husen1", "PosX"), "50");
   EXPECT_EQ(run_.Ini("Husen1", "PosY"), "60");
 
-  EXPECT_EQ(Event("OnVextalLButtonUp", 9, 0, 0), Calls{});
+  EXPECT_EQ(Event(kEventLButtonUp, 9, 0, 0), Calls{});
   EXPECT_EQ(run_.Ini("Husen1", "PosX"), "61");
   EXPECT_EQ(run_.Ini("Husen1", "PosY"), "55");
 
   // Idle again: moves and releases do nothing.
   const std::string saved = run_.IniBytes();
-  EXPECT_EQ(Event("OnVextalMouseMove", 100, 500, 500), Calls{});
-  EXPECT_EQ(Event("OnVextalLButtonUp", 100, 500, 500), Calls{});
+  EXPECT_EQ(Event(kEventMouseMove, 100, 500, 500), Calls{});
+  EXPECT_EQ(Event(kEventLButtonUp, 100, 500, 500), Calls{});
   EXPECT_EQ(run_.IniBytes(), saved);
 
   // Each press takes the next priority.
-  EXPECT_EQ(Event("OnVextalLButtonDown", 101, 0, 0), Calls{"_set_priority(101,3)"});
-  EXPECT_EQ(Event("OnVextalLButtonDown", 100, 0, 0), Calls{"_set_priority(100,4)"});
+  EXPECT_EQ(Event(kEventLButtonDown, 101, 0, 0), Calls{"_set_priority(101,3)"});
+  EXPECT_EQ(Event(kEventLButtonDown, 100, 0, 0), Calls{"_set_priority(100,4)"});
   EXPECT_EQ(run_.Ini("Husen2", "Priority"), "3");
   EXPECT_EQ(run_.Ini("Husen1", "Priority"), "4");
 }
 
 TEST_F(PointerEvents, PressDuringADragRestartsItWithTheNewNote) {
-  Event("OnVextalLButtonDown", 100, 10, 10);
-  Event("OnVextalLButtonDown", 101, 20, 20);
-  EXPECT_EQ(Event("OnVextalMouseMove", 100, 25, 20),
+  Event(kEventLButtonDown, 100, 10, 10);
+  Event(kEventLButtonDown, 101, 20, 20);
+  EXPECT_EQ(Event(kEventMouseMove, 100, 25, 20),
             (Calls{"_move(101,5,0)", "_get_pos_x(101)=305", "_get_pos_y(101)=400"}));
-  Event("OnVextalLButtonUp", 100, 0, 0);
+  Event(kEventLButtonUp, 100, 0, 0);
   EXPECT_EQ(run_.Ini("Husen2", "PosX"), "305");
   EXPECT_EQ(run_.Ini("Husen1", "PosX"), "50");
 }
 
 TEST_F(PointerEvents, ReleaseWithoutPressChangesNothing) {
   const std::string before = run_.IniBytes();
-  EXPECT_EQ(Event("OnVextalLButtonUp", 100, 1, 2), Calls{});
-  EXPECT_EQ(Event("OnVextalMouseMove", 100, 5, 6), Calls{});
+  EXPECT_EQ(Event(kEventLButtonUp, 100, 1, 2), Calls{});
+  EXPECT_EQ(Event(kEventMouseMove, 100, 5, 6), Calls{});
   EXPECT_EQ(run_.IniBytes(), before);
 }
 
@@ -90,7 +92,7 @@ TEST_F(PointerEvents, RecordsOfNoEventAreIgnored) {
   EXPECT_EQ(Event("OnVextalLButtonDown2", 100, 1, 2), Calls{});
   EXPECT_EQ(Send("\r\nOnVextalLButtonDown\r\n100\r\n1\r\n2\r\n"), Calls{});
   // None of them started a drag.
-  EXPECT_EQ(Event("OnVextalMouseMove", 100, 50, 50), Calls{});
+  EXPECT_EQ(Event(kEventMouseMove, 100, 50, 50), Calls{});
   EXPECT_EQ(run_.IniBytes(), before);
 }
 
@@ -100,19 +102,19 @@ TEST_F(PointerEvents, RecordsOfNoEventAreIgnored) {
 TEST_F(PointerEvents, UnknownIdStartsADragThatChangesNoNote) {
   const std::string before = run_.IniBytes();
   EXPECT_EQ(Send("OnVextalLButtonDown\r\n\r\n100\r\n7\r\n8\r\n"), Calls{});
-  EXPECT_EQ(Event("OnVextalMouseMove", 100, 5, 7), Calls{"_move(-1,5,7)"});
-  EXPECT_EQ(Event("OnVextalLButtonUp", 100, 0, 0), Calls{});
+  EXPECT_EQ(Event(kEventMouseMove, 100, 5, 7), Calls{"_move(-1,5,7)"});
+  EXPECT_EQ(Event(kEventLButtonUp, 100, 0, 0), Calls{});
 
-  EXPECT_EQ(Event("OnVextalLButtonDown", 7, 0, 0), Calls{});
-  EXPECT_EQ(Event("OnVextalMouseMove", 7, 1, 1), Calls{"_move(7,1,1)"});
-  EXPECT_EQ(Event("OnVextalLButtonUp", 7, 0, 0), Calls{});
+  EXPECT_EQ(Event(kEventLButtonDown, 7, 0, 0), Calls{});
+  EXPECT_EQ(Event(kEventMouseMove, 7, 1, 1), Calls{"_move(7,1,1)"});
+  EXPECT_EQ(Event(kEventLButtonUp, 7, 0, 0), Calls{});
   EXPECT_EQ(run_.IniBytes(), before);
 }
 
 TEST_F(PointerEvents, LastLineWithoutLineBreakIsLost) {
   EXPECT_EQ(Send("OnVextalLButtonDown\r\n100\r\n100\r\n200"), Calls{"_set_priority(100,2)"});
   // y was read as 0.
-  EXPECT_EQ(Event("OnVextalMouseMove", 100, 100, 10),
+  EXPECT_EQ(Event(kEventMouseMove, 100, 100, 10),
             (Calls{"_move(100,0,10)", "_get_pos_x(100)=50", "_get_pos_y(100)=70"}));
 }
 
@@ -129,13 +131,13 @@ TEST_F(PointerEvents, RightClickPostsOneNoteMenuRequest) {
   ASSERT_NE(hook, nullptr);
 
   const std::string log = run_.dir().File("posted-messages.log");
-  EXPECT_EQ(Event("OnVextalRButtonUp", 101, 30, 40), Calls{});
+  EXPECT_EQ(Event(kEventRButtonUp, 101, 30, 40), Calls{});
   // Whatever the record posted lies in the queue before this marker.
-  constexpr UINT kProbeMarker = WM_APP + 0x1234;
   const std::string markerLine = std::to_string(kProbeMarker) + " 0 0\r\n";
   PostMessageA(run_.window(), kProbeMarker, 0, 0);
   EXPECT_TRUE(PumpUntil([&] { return ReadFileBytes(log).find(markerLine) != std::string::npos; }));
-  EXPECT_EQ(ReadFileBytes(log), "1124 101 517\r\n" + markerLine);
+  EXPECT_EQ(ReadFileBytes(log),
+            std::to_string(kTrayMessage) + " 101 " + std::to_string(WM_RBUTTONUP) + "\r\n" + markerLine);
 
   UnhookWindowsHookEx(hook);
   FreeLibrary(module);
@@ -165,20 +167,20 @@ TEST_F(PointerEvents, HostileRecordsAreAnsweredAndHarmless) {
   std::string lines;
   for (int i = 0; i < 500; ++i) lines += "OnVextalLButtonDown\r\n";
   EXPECT_EQ(Send(lines), Calls{});
-  EXPECT_EQ(Event("OnVextalLButtonUp", 0, 0, 0), Calls{});
+  EXPECT_EQ(Event(kEventLButtonUp, 0, 0, 0), Calls{});
   EXPECT_EQ(run_.IniBytes(), before);
 
   // Positions at the ends of the range: the travel saturates.
-  EXPECT_EQ(Event("OnVextalLButtonDown", 100, INT_MIN, INT_MAX), Calls{"_set_priority(100,2)"});
-  const Calls moved = Event("OnVextalMouseMove", 100, INT_MAX, INT_MIN);
+  EXPECT_EQ(Event(kEventLButtonDown, 100, INT_MIN, INT_MAX), Calls{"_set_priority(100,2)"});
+  const Calls moved = Event(kEventMouseMove, 100, INT_MAX, INT_MIN);
   ASSERT_FALSE(moved.empty());
   EXPECT_EQ(moved[0], "_move(100,2147483647,-2147483648)");
-  EXPECT_EQ(Send(Record("OnVextalMouseMove", 100, 0, 0) + "\r\n" + std::string(1000, 'x')).at(0),
+  EXPECT_EQ(Send(Record(kEventMouseMove, 100, 0, 0) + "\r\n" + std::string(1000, 'x')).at(0),
             "_move(100,-2147483647,2147483647)");
 
   // Still alive and working.
   EXPECT_TRUE(run_.process().Running());
-  EXPECT_EQ(Event("OnVextalLButtonDown", 101, 0, 0), Calls{"_set_priority(101,3)"});
+  EXPECT_EQ(Event(kEventLButtonDown, 101, 0, 0), Calls{"_set_priority(101,3)"});
 }
 
 }  // namespace

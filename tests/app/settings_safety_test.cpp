@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "common/protocol.h"
 #include "tests/app/zettrella_run.h"
 
 namespace zettrella::testing {
@@ -54,9 +55,9 @@ TEST(SettingsSafety, KilledWhileSavingLosesNoNote) {
       // The recording layer hands out ids from 100 on, one per note.
       for (int i = 0; !stop; ++i) {
         const int id = 100 + i % kNotes;
-        run.Send(Record("OnVextalLButtonDown", id, 10, 10), 2000);
-        run.Send(Record("OnVextalMouseMove", id, 12 + i % 7, 11), 2000);
-        run.Send(Record("OnVextalLButtonUp", id, 12 + i % 7, 11), 2000);
+        run.Send(Record(kEventLButtonDown, id, 10, 10), 2000);
+        run.Send(Record(kEventMouseMove, id, 12 + i % 7, 11), 2000);
+        run.Send(Record(kEventLButtonUp, id, 12 + i % 7, 11), 2000);
       }
     });
     Sleep(std::uniform_int_distribution<DWORD>(20, 400)(random));

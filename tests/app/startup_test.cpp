@@ -2,6 +2,8 @@
 // published window, a single copy, and the release steps at the end.
 #include <gtest/gtest.h>
 
+#include "common/protocol.h"
+#include "common/store_format.h"
 #include "tests/app/zettrella_run.h"
 
 namespace zettrella {
@@ -23,7 +25,7 @@ std::string Section(int number, const std::string& body) {
 std::string StoreFilePath() {
   char temp[MAX_PATH] = {};
   GetEnvironmentVariableA("TEMP", temp, MAX_PATH);
-  return std::string(temp) + "\\fmo5A65747472656C6C61";
+  return std::string(temp) + "\\" + StoreFileName(kStoreName);
 }
 
 std::string HandleText(HWND window) { return std::to_string(reinterpret_cast<intptr_t>(window)); }
@@ -36,7 +38,8 @@ TEST(Startup, LoadsTheLayerFromItsFolderPublishesAndHidesItsWindow) {
                      ")\r\n_lock_draw()"),
             0u)
       << log;
-  EXPECT_EQ(testing::ReadFileBytes(StoreFilePath()), "HWnd=" + HandleText(run.window()) + "\r\n\r\n");
+  EXPECT_EQ(testing::ReadFileBytes(StoreFilePath()),
+            std::string(kStoreWindowKey) + "=" + HandleText(run.window()) + "\r\n\r\n");
 
   RECT rect{};
   GetWindowRect(run.window(), &rect);
@@ -75,7 +78,8 @@ TEST(Startup, SecondCopyEndsAtOnceAndLeavesTheFirstAlone) {
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_TRUE(run.process().Running());
   EXPECT_EQ(run.Log(), before);
-  EXPECT_EQ(testing::ReadFileBytes(StoreFilePath()), "HWnd=" + HandleText(run.window()) + "\r\n\r\n");
+  EXPECT_EQ(testing::ReadFileBytes(StoreFilePath()),
+            std::string(kStoreWindowKey) + "=" + HandleText(run.window()) + "\r\n\r\n");
   EXPECT_TRUE(run.Quit());
 }
 

@@ -5,8 +5,10 @@
 //                                     its process started and its peak memory
 //   zettrella-probe sizes             prints the size of each shown note
 //                                     window as WIDTHxHEIGHT, one per line
-// The program is found through the window it publishes in the store
-// "Zettrella". Exit code 0 on success, 1 on a time-out or when no program runs.
+//   zettrella-probe store-file        prints the path of the backing file of
+//                                     the store the program publishes in
+// The program is found through the window it publishes in its store.
+// Exit code 0 on success, 1 on a time-out or when no program runs.
 #include <windows.h>
 #include <psapi.h>
 
@@ -15,16 +17,16 @@
 #include <cstring>
 #include <string>
 
+#include "common/protocol.h"
 #include "common/shared_value_store.h"
+#include "common/store_format.h"
 
 namespace {
 
-constexpr UINT kQuitMessage = WM_USER + 1;
-
 HWND PublishedWindow() {
-  zettrella::SharedValueStore store("Zettrella", false);
+  zettrella::SharedValueStore store(zettrella::kStoreName, false);
   std::string value;
-  if (!store.GetValue("HWnd", "", &value) || value.empty()) return nullptr;
+  if (!store.GetValue(zettrella::kStoreWindowKey, "", &value) || value.empty()) return nullptr;
   HWND window = reinterpret_cast<HWND>(static_cast<intptr_t>(std::atol(value.c_str())));
   return IsWindow(window) ? window : nullptr;
 }
@@ -100,13 +102,22 @@ int PrintSizes() {
   return 0;
 }
 
+// The store's backing file in %TEMP%, where the owner creates it.
+int PrintStoreFile() {
+  char temp[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableA("TEMP", temp, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return 1;
+  std::printf("%s\\%s\n", temp, zettrella::StoreFileName(zettrella::kStoreName).c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "quit") == 0) {
     HWND main = PublishedWindow();
     if (!main) return 1;
-    PostMessageA(main, kQuitMessage, 0, 0);
+    PostMessageA(main, zettrella::kQuitMessage, 0, 0);
     return 0;
   }
   if (argc >= 3 && std::strcmp(argv[1], "wait-shown") == 0) {
@@ -114,6 +125,7 @@ int main(int argc, char** argv) {
     return WaitShown(std::atoi(argv[2]), timeout);
   }
   if (argc >= 2 && std::strcmp(argv[1], "sizes") == 0) return PrintSizes();
-  std::fprintf(stderr, "usage: zettrella-probe quit | wait-shown N [ms] | sizes\n");
+  if (argc >= 2 && std::strcmp(argv[1], "store-file") == 0) return PrintStoreFile();
+  std::fprintf(stderr, "usage: zettrella-probe quit | wait-shown N [ms] | sizes | store-file\n");
   return 2;
 }

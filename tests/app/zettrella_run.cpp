@@ -3,30 +3,16 @@
 
 #include <cstdlib>
 
+#include "common/protocol.h"
+
 namespace zettrella::testing {
 
 namespace {
 
-constexpr UINT kQuitMessage = WM_USER + 1;
 constexpr DWORD kStartTimeoutMs = 30000;
 
 std::string BuiltProgram() { return ExeDir() + "\\Zettrella.exe"; }
-std::string RecordingLayer() { return ExeDir() + "\\..\\recording\\vextal.dll"; }
 std::string RealLayer() { return ExeDir() + "\\vextal.dll"; }
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(pos, end - pos);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-    pos = end + 1;
-  }
-  return lines;
-}
 
 // The window handle from the layer's "_attach(<hwnd>)" line.
 HWND AttachedWindow(const std::vector<std::string>& calls) {
@@ -59,12 +45,12 @@ void ZettrellaRun::UseLayer(Layer layer) {
   DeleteFileA(File("vextal-mode.txt").c_str());
   layer_ = layer;
   if (layer == Layer::kNone) return;
-  CopyFileOrFail(layer == Layer::kReal ? RealLayer() : RecordingLayer(), File("vextal.dll"));
+  CopyFileOrFail(layer == Layer::kReal ? RealLayer() : RecordingLayerPath(), File("vextal.dll"));
   if (layer == Layer::kRecordingFailCreate) WriteFileBytes(File("vextal-mode.txt"), "fail-create");
 }
 
 bool ZettrellaRun::Start(const std::string& arguments) {
-  DeleteFileA(File("vextal-calls.log").c_str());
+  DeleteFileA(File(kCallLogName).c_str());
   mark_ = 0;
   window_ = nullptr;
   const std::string command = "\"" + File("Zettrella.exe") + "\"" + (arguments.empty() ? "" : " " + arguments);
@@ -109,7 +95,7 @@ LRESULT ZettrellaRun::SendRaw(const void* data, DWORD size, DWORD timeoutMs) con
   return static_cast<LRESULT>(answer);
 }
 
-std::vector<std::string> ZettrellaRun::Calls() const { return SplitLines(ReadFileBytes(File("vextal-calls.log"))); }
+std::vector<std::string> ZettrellaRun::Calls() const { return ReadCallLog(folder_); }
 
 std::vector<std::string> ZettrellaRun::NewCalls() const {
   std::vector<std::string> calls = Calls();
@@ -120,19 +106,7 @@ std::vector<std::string> ZettrellaRun::NewCalls() const {
 std::string ZettrellaRun::IniBytes() const { return ReadFileBytes(File("Zettrella.ini")); }
 
 std::string ZettrellaRun::Ini(const std::string& section, const std::string& key) const {
-  bool inSection = false;
-  for (const std::string& line : SplitLines(IniBytes())) {
-    if (!line.empty() && line.front() == '[') {
-      inSection = line == "[" + section + "]";
-      continue;
-    }
-    if (inSection && line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
-  }
-  return "<missing>";
-}
-
-std::string Record(const std::string& name, int id, int x, int y) {
-  return name + "\r\n" + std::to_string(id) + "\r\n" + std::to_string(x) + "\r\n" + std::to_string(y) + "\r\n";
+  return SettingsValue(File("Zettrella.ini"), section, key);
 }
 
 std::vector<std::string> BuildAt(const std::vector<std::string>& calls, size_t from) {

@@ -65,7 +65,7 @@ class ZettrellaRun {
   std::string Ini(const std::string& section, const std::string& key) const;
   std::string IniBytes() const;
   // The whole call log as written.
-  std::string Log() const { return ReadFileBytes(dir_.File("vextal-calls.log")); }
+  std::string Log() const { return ReadFileBytes(dir_.File(kCallLogName)); }
 
  private:
   TempDir dir_;
@@ -75,9 +75,6 @@ class ZettrellaRun {
   HWND window_ = nullptr;
   size_t mark_ = 0;
 };
-
-// An event record: each line ended by CR LF.
-std::string Record(const std::string& name, int id, int x, int y);
 
 // The calls from the first "_lock_draw()" to the next "_unlock_draw()",
 // starting the search at index from; empty when there is no such build.

@@ -48,7 +48,7 @@ TEST(AboutDialogTest, ShowsTheVersionCentredWithTheFocusOnOk) {
     EXPECT_EQ(window.left, expected.x);
     EXPECT_EQ(window.top, expected.y);
     testing::SaveScreenshot(hwnd, "about_dialog");
-    testing::PostKey(VK_RETURN);
+    testing::PostKey(GetFocus(), VK_RETURN);
   });
   EXPECT_EQ(result, IDOK);
 }
@@ -83,13 +83,13 @@ TEST(DeleteConfirmDialogTest, EnterConfirmsAndEscapeOrCloseBoxKeeps) {
     const INT_PTR result = RunDriven(dialog, [](HWND hwnd) {
       EXPECT_EQ(GetFocus(), GetDlgItem(hwnd, IDOK));
       testing::SaveScreenshot(hwnd, "delete_confirm_dialog");
-      testing::PostKey(VK_RETURN);
+      testing::PostKey(GetFocus(), VK_RETURN);
     });
     EXPECT_EQ(result, IDOK);
   }
   {
     DeleteConfirmDialog dialog(note, DesktopWindowRect(), nullptr);
-    EXPECT_EQ(RunDriven(dialog, [](HWND) { testing::PostKey(VK_ESCAPE); }), IDCANCEL);
+    EXPECT_EQ(RunDriven(dialog, [](HWND) { testing::PostKey(GetFocus(), VK_ESCAPE); }), IDCANCEL);
   }
   {
     DeleteConfirmDialog dialog(note, DesktopWindowRect(), nullptr);

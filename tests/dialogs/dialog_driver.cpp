@@ -94,13 +94,6 @@ void Type(HWND dialog, int id, const std::string& text) {
   }
 }
 
-void PostKey(WORD virtualKey) {
-  HWND focus = GetFocus();
-  const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
-  PostMessageA(focus, WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16));
-  PostMessageA(focus, WM_KEYUP, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16) | (3u << 30));
-}
-
 std::string ControlText(HWND dialog, int id) {
   char text[4096] = {};
   GetDlgItemTextA(dialog, id, text, sizeof text);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/dialog.h"
+#include "tests/support/win_test_support.h"
 
 namespace zettrella::testing {
 
@@ -22,9 +23,6 @@ void Click(HWND dialog, int id);
 // Types text into an edit, or into a combo box's edit field, in place of
 // what it held, character by character as the keyboard would.
 void Type(HWND dialog, int id, const std::string& text);
-// A key press sent to the control that has the focus; the dialog's loop
-// takes it as keyboard input.
-void PostKey(WORD virtualKey);
 
 std::string ControlText(HWND dialog, int id);
 bool Checked(HWND dialog, int id);

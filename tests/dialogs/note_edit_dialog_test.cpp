@@ -248,7 +248,7 @@ TEST(NoteEditDialogTest, CancelAfterChangingEveryControlLeavesTheNote) {
   // The three ways out: the button, Esc and the close box.
   const std::function<void(HWND)> ways[] = {
       [](HWND hwnd) { Click(hwnd, IDCANCEL); },
-      [](HWND) { testing::PostKey(VK_ESCAPE); },
+      [](HWND) { testing::PostKey(GetFocus(), VK_ESCAPE); },
       [](HWND hwnd) { PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); },
   };
   for (const auto& leave : ways) {

@@ -32,12 +32,6 @@ SystemSettings SampleSettings() {
   return settings;
 }
 
-std::string ReadKey(const std::string& path, const char* key) {
-  char value[256] = {};
-  GetPrivateProfileStringA("System", key, "<missing>", value, sizeof value, path.c_str());
-  return value;
-}
-
 class SettingsDialogTest : public ::testing::Test {
  protected:
   testing::TempDir dir_;
@@ -74,7 +68,7 @@ TEST_F(SettingsDialogTest, OpensCentredWithTheValues) {
   EXPECT_EQ(result, IDOK);
   EXPECT_EQ(settings.DefaultFontName, "IPAゴシック");
   EXPECT_EQ(settings.DefaultFontSize, 9);
-  EXPECT_EQ(ReadKey(path_, "HotKeyShow"), "B");
+  EXPECT_EQ(testing::SettingsValue(path_, "System", "HotKeyShow"), "B");
 }
 
 TEST_F(SettingsDialogTest, OkRaisesSmallSizesAndSavesEverything) {
@@ -96,8 +90,8 @@ TEST_F(SettingsDialogTest, OkRaisesSmallSizesAndSavesEverything) {
               IDOK);
     EXPECT_EQ(settings.DefaultWidth, c.storedWidth) << c.width;
     EXPECT_EQ(settings.DefaultHeight, c.storedHeight) << c.height;
-    EXPECT_EQ(ReadKey(path_, "Width"), std::to_string(c.storedWidth));
-    EXPECT_EQ(ReadKey(path_, "Height"), std::to_string(c.storedHeight));
+    EXPECT_EQ(testing::SettingsValue(path_, "System", "Width"), std::to_string(c.storedWidth));
+    EXPECT_EQ(testing::SettingsValue(path_, "System", "Height"), std::to_string(c.storedHeight));
   }
 }
 
@@ -120,11 +114,11 @@ TEST_F(SettingsDialogTest, HotKeyNamesAndFontAreStoredAsTyped) {
   EXPECT_EQ(settings.HotKeyShow, "Nope");
   EXPECT_EQ(settings.DefaultFontName, "IPAゴチック");
   EXPECT_EQ(settings.DefaultFontSize, 10);
-  EXPECT_EQ(ReadKey(path_, "HotKeyCreateC"), "");
-  EXPECT_EQ(ReadKey(path_, "HotKeyCreateM"), "f9");
-  EXPECT_EQ(ReadKey(path_, "HotKeyShow"), "Nope");
-  EXPECT_EQ(ReadKey(path_, "FontName"), "IPAゴチック");
-  EXPECT_EQ(ReadKey(path_, "FontSize"), "10");
+  EXPECT_EQ(testing::SettingsValue(path_, "System", "HotKeyCreateC"), "");
+  EXPECT_EQ(testing::SettingsValue(path_, "System", "HotKeyCreateM"), "f9");
+  EXPECT_EQ(testing::SettingsValue(path_, "System", "HotKeyShow"), "Nope");
+  EXPECT_EQ(testing::SettingsValue(path_, "System", "FontName"), "IPAゴチック");
+  EXPECT_EQ(testing::SettingsValue(path_, "System", "FontSize"), "10");
   // Unreadable sizes keep the size shown when the dialog opened.
   SettingsDialog again(settings, file_, nullptr);
   EXPECT_EQ(RunDriven(again, [](HWND hwnd) {
@@ -140,7 +134,7 @@ TEST_F(SettingsDialogTest, CancelLeavesTheValuesAndTheFile) {
   const std::string before = testing::ReadFileBytes(path_);
   const std::function<void(HWND)> ways[] = {
       [](HWND hwnd) { Click(hwnd, IDCANCEL); },
-      [](HWND) { testing::PostKey(VK_ESCAPE); },
+      [](HWND) { testing::PostKey(GetFocus(), VK_ESCAPE); },
       [](HWND hwnd) { PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); },
   };
   for (const auto& leave : ways) {

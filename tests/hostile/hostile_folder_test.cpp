@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/protocol.h"
 #include "tests/app/zettrella_run.h"
 #include "tests/hostile/hostile_support.h"
 #include "tests/setup/setup_driver.h"
@@ -41,8 +42,8 @@ TEST(BackslashTrailFolder, ProgramAndSetupWorkFromIt) {
   // The settings file was found: its note is shown.
   EXPECT_EQ(CallsNamed(run.Calls(), "_create(").size(), 1u);
   // A raise is saved into that file.
-  ASSERT_EQ(run.Send(Record("OnVextalLButtonDown", 100, 0, 0)), 1);
-  ASSERT_EQ(run.Send(Record("OnVextalLButtonUp", 100, 0, 0)), 1);
+  ASSERT_EQ(run.Send(Record(kEventLButtonDown, 100, 0, 0)), 1);
+  ASSERT_EQ(run.Send(Record(kEventLButtonUp, 100, 0, 0)), 1);
   EXPECT_EQ(run.Ini("Husen1", "Priority"), "1");
   EXPECT_EQ(run.Ini("Husen1", "Text"), "kept");
   ASSERT_TRUE(run.Quit());

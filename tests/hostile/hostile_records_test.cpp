@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/protocol.h"
 #include "tests/app/zettrella_run.h"
 #include "tests/hostile/hostile_support.h"
 
@@ -28,17 +29,17 @@ const char kTwoNotes[] =
 std::string FloodRecord(int k) {
   switch (k % 100) {
     case 0:
-      return Record("OnVextalLButtonDown", 100 + (k / 100) % 2, k, -k);
+      return Record(kEventLButtonDown, 100 + (k / 100) % 2, k, -k);
     case 1:
-      return Record("OnVextalLButtonUp", 0, 0, 0);
+      return Record(kEventLButtonUp, 0, 0, 0);
     case 2:
-      return Record("OnVextalLButtonDown", 7777, 0, 0);
+      return Record(kEventLButtonDown, 7777, 0, 0);
     case 50:
-      return Record("OnVextalLButtonUp", 7777, 0, 0);
+      return Record(kEventLButtonUp, 7777, 0, 0);
     case 51:
       return Record("OnVextalUnknown", k, k, k);
     default:
-      return Record("OnVextalMouseMove", 7777, k % 640, (k * 7) % 480);
+      return Record(kEventMouseMove, 7777, k % 640, (k * 7) % 480);
   }
 }
 
@@ -71,7 +72,7 @@ TEST(RecordFlood, TenThousandRecordsLeaveMemoryFlatAndTheProgramAnswering) {
   // Still working: 110 presses of real notes took priorities 2 to 111.
   EXPECT_TRUE(Answers(run.window(), kAnswerMs));
   run.Mark();
-  ASSERT_EQ(run.Send(Record("OnVextalLButtonDown", 101, 0, 0)), 1);
+  ASSERT_EQ(run.Send(Record(kEventLButtonDown, 101, 0, 0)), 1);
   EXPECT_EQ(run.NewCalls(), Calls{"_set_priority(101,112)"});
   ASSERT_TRUE(run.Quit());
   EXPECT_EQ(run.process().ExitCode(), 0u);
@@ -85,7 +86,7 @@ std::string FuzzPayload(Noise& noise) {
   const uint32_t maxLength = noise.Below(16) == 0 ? 65536 : 256;
   if (noise.Below(3) == 0) return noise.Bytes(noise.Below(maxLength + 1));
 
-  static const char* const kNames[] = {"OnVextalLButtonDown", "OnVextalMouseMove", "OnVextalLButtonUp"};
+  static const char* const kNames[] = {kEventLButtonDown, kEventMouseMove, kEventLButtonUp};
   static const int kNumbers[] = {0, 1, -1, 100, 101, INT_MIN, INT_MAX, 65535};
   auto number = [&] {
     return noise.Below(2) ? kNumbers[noise.Below(8)] : static_cast<int>(noise.Next());
@@ -117,7 +118,7 @@ std::string FuzzPayload(Noise& noise) {
   }
   const size_t firstLine = record.find("\r\n");
   const std::string name = record.substr(0, firstLine);
-  if (name == "OnVextalRButtonUp" || name == "OnVextalLButtonDoubleClick") return "OnVextalMouseMove\r\n";
+  if (name == kEventRButtonUp || name == kEventLButtonDoubleClick) return std::string(kEventMouseMove) + "\r\n";
   return record;
 }
 
@@ -138,9 +139,9 @@ TEST(RecordFuzz, RandomPayloadsForTwentySecondsNeverBreakIt) {
   EXPECT_TRUE(run.process().Running());
   EXPECT_TRUE(Answers(run.window(), kAnswerMs));
   // The notes are still there and still answer to a press.
-  ASSERT_EQ(run.Send(Record("OnVextalLButtonUp", 0, 0, 0)), 1);
+  ASSERT_EQ(run.Send(Record(kEventLButtonUp, 0, 0, 0)), 1);
   run.Mark();
-  ASSERT_EQ(run.Send(Record("OnVextalLButtonDown", 100, 0, 0)), 1);
+  ASSERT_EQ(run.Send(Record(kEventLButtonDown, 100, 0, 0)), 1);
   const Calls raised = CallsNamed(run.NewCalls(), "_set_priority(100,");
   EXPECT_EQ(raised.size(), 1u);
   ASSERT_TRUE(run.Quit());

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/protocol.h"
 #include "tests/app/zettrella_run.h"
 #include "tests/hostile/hostile_support.h"
 
@@ -200,14 +201,14 @@ TEST(ReadOnlySettings, ChangesStayInMemoryAndTheFileIsUntouched) {
 
   ASSERT_TRUE(run.Start());
   run.Mark();
-  ASSERT_EQ(run.Send(Record("OnVextalLButtonDown", 100, 10, 10)), 1);
-  ASSERT_EQ(run.Send(Record("OnVextalMouseMove", 100, 30, 40)), 1);
-  ASSERT_EQ(run.Send(Record("OnVextalLButtonUp", 100, 30, 40)), 1);
-  ASSERT_EQ(run.Send(Record("OnVextalLButtonDown", 101, 0, 0)), 1);
-  ASSERT_EQ(run.Send(Record("OnVextalLButtonUp", 101, 0, 0)), 1);
+  ASSERT_EQ(run.Send(Record(kEventLButtonDown, 100, 10, 10)), 1);
+  ASSERT_EQ(run.Send(Record(kEventMouseMove, 100, 30, 40)), 1);
+  ASSERT_EQ(run.Send(Record(kEventLButtonUp, 100, 30, 40)), 1);
+  ASSERT_EQ(run.Send(Record(kEventLButtonDown, 101, 0, 0)), 1);
+  ASSERT_EQ(run.Send(Record(kEventLButtonUp, 101, 0, 0)), 1);
   // Each raise took the priority after the one before, which only the
   // table in memory knows.
-  ASSERT_EQ(run.Send(Record("OnVextalLButtonDown", 100, 0, 0)), 1);
+  ASSERT_EQ(run.Send(Record(kEventLButtonDown, 100, 0, 0)), 1);
   const Calls priorities = CallsNamed(run.NewCalls(), "_set_priority(");
   EXPECT_EQ(priorities, (Calls{"_set_priority(100,2)", "_set_priority(101,3)", "_set_priority(100,4)"}));
   EXPECT_TRUE(Answers(run.window(), kAnswerMs));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/protocol.h"
 #include "notes/app/main_window_ids.h"
 
 namespace zettrella::testing {
@@ -12,34 +13,6 @@ namespace {
 BoardHarness* g_running = nullptr;  // the harness whose board runs now
 
 constexpr UINT kTickMs = 20;
-
-bool IsDialogOfThread(HWND window, HWND board) {
-  char cls[32] = {};
-  GetClassNameA(window, cls, sizeof cls);
-  return window != board && lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(window);
-}
-
-struct DialogSearch {
-  HWND board;
-  const char* caption;  // null: any
-  HWND found;
-  HWND besides = nullptr;  // a dialog that does not count
-};
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<DialogSearch*>(param);
-  if (!IsDialogOfThread(window, search->board) || window == search->besides) return TRUE;
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  if (search->caption && lstrcmpA(text, search->caption) != 0) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-void PostKey(HWND target, WPARAM key) {
-  PostMessageA(target, WM_KEYDOWN, key, 1);
-  PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
-}
 
 }  // namespace
 
@@ -79,7 +52,7 @@ int CountCalls(const std::vector<std::string>& calls, const std::string& prefix)
 }
 
 BoardHarness::BoardHarness(const std::string& iniText) : dir_("zmenu") {
-  CopyFileOrFail(ExeDir() + "\\..\\recording\\vextal.dll", dir_.File("vextal.dll"));
+  CopyFileOrFail(RecordingLayerPath(), dir_.File("vextal.dll"));
   app_.ModuleDir = dir_.path();
   app_.IniPath = dir_.File("Zettrella.ini");
   if (!iniText.empty()) WriteFileBytes(app_.IniPath, iniText);
@@ -142,9 +115,9 @@ void BoardHarness::Abort() {
   timedOut_ = true;
   finished_ = true;
   EndMenu();
-  DialogSearch search{board_->hwnd(), nullptr, nullptr};
-  EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&search));
-  if (search.found) PostMessageA(search.found, WM_COMMAND, IDCANCEL, 0);
+  if (HWND dialog = FindDialog(GetCurrentProcessId(), nullptr, {board_->hwnd()})) {
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  }
   PostMessageA(board_->hwnd(), kQuitMessage, 0, 0);
 }
 
@@ -180,7 +153,7 @@ Step BoardHarness::OpenTrayMenu() { return Post(kTrayMessage, kTrayIconId, WM_RB
 
 Step BoardHarness::OpenNoteMenu(std::function<int32_t()> id) {
   return [this, id] {
-    const std::string record = "OnVextalRButtonUp\r\n" + std::to_string(id()) + "\r\n5\r\n5\r\n";
+    const std::string record = Record(kEventRButtonUp, id(), 5, 5);
     COPYDATASTRUCT data{};
     data.cbData = static_cast<DWORD>(record.size());
     data.lpData = const_cast<char*>(record.data());
@@ -236,17 +209,14 @@ Step BoardHarness::WaitForMenuClosed() {
 
 Step BoardHarness::WaitForDialog(const char* caption, const HWND* besides) {
   return [this, caption, besides] {
-    DialogSearch search{board_->hwnd(), caption, nullptr, besides ? *besides : nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&search));
-    lastDialog_ = search.found;
+    lastDialog_ = FindDialog(GetCurrentProcessId(), caption, {board_->hwnd(), besides ? *besides : nullptr});
     return lastDialog_ != nullptr;
   };
 }
 
 Step BoardHarness::PressButton(int id) {
   return [this, id] {
-    HWND button = GetDlgItem(lastDialog_, id);
-    PostMessageA(lastDialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    zettrella::testing::PressButton(lastDialog_, id);
     return true;
   };
 }
@@ -261,15 +231,7 @@ Step BoardHarness::Do(std::function<void()> action) {
 Step BoardHarness::WaitUntil(std::function<bool()> cond) { return cond; }
 
 std::vector<std::string> BoardHarness::LayerCalls() const {
-  const std::string log = ReadFileBytes(dir_.File("vextal-calls.log"));
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < log.size()) {
-    size_t end = log.find("\r\n", start);
-    if (end == std::string::npos) end = log.size();
-    lines.push_back(log.substr(start, end - start));
-    start = end + 2;
-  }
+  const std::vector<std::string> lines = ReadCallLog(dir_.path());
   if (callsSeen_ >= lines.size()) return {};
   return std::vector<std::string>(lines.begin() + static_cast<std::ptrdiff_t>(callsSeen_), lines.end());
 }
@@ -277,9 +239,7 @@ std::vector<std::string> BoardHarness::LayerCalls() const {
 void BoardHarness::ClearLayerCalls() { callsSeen_ += LayerCalls().size(); }
 
 std::string BoardHarness::IniValue(const char* section, const char* key, const char* missing) const {
-  char value[1100] = {};
-  GetPrivateProfileStringA(section, key, missing, value, 1024, app_.IniPath.c_str());
-  return value;
+  return SettingsValue(app_.IniPath, section, key, missing);
 }
 
 bool BoardHarness::IniHasSection(const char* section) const {

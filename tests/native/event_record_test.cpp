@@ -1,3 +1,4 @@
+#include "common/protocol.h"
 #include "notes/input/event_record.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ int FieldCount(const EventRecord& record) {
 TEST(EventRecord, FourLinesGiveNameIdAndPosition) {
   const EventRecord record = Parse("OnVextalLButtonDown\r\n7\r\n100\r\n200\r\n");
   ASSERT_EQ(FieldCount(record), 4);
-  EXPECT_EQ(*record.Field(0), "OnVextalLButtonDown");
+  EXPECT_EQ(*record.Field(0), kEventLButtonDown);
   EXPECT_EQ(EventKindOf(record), EventKind::kLButtonDown);
   const EventPoint point = EventNumbers(record);
   EXPECT_EQ(point.id, 7);
@@ -99,11 +100,11 @@ TEST(EventRecord, ParsingReplacesTheFieldsOfTheLastRecord) {
 
 TEST(EventKindOf, NamesAreComparedInFullWithCase) {
   auto kind = [](std::string_view name) { return EventKindOf(Parse(std::string(name) + "\r\n")); };
-  EXPECT_EQ(kind("OnVextalLButtonDown"), EventKind::kLButtonDown);
-  EXPECT_EQ(kind("OnVextalLButtonUp"), EventKind::kLButtonUp);
-  EXPECT_EQ(kind("OnVextalMouseMove"), EventKind::kMouseMove);
-  EXPECT_EQ(kind("OnVextalRButtonUp"), EventKind::kRButtonUp);
-  EXPECT_EQ(kind("OnVextalLButtonDoubleClick"), EventKind::kLButtonDoubleClick);
+  EXPECT_EQ(kind(kEventLButtonDown), EventKind::kLButtonDown);
+  EXPECT_EQ(kind(kEventLButtonUp), EventKind::kLButtonUp);
+  EXPECT_EQ(kind(kEventMouseMove), EventKind::kMouseMove);
+  EXPECT_EQ(kind(kEventRButtonUp), EventKind::kRButtonUp);
+  EXPECT_EQ(kind(kEventLButtonDoubleClick), EventKind::kLButtonDoubleClick);
   EXPECT_EQ(kind("onvextallbuttondown"), EventKind::kNone);
   EXPECT_EQ(kind("OnVextalLButtonDown "), EventKind::kNone);
   EXPECT_EQ(kind("OnVextalLButton"), EventKind::kNone);

@@ -12,21 +12,21 @@ std::string Set(std::string_view content, const char* key, const char* value) {
 
 TEST(StoreFormat, FileNameIsFmoPlusUpperCaseHexOfTheName) {
   EXPECT_EQ(StoreFileName("AB"), "fmo4142");
-  EXPECT_EQ(StoreFileName("Zettrella"), "fmo5A65747472656C6C61");
+  EXPECT_EQ(StoreFileName("Zz~"), "fmo5A7A7E");
   EXPECT_EQ(StoreFileName(""), "fmo");
 }
 
 TEST(StoreFormat, NewStoreIsAnEmptyListThatGivesTheDefault) {
-  EXPECT_EQ(StoreLookup(kEmptyStoreContent, "HWnd"), std::nullopt);
-  EXPECT_EQ(Set(kEmptyStoreContent, "HWnd", "1234"), "HWnd=1234\r\n\r\n");
+  EXPECT_EQ(StoreLookup(kEmptyStoreContent, "Key"), std::nullopt);
+  EXPECT_EQ(Set(kEmptyStoreContent, "Key", "1234"), "Key=1234\r\n\r\n");
 }
 
 TEST(StoreFormat, SettingAKeyAgainReplacesItsLineAndAnotherKeyIsAddedAtTheEnd) {
-  std::string content = Set(kEmptyStoreContent, "HWnd", "1");
-  content = Set(content, "HWnd", "2");
-  EXPECT_EQ(content, "HWnd=2\r\n\r\n");
+  std::string content = Set(kEmptyStoreContent, "Key", "1");
+  content = Set(content, "Key", "2");
+  EXPECT_EQ(content, "Key=2\r\n\r\n");
   content = Set(content, "Other", "x");
-  EXPECT_EQ(content, "HWnd=2\r\nOther=x\r\n\r\n");
+  EXPECT_EQ(content, "Key=2\r\nOther=x\r\n\r\n");
   EXPECT_EQ(StoreLookup(content, "Other"), "x");
 }
 
@@ -36,11 +36,11 @@ TEST(StoreFormat, NullValueRemovesEveryLineOfTheKey) {
 }
 
 TEST(StoreFormat, KeyMustBeFollowedByEqualsAndCaseCounts) {
-  const std::string content = "HWnd=1234\r\n\r\n";
-  EXPECT_EQ(StoreLookup(content, "HWnd"), "1234");
-  EXPECT_EQ(StoreLookup(content, "HW"), std::nullopt);
-  EXPECT_EQ(StoreLookup(content, "hwnd"), std::nullopt);
-  EXPECT_EQ(StoreLookup("HWnd=\r\n\r\n", "HWnd"), "");
+  const std::string content = "Key=1234\r\n\r\n";
+  EXPECT_EQ(StoreLookup(content, "Key"), "1234");
+  EXPECT_EQ(StoreLookup(content, "Ke"), std::nullopt);
+  EXPECT_EQ(StoreLookup(content, "key"), std::nullopt);
+  EXPECT_EQ(StoreLookup("Key=\r\n\r\n", "Key"), "");
 }
 
 TEST(StoreFormat, ListEndsAtTheFirstEmptyLineAndDropsAFragment) {

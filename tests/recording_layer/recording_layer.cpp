@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 
+#include "tests/support/win_test_support.h"
 #include "vextal/vextal_api.h"
 
 namespace {
@@ -31,7 +32,7 @@ std::map<int32_t, Position> g_objects;
 
 void Log(const std::string& line) {
   if (g_dir.empty()) return;
-  const std::string path = g_dir + "\\vextal-calls.log";
+  const std::string path = g_dir + "\\" + zettrella::testing::kCallLogName;
   HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;

@@ -63,50 +63,9 @@ SetupSandbox::SetupSandbox(bool withNoteProgram) {
   if (withNoteProgram) CopyFileOrFail(ExeDir() + "\\zettrella_standin.exe", targetPath());
 }
 
-SetupProcess::~SetupProcess() {
-  if (!info_.hProcess) return;
-  if (Running()) {
-    TerminateProcess(info_.hProcess, 99);
-    WaitForSingleObject(info_.hProcess, 5000);
-  }
-  CloseHandle(info_.hProcess);
-  CloseHandle(info_.hThread);
-}
-
 bool SetupProcess::Start(const std::string& exe, const std::optional<std::string>& userProfile) {
-  std::vector<char> environment = EnvironmentWith(userProfile);
-  std::string commandLine = "\"" + exe + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, environment.data(), nullptr,
-                        &startup, &info_) != 0;
-}
-
-bool SetupProcess::Wait(DWORD timeoutMs) {
-  return info_.hProcess && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
-}
-
-bool SetupProcess::Running() const {
-  return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
-
-std::string WindowText(HWND window) {
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-HWND FindDialog(DWORD pid, const std::string& caption) {
-  for (HWND window : WindowsOfProcess(pid, "#32770")) {
-    if (IsWindowVisible(window) && WindowText(window) == caption) return window;
-  }
-  return nullptr;
-}
-
-HWND WaitForDialog(DWORD pid, const std::string& caption, DWORD timeoutMs) {
-  HWND found = nullptr;
-  PumpUntil([&] { return (found = FindDialog(pid, caption)) != nullptr; }, timeoutMs);
-  return found;
+  const std::vector<char> environment = EnvironmentWith(userProfile);
+  return ChildProcess::Start("\"" + exe + "\"", "", environment.data());
 }
 
 HWND FindMessageBox(DWORD pid) { return FindDialog(pid, ""); }
@@ -124,8 +83,6 @@ bool IsItemChecked(HWND dialog, int id) {
 }
 
 bool IsItemEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-
-void PressButton(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 HWND StartUninstall(DWORD pid, HWND dialog) {
   PressButton(dialog, IDC_SETUP_UNINSTALL);

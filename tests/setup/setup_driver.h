@@ -45,40 +45,21 @@ class SetupSandbox {
 
 // setup.exe running with its own environment; killed by the destructor if
 // it still runs.
-class SetupProcess {
+class SetupProcess : public ChildProcess {
  public:
-  SetupProcess() = default;
-  ~SetupProcess();
-  SetupProcess(const SetupProcess&) = delete;
-  SetupProcess& operator=(const SetupProcess&) = delete;
-
   // Starts exe with the environment of this process, but USERPROFILE set to
   // userProfile, or removed when it is nullopt.
   bool Start(const std::string& exe, const std::optional<std::string>& userProfile);
-  bool Wait(DWORD timeoutMs);
-  bool Running() const;
-  DWORD Id() const { return info_.dwProcessId; }
-
- private:
-  PROCESS_INFORMATION info_{};
 };
 
-// The visible dialog of process pid whose caption is caption, or null.
-HWND FindDialog(DWORD pid, const std::string& caption);
-// Waits for it.
-HWND WaitForDialog(DWORD pid, const std::string& caption, DWORD timeoutMs = 20000);
 // A visible message box (a dialog with an empty caption) of pid, or null.
 HWND FindMessageBox(DWORD pid);
 HWND WaitForMessageBox(DWORD pid, DWORD timeoutMs = 20000);
 // True when window has a child whose text is text.
 bool HasChildWithText(HWND window, const std::string& text);
 
-std::string WindowText(HWND window);
 bool IsItemChecked(HWND dialog, int id);
 bool IsItemEnabled(HWND dialog, int id);
-// Clicks a button of a dialog in another process. Posted, so that a handler
-// that opens a message box does not block the caller.
-void PressButton(HWND dialog, int id);
 
 // Ticks "アンインストール" in setup's dialog, presses OK and waits for the
 // question that follows; null when it does not come.

@@ -1,92 +1,23 @@
-// The resources inside setup.exe: dialog template 102 control by control,
-// the icon, the side picture and the version information.
+// The resources inside setup.exe: the dialog template with the ids of the
+// resource header, the icon, the side picture and the version information.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "resources/setup_res.h"
+#include "tests/support/dialog_template.h"
 #include "tests/support/win_test_support.h"
 
 namespace zettrella::testing {
 namespace {
 
-// A name or ordinal field of a dialog template, read as text; an ordinal
-// becomes "#<number>".
-std::string ReadNameOrOrdinal(const WORD*& p) {
-  if (*p == 0xFFFF) {
-    const WORD ordinal = p[1];
-    p += 2;
-    return "#" + std::to_string(ordinal);
-  }
-  std::wstring wide;
-  while (*p) wide += static_cast<wchar_t>(*p++);
-  ++p;
-  char text[512] = {};
-  WideCharToMultiByte(932, 0, wide.c_str(), -1, text, sizeof text, nullptr, nullptr);
-  return text;
-}
-
-struct TemplateItem {
-  DWORD style;
-  RECT rect;  // left, top, width, height in dialog units
-  int id;
-  std::string className;
-  std::string text;
-};
-
-struct DialogTemplate {
-  DWORD style = 0;
-  RECT rect{};
-  std::string caption;
-  WORD pointSize = 0;
-  std::string font;
-  std::vector<TemplateItem> items;
-};
-
-const WORD* AlignToDword(const WORD* p, const void* base) {
-  const auto offset = reinterpret_cast<const BYTE*>(p) - static_cast<const BYTE*>(base);
-  return reinterpret_cast<const WORD*>(static_cast<const BYTE*>(base) + ((offset + 3) & ~3));
-}
-
-// Reads an extended dialog template (DIALOGEX), the form the resource
-// compiler writes for this program.
-bool ParseDialogEx(const void* data, DialogTemplate* out) {
-  const WORD* p = static_cast<const WORD*>(data);
-  if (p[0] != 1 || p[1] != 0xFFFF) return false;
-  const auto dword = [](const WORD* at) { return static_cast<DWORD>(at[0] | (at[1] << 16)); };
-  out->style = dword(p + 6);
-  const WORD count = p[8];
-  out->rect = {static_cast<short>(p[9]), static_cast<short>(p[10]), static_cast<short>(p[11]),
-               static_cast<short>(p[12])};
-  p += 13;
-  ReadNameOrOrdinal(p);  // menu
-  ReadNameOrOrdinal(p);  // class
-  out->caption = ReadNameOrOrdinal(p);
-  if (out->style & DS_SETFONT) {
-    out->pointSize = p[0];
-    p += 3;  // size, weight, italic and charset
-    out->font = ReadNameOrOrdinal(p);
-  }
-  for (WORD i = 0; i < count; ++i) {
-    p = AlignToDword(p, data);
-    TemplateItem item{};
-    item.style = dword(p + 4);
-    item.rect = {static_cast<short>(p[6]), static_cast<short>(p[7]), static_cast<short>(p[8]),
-                 static_cast<short>(p[9])};
-    item.id = static_cast<int>(dword(p + 10));
-    p += 12;
-    item.className = ReadNameOrOrdinal(p);
-    if (item.className == "#128") item.className = "Button";
-    if (item.className == "#130") item.className = "Static";
-    item.text = ReadNameOrOrdinal(p);
-    p += 1 + *p / sizeof(WORD);  // creation data
-    out->items.push_back(item);
-  }
-  return true;
-}
+const std::string kResourceHeader =
+#include "resource_text/setup_res.inc"
+    ;
 
 class SetupResourcesTest : public ::testing::Test {
  protected:
@@ -105,51 +36,38 @@ class SetupResourcesTest : public ::testing::Test {
   HMODULE module_ = nullptr;
 };
 
-TEST_F(SetupResourcesTest, DialogTemplateHasTheLayoutOfTheSetupDialog) {
-  const void* data = Resource(IDD_SETUP, MAKEINTRESOURCEA(5) /* RT_DIALOG */);
-  ASSERT_TRUE(data);
+TEST_F(SetupResourcesTest, DialogTemplateHoldsTheHeadersIdsInsideTheDialog) {
   DialogTemplate dialog;
-  ASSERT_TRUE(ParseDialogEx(data, &dialog));
-
+  ASSERT_TRUE(LoadDialogTemplate(module_, IDD_SETUP, &dialog));
   const DWORD frame = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
   EXPECT_EQ(dialog.style & frame, frame);
-  EXPECT_EQ(dialog.rect.right, 255);
-  EXPECT_EQ(dialog.rect.bottom, 133);
   EXPECT_EQ(dialog.caption, "Zettrella セットアップ");
   EXPECT_EQ(dialog.pointSize, 9);
-  EXPECT_EQ(dialog.font, "ＭＳ Ｐゴシック");
+  EXPECT_EQ(dialog.fontName, "ＭＳ Ｐゴシック");
 
-  struct Expected {
-    int id;
-    const char* className;
-    DWORD kind;
-    const char* text;
-    RECT rect;
-  };
-  const Expected expected[] = {
-      {IDOK, "Button", BS_DEFPUSHBUTTON, "設定", {144, 114, 50, 14}},
-      {IDCANCEL, "Button", BS_PUSHBUTTON, "キャンセル", {200, 114, 50, 14}},
-      {-1, "Button", BS_GROUPBOX, "", {62, 0, 188, 109}},
-      {IDC_SETUP_QUICK_LAUNCH, "Button", BS_AUTOCHECKBOX, "クイック起動バーに「付箋」を追加する", {67, 10, 178, 10}},
-      {IDC_SETUP_STARTUP, "Button", BS_AUTOCHECKBOX, "スタートアップに「付箋」を追加する", {67, 23, 178, 10}},
-      {IDC_SETUP_UNINSTALL, "Button", BS_AUTOCHECKBOX, "アンインストール", {62, 118, 64, 10}},
-      {-1, "Static", SS_BITMAP, "#129", {0, 0, 57, 133}},
-  };
-  ASSERT_EQ(dialog.items.size(), std::size(expected));
-  for (size_t i = 0; i < std::size(expected); ++i) {
-    const TemplateItem& item = dialog.items[i];
-    const Expected& want = expected[i];
-    SCOPED_TRACE(want.text);
-    EXPECT_EQ(static_cast<short>(item.id), want.id);
-    EXPECT_STRCASEEQ(item.className.c_str(), want.className);
-    EXPECT_EQ(item.style & 0x1F, want.kind);
-    EXPECT_EQ(item.text, want.text);
-    EXPECT_EQ(item.rect.left, want.rect.left);
-    EXPECT_EQ(item.rect.top, want.rect.top);
-    EXPECT_EQ(item.rect.right, want.rect.right);
-    EXPECT_EQ(item.rect.bottom, want.rect.bottom);
+  // The check boxes of the header, OK and Cancel, and the side picture;
+  // nothing else has an id.
+  std::vector<int> ids;
+  for (const TemplateItem& item : dialog.items) {
+    SCOPED_TRACE("id " + std::to_string(item.id) + " " + item.text);
+    if (item.id != IDC_STATIC) ids.push_back(item.id);
     EXPECT_TRUE(item.style & WS_VISIBLE);
+    EXPECT_GE(item.x, 0);
+    EXPECT_GE(item.y, 0);
+    EXPECT_LE(item.x + item.cx, dialog.cx);
+    EXPECT_LE(item.y + item.cy, dialog.cy);
+    if (item.id == IDOK) EXPECT_EQ(item.style & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
+    if (item.id > 1000) EXPECT_EQ(item.style & BS_TYPEMASK, static_cast<DWORD>(BS_AUTOCHECKBOX));
+    if (item.className == "Static") EXPECT_EQ(item.text, "#" + std::to_string(IDB_SETUP_SIDE));
   }
+  const std::vector<int> headerIds = HeaderControlIds(kResourceHeader, "IDD_SETUP");
+  EXPECT_EQ(headerIds.size(), 3u);
+  for (int id : headerIds) EXPECT_EQ(std::count(ids.begin(), ids.end(), id), 1) << "id " << id;
+  std::vector<int> expected = headerIds;
+  expected.insert(expected.end(), {IDOK, IDCANCEL});
+  std::sort(ids.begin(), ids.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(ids, expected);
 }
 
 TEST_F(SetupResourcesTest, IconAndSidePictureArePresent) {

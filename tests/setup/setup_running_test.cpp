@@ -1,7 +1,8 @@
 // setup.exe meeting a running note program (a stand-in that owns the
-// shared value store "Zettrella" as the note program does).
+// shared value store as the note program does).
 #include <gtest/gtest.h>
 
+#include "common/protocol.h"
 #include "common/shared_value_store.h"
 #include "resources/setup_res.h"
 #include "tests/setup/setup_driver.h"
@@ -20,9 +21,9 @@ class StandIn {
  public:
   explicit StandIn(const std::string& arguments = "", const std::string& exe = ExeDir() + "\\zettrella_standin.exe") {
     started_ = process_.Start("\"" + exe + "\" " + arguments);
-    const SharedValueStore reader("Zettrella", false);
+    const SharedValueStore reader(kStoreName, false);
     std::string value;
-    published_ = started_ && PumpUntil([&] { return reader.GetValue("HWnd", "", &value) && !value.empty(); });
+    published_ = started_ && PumpUntil([&] { return reader.GetValue(kStoreWindowKey, "", &value) && !value.empty(); });
   }
   bool ready() const { return published_; }
   ChildProcess& process() { return process_; }
@@ -34,9 +35,9 @@ class StandIn {
 };
 
 bool NoProgramPublishes() {
-  const SharedValueStore reader("Zettrella", false);
+  const SharedValueStore reader(kStoreName, false);
   std::string value;
-  return !reader.GetValue("HWnd", "0", &value);
+  return !reader.GetValue(kStoreWindowKey, "0", &value);
 }
 
 TEST(SetupRunningNoteProgram, IsAnnouncedOnceAndStoppedEvenWhenSetupIsCancelled) {
@@ -97,7 +98,7 @@ TEST(SetupRunningNoteProgram, HandleReadingAsZeroIsIgnored) {
 
     // Ask the stand-in to end, the way setup would have.
     for (HWND window : WindowsOfProcess(standIn.process().Id(), "ZettrellaStandIn")) {
-      PostMessageA(window, WM_USER + 1, 0, 0);
+      PostMessageA(window, kQuitMessage, 0, 0);
     }
     EXPECT_TRUE(standIn.process().Wait(kTimeoutMs)) << published;
   }

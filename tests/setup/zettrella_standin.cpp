@@ -1,5 +1,5 @@
 // A stand-in for the note program in setup's tests: it owns the shared
-// value store "Zettrella", publishes its hidden window there under HWnd and
+// value store of the note program, publishes its hidden window there and
 // ends when that window receives the quit request, as the note program does.
 // Options:
 //   -hwnd TEXT    publishes TEXT instead of the handle (the window still
@@ -15,11 +15,11 @@
 #include <cstring>
 #include <string>
 
+#include "common/protocol.h"
 #include "common/shared_value_store.h"
 
 namespace {
 
-constexpr UINT kQuitRequest = WM_USER + 1;
 constexpr UINT_PTR kLingerTimer = 1;
 
 struct Options {
@@ -41,7 +41,7 @@ void WriteSettingsOnTheWayOut() {
 
 LRESULT CALLBACK StandInProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case kQuitRequest:
+    case zettrella::kQuitMessage:
       if (g_options.stay) return 0;
       if (g_options.lingerMs > 0) {
         SetTimer(hwnd, kLingerTimer, g_options.lingerMs, nullptr);
@@ -78,14 +78,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   HWND window = CreateWindowA("ZettrellaStandIn", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
   if (!window) return 2;
 
-  zettrella::SharedValueStore store("Zettrella", true);
+  zettrella::SharedValueStore store(zettrella::kStoreName, true);
   const char* option = strstr(commandLine, "-hwnd ");
   if (option) {
-    store.SetValue("HWnd", option + strlen("-hwnd "));
+    store.SetValue(zettrella::kStoreWindowKey, option + strlen("-hwnd "));
   } else {
     char handle[32];
     snprintf(handle, sizeof handle, "%d", static_cast<int>(reinterpret_cast<INT_PTR>(window)));
-    store.SetValue("HWnd", handle);
+    store.SetValue(zettrella::kStoreWindowKey, handle);
   }
 
   MSG msg;

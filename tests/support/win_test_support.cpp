@@ -1,6 +1,7 @@
 // Helpers shared by the Wine tests.
 #include "tests/support/win_test_support.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace zettrella::testing {
@@ -103,11 +104,11 @@ ChildProcess::~ChildProcess() {
   }
 }
 
-bool ChildProcess::Start(const std::string& commandLine, const std::string& workDir) {
+bool ChildProcess::Start(const std::string& commandLine, const std::string& workDir, const char* environment) {
   STARTUPINFOA si{};
   si.cb = sizeof si;
   std::string cmd = commandLine;
-  return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, const_cast<char*>(environment),
                         workDir.empty() ? nullptr : workDir.c_str(), &si, &info_) != 0;
 }
 
@@ -158,6 +159,71 @@ std::vector<HWND> WindowsOfProcess(DWORD processId, const std::string& className
   EnumState state{processId, className, {}};
   EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&state));
   return state.found;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(pos, end - pos);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+    pos = end + 1;
+  }
+  return lines;
+}
+
+std::string RecordingLayerPath() { return ExeDir() + "\\..\\recording\\vextal.dll"; }
+
+std::vector<std::string> ReadCallLog(const std::string& folder) {
+  return SplitLines(ReadFileBytes(folder + "\\" + kCallLogName));
+}
+
+std::string SettingsValue(const std::string& path, const std::string& section, const std::string& key,
+                          const std::string& missing) {
+  bool inSection = false;
+  for (const std::string& line : SplitLines(ReadFileBytes(path))) {
+    if (!line.empty() && line.front() == '[') {
+      inSection = line == "[" + section + "]";
+      continue;
+    }
+    if (inSection && line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
+  }
+  return missing;
+}
+
+std::string Record(const std::string& name, int id, int x, int y) {
+  return name + "\r\n" + std::to_string(id) + "\r\n" + std::to_string(x) + "\r\n" + std::to_string(y) + "\r\n";
+}
+
+std::string WindowText(HWND window) {
+  char text[512] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+HWND FindDialog(DWORD processId, const char* caption, std::initializer_list<HWND> except) {
+  for (HWND window : WindowsOfProcess(processId, "#32770")) {
+    if (!IsWindowVisible(window) || std::find(except.begin(), except.end(), window) != except.end()) continue;
+    if (!caption || WindowText(window) == caption) return window;
+  }
+  return nullptr;
+}
+
+HWND WaitForDialog(DWORD processId, const char* caption, DWORD timeoutMs) {
+  HWND found = nullptr;
+  PumpUntil([&] { return (found = FindDialog(processId, caption)) != nullptr; }, timeoutMs);
+  return found;
+}
+
+void PressButton(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void PostKey(HWND target, WORD virtualKey) {
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+  PostMessageA(target, WM_KEYDOWN, virtualKey, 1 | scan);
+  PostMessageA(target, WM_KEYUP, virtualKey, 1 | scan | static_cast<LPARAM>(0xC0000000u));
 }
 
 }  // namespace zettrella::testing

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/protocol.h"
 #include "tests/support/win_test_support.h"
 #include "tests/vextal/vextal_client.h"
 
@@ -11,6 +12,7 @@ namespace vextal::testing {
 namespace {
 
 using zettrella::testing::PumpUntil;
+using zettrella::testing::Record;
 
 // Absolute pointer input in screen pixels.
 void SendMouse(DWORD flags, int x = 0, int y = 0) {
@@ -26,11 +28,6 @@ void SendMouse(DWORD flags, int x = 0, int y = 0) {
   SendInput(1, &in, sizeof in);
 }
 void MoveTo(int x, int y) { SendMouse(MOUSEEVENTF_MOVE, x, y); }
-
-std::string Record(const char* name, int32_t id, int x, int y) {
-  return std::string(name) + "\r\n" + std::to_string(id) + "\r\n" + std::to_string(x) + "\r\n" +
-         std::to_string(y) + "\r\n";
-}
 
 class Events : public LoadedLibrary {
  protected:
@@ -56,22 +53,22 @@ TEST_F(Events, ADragReportsPressMovesAlsoOutsideTheObjectAndRelease) {
   MoveTo(230, 210);
   SendMouse(MOUSEEVENTF_LEFTDOWN);
   ASSERT_TRUE(WaitForRecords(1));
-  EXPECT_EQ(sink.records[0], Record("OnVextalLButtonDown", note.id, 230, 210));
+  EXPECT_EQ(sink.records[0], Record(zettrella::kEventLButtonDown, note.id, 230, 210));
   MoveTo(240, 215);
   ASSERT_TRUE(WaitForRecords(2));
-  EXPECT_EQ(sink.records[1], Record("OnVextalMouseMove", note.id, 240, 215));
+  EXPECT_EQ(sink.records[1], Record(zettrella::kEventMouseMove, note.id, 240, 215));
   MoveTo(700, 600);  // far outside the note: still reported
   ASSERT_TRUE(WaitForRecords(3));
-  EXPECT_EQ(sink.records[2], Record("OnVextalMouseMove", note.id, 700, 600));
+  EXPECT_EQ(sink.records[2], Record(zettrella::kEventMouseMove, note.id, 700, 600));
   SendMouse(MOUSEEVENTF_LEFTUP);
   ASSERT_TRUE(WaitForRecords(4));
-  EXPECT_EQ(sink.records[3], Record("OnVextalLButtonUp", note.id, 700, 600));
+  EXPECT_EQ(sink.records[3], Record(zettrella::kEventLButtonUp, note.id, 700, 600));
   // Moves after the release are not reported.
   MoveTo(250, 220);
   SendMouse(MOUSEEVENTF_RIGHTDOWN);
   SendMouse(MOUSEEVENTF_RIGHTUP);
   ASSERT_TRUE(WaitForRecords(5));
-  EXPECT_EQ(Names().back(), "OnVextalRButtonUp");
+  EXPECT_EQ(Names().back(), zettrella::kEventRButtonUp);
   EXPECT_EQ(sink.records.size(), 5u);
 }
 
@@ -80,7 +77,7 @@ TEST_F(Events, ANoteDraggedAsTheProgramDoesFollowsThePointer) {
   int lastX = 0, lastY = 0;
   sink.onRecord = [&](const std::vector<std::string>& f) {
     const int x = std::stoi(f.at(2)), y = std::stoi(f.at(3));
-    if (f[0] == "OnVextalMouseMove") vx._move(std::stoi(f[1]), x - lastX, y - lastY);
+    if (f[0] == zettrella::kEventMouseMove) vx._move(std::stoi(f[1]), x - lastX, y - lastY);
     lastX = x;
     lastY = y;
   };
@@ -91,8 +88,7 @@ TEST_F(Events, ANoteDraggedAsTheProgramDoesFollowsThePointer) {
   for (size_t i = 0; i < 4; ++i) {
     MoveTo(steps[i].x, steps[i].y);
     ASSERT_TRUE(WaitForRecords(2 + i));
-    EXPECT_EQ(sink.records.back(),
-              Record("OnVextalMouseMove", note.id, steps[i].x, steps[i].y));
+    EXPECT_EQ(sink.records.back(), Record(zettrella::kEventMouseMove, note.id, steps[i].x, steps[i].y));
   }
   SendMouse(MOUSEEVENTF_LEFTUP);
   ASSERT_TRUE(WaitForRecords(6));
@@ -112,9 +108,9 @@ TEST_F(Events, ADoubleClickIsReported) {
   SendMouse(MOUSEEVENTF_LEFTDOWN);
   SendMouse(MOUSEEVENTF_LEFTUP);
   ASSERT_TRUE(WaitForRecords(3));
-  EXPECT_EQ(Names(), (std::vector<std::string>{"OnVextalLButtonDown", "OnVextalLButtonUp",
-                                               "OnVextalLButtonDoubleClick"}));
-  EXPECT_EQ(sink.records[2], Record("OnVextalLButtonDoubleClick", note.id, 240, 215));
+  EXPECT_EQ(Names(), (std::vector<std::string>{zettrella::kEventLButtonDown, zettrella::kEventLButtonUp,
+                                               zettrella::kEventLButtonDoubleClick}));
+  EXPECT_EQ(sink.records[2], Record(zettrella::kEventLButtonDoubleClick, note.id, 240, 215));
 }
 
 TEST_F(Events, NothingIsSentWithoutAnAttachedWindow) {
@@ -130,7 +126,7 @@ TEST_F(Events, NothingIsSentWithoutAnAttachedWindow) {
   // Input is handled in order: once the second click is in, the first
   // would have been too.
   ASSERT_TRUE(WaitForRecords(1));
-  EXPECT_EQ(sink.records, (std::vector<std::string>{Record("OnVextalRButtonUp", note.id, 245, 215)}));
+  EXPECT_EQ(sink.records, (std::vector<std::string>{Record(zettrella::kEventRButtonUp, note.id, 245, 215)}));
 }
 
 TEST_F(Events, ClickingANoteLeavesTheKeyboardFocusWhereItWas) {
@@ -147,8 +143,8 @@ TEST_F(Events, ClickingANoteLeavesTheKeyboardFocusWhereItWas) {
   MoveTo(260, 230);
   SendMouse(MOUSEEVENTF_LEFTUP);
   ASSERT_TRUE(WaitForRecords(3));
-  EXPECT_EQ(Names(), (std::vector<std::string>{"OnVextalLButtonDown", "OnVextalMouseMove",
-                                               "OnVextalLButtonUp"}));
+  EXPECT_EQ(Names(), (std::vector<std::string>{zettrella::kEventLButtonDown, zettrella::kEventMouseMove,
+                                               zettrella::kEventLButtonUp}));
   EXPECT_EQ(GetForegroundWindow(), top);
   EXPECT_EQ(GetFocus(), edit);
   DestroyWindow(top);

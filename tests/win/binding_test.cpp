@@ -11,11 +11,9 @@ namespace {
 using testing::ReadFileBytes;
 using testing::TempDir;
 
-std::string RecordingLayer() { return testing::ExeDir() + "\\..\\recording\\vextal.dll"; }
-
 TEST(VextalBinding, LoadsFromItsFolderAndHandsStringsOver) {
   TempDir dir("zbind");
-  testing::CopyFileOrFail(RecordingLayer(), dir.File("vextal.dll"));
+  testing::CopyFileOrFail(testing::RecordingLayerPath(), dir.File("vextal.dll"));
   char before[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, before);
   {
@@ -40,7 +38,7 @@ TEST(VextalBinding, LoadsFromItsFolderAndHandsStringsOver) {
     EXPECT_EQ(layer.CreateBitmap(200, 30, &extra), 1000);
     EXPECT_EQ(extra, 5000);
   }
-  const std::string log = ReadFileBytes(dir.File("vextal-calls.log"));
+  const std::string log = ReadFileBytes(dir.File(testing::kCallLogName));
   EXPECT_EQ(log.find("_load(\"" + dir.path() + "\")\r\n"), 0u) << log;
   EXPECT_NE(log.find("_create_font(\"ＭＳ ゴシック\",9)=1"), std::string::npos) << log;
   EXPECT_NE(log.find("_create_font(\"\",9)=2"), std::string::npos) << log;

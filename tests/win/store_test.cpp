@@ -32,22 +32,22 @@ TEST(SharedValueStore, OwnerPublishesAKeyThatAReaderFinds) {
 
     SharedValueStore reader(name.c_str(), false);
     std::string value = "untouched";
-    ASSERT_TRUE(reader.GetValue("HWnd", "0", &value));
+    ASSERT_TRUE(reader.GetValue("Key", "0", &value));
     EXPECT_EQ(value, "0");
 
-    owner.SetValue("HWnd", "1234");
-    EXPECT_EQ(ReadFileBytes(path), "HWnd=1234\r\n\r\n");
-    ASSERT_TRUE(reader.GetValue("HWnd", "0", &value));
+    owner.SetValue("Key", "1234");
+    EXPECT_EQ(ReadFileBytes(path), "Key=1234\r\n\r\n");
+    ASSERT_TRUE(reader.GetValue("Key", "0", &value));
     EXPECT_EQ(value, "1234");
     EXPECT_TRUE(reader.GetValue("hwnd", "none", &value));
     EXPECT_EQ(value, "none");
 
-    owner.SetValue("HWnd", "99");
+    owner.SetValue("Key", "99");
     owner.SetValue("Other", "x");
-    EXPECT_EQ(ReadFileBytes(path), "HWnd=99\r\nOther=x\r\n\r\n");
-    owner.SetValue("HWnd", nullptr);
+    EXPECT_EQ(ReadFileBytes(path), "Key=99\r\nOther=x\r\n\r\n");
+    owner.SetValue("Key", nullptr);
     EXPECT_EQ(ReadFileBytes(path), "Other=x\r\n\r\n");
-    ASSERT_TRUE(owner.GetValue("HWnd", "gone", &value));
+    ASSERT_TRUE(owner.GetValue("Key", "gone", &value));
     EXPECT_EQ(value, "gone");
 
     reader.SetValue("Other", "ignored");  // a reader never writes
@@ -76,7 +76,7 @@ TEST(SharedValueStore, ReaderCreatesAndDeletesNoFile) {
 TEST(SharedValueStore, OwnerTruncatesAFileLeftBehind) {
   const std::string name = UniqueName("ZtLeft");
   const std::string path = TempPath() + "\\" + StoreFileName(name);
-  testing::WriteFileBytes(path, "HWnd=1\r\n\r\n");
+  testing::WriteFileBytes(path, "Key=1\r\n\r\n");
   SharedValueStore owner(name.c_str(), true);
   EXPECT_EQ(ReadFileBytes(path), "\r\n\r\n");
 }
@@ -87,10 +87,10 @@ TEST(SharedValueStore, WithoutTempThereIsNoFileAndNoMapping) {
   SetEnvironmentVariableA("TEMP", nullptr);
   {
     SharedValueStore owner(name.c_str(), true);
-    owner.SetValue("HWnd", "5");
+    owner.SetValue("Key", "5");
     EXPECT_TRUE(owner.filePath().empty());
     std::string value;
-    EXPECT_FALSE(owner.GetValue("HWnd", "0", &value));
+    EXPECT_FALSE(owner.GetValue("Key", "0", &value));
   }
   SetEnvironmentVariableA("TEMP", saved.c_str());
   EXPECT_FALSE(FileExists(saved + "\\" + StoreFileName(name)));

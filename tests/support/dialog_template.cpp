@@ -1,9 +1,10 @@
 // A reader of the DLGTEMPLATEEX layout: header, menu, class, caption and
 // font, then DWORD-aligned items with their class and text.
-#include "tests/dialogs/dialog_template.h"
+#include "tests/support/dialog_template.h"
 
 #include <cstdint>
 #include <cstring>
+#include <sstream>
 
 namespace zettrella::testing {
 
@@ -29,8 +30,7 @@ class Reader {
     for (WORD c = Word(); c; c = Word()) wide += static_cast<wchar_t>(c);
     if (wide.empty()) return std::string();
     char text[1024] = {};
-    WideCharToMultiByte(932, 0, wide.c_str(), static_cast<int>(wide.size()), text, sizeof text - 1, nullptr,
-                        nullptr);
+    WideCharToMultiByte(932, 0, wide.c_str(), static_cast<int>(wide.size()), text, sizeof text - 1, nullptr, nullptr);
     return text;
   }
 
@@ -63,10 +63,10 @@ std::string ClassName(const std::string& raw) {
 
 }  // namespace
 
-bool LoadDialogTemplate(int id, DialogTemplate* out) {
-  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));
+bool LoadDialogTemplate(HMODULE module, int id, DialogTemplate* out) {
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));
   if (!found) return false;
-  const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
+  const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
   if (!bytes) return false;
   Reader r(bytes);
   const WORD version = r.Word();
@@ -109,6 +109,24 @@ bool LoadDialogTemplate(int id, DialogTemplate* out) {
     out->items.push_back(item);
   }
   return true;
+}
+
+std::vector<int> HeaderControlIds(const std::string& headerText, const std::string& dialogName) {
+  std::vector<int> ids;
+  bool inDialog = false;
+  std::istringstream lines(headerText);
+  std::string define, name;
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line);
+    std::string value;
+    if (!(words >> define >> name >> value) || define != "#define") continue;
+    if (name.rfind("IDD_", 0) == 0) {
+      inDialog = name == dialogName;
+    } else if (inDialog && name.rfind("IDC_", 0) == 0 && name != "IDC_STATIC") {
+      ids.push_back(std::stoi(value));
+    }
+  }
+  return ids;
 }
 
 }  // namespace zettrella::testing

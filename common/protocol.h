@@ -1,0 +1,31 @@
+// What the note program, setup, the layer library and the programs that
+// drive them from outside agree on. Plain values, no windows.h: the window
+// messages are spelled as numbers.
+#pragma once
+
+namespace zettrella {
+
+// Posted to the note program's main window to end it (WM_USER + 1).
+inline constexpr unsigned kQuitMessage = 1025;
+// The tray icon's callback message (WM_USER + 100); a note's context menu
+// reuses it with the note's id.
+inline constexpr unsigned kTrayMessage = 1124;
+inline constexpr unsigned kTrayIconId = 0x73707437;
+
+// The mutex that keeps the note program to one instance.
+inline constexpr char kMutexName[] = "zettrella";
+// The shared value store the note program owns and the key under which it
+// publishes its main window's handle in decimal. The store's backing file in
+// %TEMP% is named after it (StoreFileName in common/store_format.h).
+inline constexpr char kStoreName[] = "Zettrella";
+inline constexpr char kStoreWindowKey[] = "HWnd";
+
+// The first line of each event record that the layer library sends to the
+// window attached to it.
+inline constexpr char kEventLButtonDown[] = "OnVextalLButtonDown";
+inline constexpr char kEventLButtonUp[] = "OnVextalLButtonUp";
+inline constexpr char kEventMouseMove[] = "OnVextalMouseMove";
+inline constexpr char kEventRButtonUp[] = "OnVextalRButtonUp";
+inline constexpr char kEventLButtonDoubleClick[] = "OnVextalLButtonDoubleClick";
+
+}  // namespace zettrella
