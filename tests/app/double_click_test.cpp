@@ -27,7 +27,7 @@ HWND FirstChildOfClass(HWND parent, const char* className) {
   } search{className, nullptr};
   EnumChildWindows(
       parent,
-      [](HWND child, LPARAM param) -> BOOL {
+      [](HWND child, LPARAM param) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(param);
         char name[64] = {};
         GetClassNameA(child, name, sizeof name);

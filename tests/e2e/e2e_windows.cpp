@@ -30,8 +30,8 @@ constexpr DWORD kPollMs = 50;
 
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                       nullptr);
+  const int size =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<size_t>(size), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
   return out;
@@ -58,7 +58,7 @@ std::wstring ClassOf(HWND window) {
 std::vector<HWND> VisibleTopLevel() {
   std::vector<HWND> windows;
   EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
+      [](HWND window, LPARAM param) CALLBACK -> BOOL {
         if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
         return TRUE;
       },
@@ -70,7 +70,7 @@ std::vector<HWND> Children(HWND parent) {
   std::vector<HWND> children;
   EnumChildWindows(
       parent,
-      [](HWND window, LPARAM param) -> BOOL {
+      [](HWND window, LPARAM param) CALLBACK -> BOOL {
         reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
         return TRUE;
       },
@@ -118,8 +118,8 @@ int List() {
   for (HWND window : VisibleTopLevel()) {
     RECT r{};
     GetWindowRect(window, &r);
-    std::string line = HandleText(window) + "\t" + Utf8(ClassOf(window)) + "\t" + RectText(r) + "\t" +
-                       Utf8(TextOf(window)) + "\t";
+    std::string line =
+        HandleText(window) + "\t" + Utf8(ClassOf(window)) + "\t" + RectText(r) + "\t" + Utf8(TextOf(window)) + "\t";
     for (HWND child : Children(window)) {
       const std::wstring text = TextOf(child);
       if (!text.empty()) line += "[" + Utf8(text) + "]";
@@ -205,8 +205,8 @@ int Cover(int x, int y, int width, int height, UINT lifetimeMs) {
 }
 
 int Usage() {
-  std::fputs(
-      "usage: e2e-windows list | wait CLASS TITLE MS [CHILD] | gone CLASS TITLE MS | cover X Y W H [MS]\n", stderr);
+  std::fputs("usage: e2e-windows list | wait CLASS TITLE MS [CHILD] | gone CLASS TITLE MS | cover X Y W H [MS]\n",
+             stderr);
   return 2;
 }
 
