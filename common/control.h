@@ -30,10 +30,17 @@ class Control {
   static Control* FromHandle(HWND hwnd);
 
   // Owner-draw hooks; the defaults leave the request to the system.
-  virtual bool DrawItem(const DRAWITEMSTRUCT& item) { (void)item; return false; }
-  virtual bool MeasureItem(MEASUREITEMSTRUCT& item) { (void)item; return false; }
+  virtual bool DrawItem(const DRAWITEMSTRUCT& item) {
+    (void)item;
+    return false;
+  }
+  virtual bool MeasureItem(MEASUREITEMSTRUCT& item) {
+    (void)item;
+    return false;
+  }
   virtual bool CompareItem(const COMPAREITEMSTRUCT& items, int* order) {
-    (void)items; (void)order;
+    (void)items;
+    (void)order;
     return false;
   }
 

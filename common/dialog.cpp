@@ -39,8 +39,8 @@ Dialog::~Dialog() {
 INT_PTR Dialog::RunModal() {
   ending_ = false;
   result_ = -1;
-  hwnd_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner_,
-                             StaticDialogProc, reinterpret_cast<LPARAM>(this));
+  hwnd_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner_, StaticDialogProc,
+                             reinterpret_cast<LPARAM>(this));
   if (!hwnd_) return -1;
 
   const bool disableOwner = owner_ && IsWindowEnabled(owner_);
@@ -104,9 +104,7 @@ void Dialog::SetChecked(int id, bool checked) const {
   SendMessageA(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool Dialog::IsChecked(int id) const {
-  return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool Dialog::IsChecked(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 bool Dialog::PreTranslateMessage(MSG& msg) {
   (void)msg;

@@ -16,8 +16,8 @@ inline constexpr size_t kPathBufferBytes = 260;
 
 // What setup learns about its process at start.
 struct SetupEnvironment {
-  std::string modulePath;                  // setup's own file; empty if unknown
-  bool ntPlatform = true;                  // VER_PLATFORM_WIN32_NT
+  std::string modulePath;  // setup's own file; empty if unknown
+  bool ntPlatform = true;  // VER_PLATFORM_WIN32_NT
   unsigned long majorVersion = 0;
   std::optional<std::string> userProfile;  // %USERPROFILE%, if set
   std::optional<std::string> windowsDir;   // %WINDIR%, if set

@@ -58,16 +58,16 @@ bool FileCanBeRead(const char* path) {
 bool FileCanBeCreated(const char* path) {
   // CREATE_NEW: the probe must never truncate a file that exists but could
   // not be read.
-  UniqueFile file(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                              nullptr));
+  UniqueFile file(
+      CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   file.reset();
   DeleteFileA(path);
   return true;
 }
 
-bool CreateShortcut(const char* shortcutPath, const char* description, const char* targetPath,
-                    const char* arguments, const char* iconPath) {
+bool CreateShortcut(const char* shortcutPath, const char* description, const char* targetPath, const char* arguments,
+                    const char* iconPath) {
   if (!FileCanBeRead(targetPath)) return false;
 
   // Declared in this order so that the interfaces are released, persist file

@@ -15,7 +15,7 @@ namespace zettrella::setup {
 // and description; iconPath may be null (the target's own icon). True when
 // the link file was saved. A target that cannot be read gives false before
 // COM is touched.
-bool CreateShortcut(const char* shortcutPath, const char* description, const char* targetPath,
-                    const char* arguments, const char* iconPath);
+bool CreateShortcut(const char* shortcutPath, const char* description, const char* targetPath, const char* arguments,
+                    const char* iconPath);
 
 }  // namespace zettrella::setup

@@ -30,8 +30,10 @@ bool ClipToBox(const Canvas& c, int64_t& x1, int64_t& y1, int64_t& x2, int64_t& 
       continue;
     }
     const double r = q[i] / p[i];
-    if (p[i] < 0) t0 = std::max(t0, r);
-    else t1 = std::min(t1, r);
+    if (p[i] < 0)
+      t0 = std::max(t0, r);
+    else
+      t1 = std::min(t1, r);
     if (t0 > t1) return false;
   }
   const double ox = double(x1), oy = double(y1);
@@ -99,8 +101,10 @@ void DrawLine(const Canvas& c, int32_t ax, int32_t ay, int32_t bx, int32_t by, i
   const int64_t dx = x2 - x1, dy = y2 - y1;
   for (int64_t t = from; t <= to; ++t) {
     const int64_t m = dx == 0 ? y1 : y1 + RoundedRatio(t - x1, dy, dx);
-    if (steep) plot(m, t);
-    else plot(t, m);
+    if (steep)
+      plot(m, t);
+    else
+      plot(t, m);
   }
 }
 

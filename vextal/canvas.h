@@ -16,9 +16,7 @@ struct Canvas {
 };
 
 // Colours are 0x00RRGGBB; drawn pixels are opaque.
-constexpr uint32_t OpaquePixel(int32_t rgb) {
-  return 0xFF000000u | (static_cast<uint32_t>(rgb) & 0x00FFFFFFu);
-}
+constexpr uint32_t OpaquePixel(int32_t rgb) { return 0xFF000000u | (static_cast<uint32_t>(rgb) & 0x00FFFFFFu); }
 
 // 0x00RRGGBB to a Windows COLORREF, which holds 0x00BBGGRR.
 constexpr uint32_t RgbToColorref(int32_t rgb) {
@@ -44,8 +42,7 @@ struct BitmapSize {
 BitmapSize ClipBitmapSize(int32_t width, int32_t height);
 
 // Fills the rectangle x, y, width, height; sizes of 0 or less fill nothing.
-void FillRect(const Canvas& canvas, int32_t x, int32_t y, int32_t width, int32_t height,
-              int32_t rgb);
+void FillRect(const Canvas& canvas, int32_t x, int32_t y, int32_t width, int32_t height, int32_t rgb);
 
 // A one-pixel line from (x1, y1) to (x2, y2), both end points included.
 void DrawLine(const Canvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t rgb);

@@ -144,8 +144,7 @@ void VEXTAL_CALL vx_delete_font(int32_t font) {
 
 // The result is a new GlobalAlloc(GMEM_FIXED) block that the caller frees;
 // an empty result is no block and a length of 0.
-char* VEXTAL_CALL vx_word_wrap(char* text, int32_t textLen, int32_t font, int32_t width,
-                               int32_t* outLen) {
+char* VEXTAL_CALL vx_word_wrap(char* text, int32_t textLen, int32_t font, int32_t width, int32_t* outLen) {
   Block block(text, textLen);
   if (outLen) *outLen = 0;
   if (!outLen) return nullptr;
@@ -160,12 +159,10 @@ char* VEXTAL_CALL vx_word_wrap(char* text, int32_t textLen, int32_t font, int32_
   });
 }
 
-void VEXTAL_CALL vx_draw_text(int32_t bitmap, char* text, int32_t textLen, int32_t font,
-                              int32_t colour, vextal::Rect* rect, int32_t flags) {
+void VEXTAL_CALL vx_draw_text(int32_t bitmap, char* text, int32_t textLen, int32_t font, int32_t colour,
+                              vextal::Rect* rect, int32_t flags) {
   Block block(text, textLen);
-  WithLibrary([&](vextal::Library& lib) {
-    lib.RenderText(bitmap, block.view(), font, colour, rect, flags);
-  });
+  WithLibrary([&](vextal::Library& lib) { lib.RenderText(bitmap, block.view(), font, colour, rect, flags); });
 }
 
 int32_t VEXTAL_CALL vx_create_bitmap(int32_t width, int32_t height, int32_t* extra) {
@@ -177,13 +174,13 @@ void VEXTAL_CALL vx_delete_bitmap(int32_t bitmap) {
   WithLibrary([&](vextal::Library& lib) { lib.RemoveBitmap(bitmap); });
 }
 
-void VEXTAL_CALL vx_fill_rect(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width,
-                              int32_t height, int32_t colour) {
+void VEXTAL_CALL vx_fill_rect(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height,
+                              int32_t colour) {
   WithLibrary([&](vextal::Library& lib) { lib.Fill(bitmap, extra, x, y, width, height, colour); });
 }
 
-void VEXTAL_CALL vx_draw_line(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2,
-                              int32_t y2, int32_t colour) {
+void VEXTAL_CALL vx_draw_line(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                              int32_t colour) {
   WithLibrary([&](vextal::Library& lib) { lib.Line(bitmap, extra, x1, y1, x2, y2, colour); });
 }
 

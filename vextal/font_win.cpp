@@ -91,8 +91,7 @@ void Font::ReadMetrics(HDC measureDc) {
   }
 }
 
-void GdiMeasurer::MeasureChars(std::string_view text, const std::vector<CharSpan>& chars,
-                               std::vector<int>& widths) {
+void GdiMeasurer::MeasureChars(std::string_view text, const std::vector<CharSpan>& chars, std::vector<int>& widths) {
   wide_.resize(chars.size());
   for (size_t k = 0; k < chars.size(); ++k) {
     wide_[k] = WideOf(text.data() + chars[k].start, chars[k].len);
@@ -101,8 +100,7 @@ void GdiMeasurer::MeasureChars(std::string_view text, const std::vector<CharSpan
   extents_.assign(chars.size(), 0);
   SIZE size{};
   if (!chars.empty() &&
-      GetTextExtentExPointW(dc_, wide_.data(), static_cast<int>(wide_.size()), 0, nullptr,
-                            extents_.data(), &size)) {
+      GetTextExtentExPointW(dc_, wide_.data(), static_cast<int>(wide_.size()), 0, nullptr, extents_.data(), &size)) {
     int before = 0;
     for (size_t k = 0; k < chars.size(); ++k) {
       widths[k] = std::max(0, extents_[k] - before);

@@ -47,8 +47,7 @@ class Font {
 class GdiMeasurer : public Measurer {
  public:
   GdiMeasurer(HDC dc, int tabStop) : dc_(dc), tabStop_(tabStop) {}
-  void MeasureChars(std::string_view text, const std::vector<CharSpan>& chars,
-                    std::vector<int>& widths) override;
+  void MeasureChars(std::string_view text, const std::vector<CharSpan>& chars, std::vector<int>& widths) override;
   int TabStop() override { return tabStop_; }
   // One UTF-16 unit per character; blanks and line breaks are spaces.
   const std::vector<wchar_t>& wide() const { return wide_; }

@@ -45,8 +45,7 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   info.cbSize = sizeof info;
   if (GetMonitorInfoA(monitor, &info)) {
     auto box = [](const RECT& r) { return Box{r.left, r.top, r.right, r.bottom}; };
-    reinterpret_cast<std::vector<Monitor>*>(data)->push_back(
-        {box(info.rcMonitor), box(info.rcWork)});
+    reinterpret_cast<std::vector<Monitor>*>(data)->push_back({box(info.rcMonitor), box(info.rcWork)});
   }
   return TRUE;
 }
@@ -111,10 +110,7 @@ void Library::Unload() {
 Library* Library::Instance() { return g_instance; }
 
 Library::Library(HINSTANCE module)
-    : module_(module),
-      objects_(g_next.object),
-      fonts_(g_next.font),
-      bitmaps_(g_next.bitmap) {
+    : module_(module), objects_(g_next.object), fonts_(g_next.font), bitmaps_(g_next.bitmap) {
   windowClass_ = RegisterObjectClass(module_);
   measureDc_ = CreateCompatibleDC(nullptr);
   if (HDC screen = GetDC(nullptr)) {
@@ -212,8 +208,8 @@ void Library::UpdateDesktop() {
   const std::vector<Monitor>& monitors = Monitors();
   objects_.ForEach([&](int32_t, DeskObject& o) {
     const Point before = o.pos;
-    o.pos = o.placed ? ReachablePosition(o.pos, o.width, o.height, monitors)
-                     : ReachablePosition(o.wanted, 0, 0, monitors);
+    o.pos =
+        o.placed ? ReachablePosition(o.pos, o.width, o.height, monitors) : ReachablePosition(o.wanted, 0, 0, monitors);
     if (o.pos.x != before.x || o.pos.y != before.y) ApplyPosition(o);
   });
 }
@@ -294,11 +290,10 @@ void Library::PlaceInStack(int32_t id, DeskObject& o) {
   int32_t bestId = 0;
   objects_.ForEach([&](int32_t otherId, DeskObject& other) {
     if (otherId == id || !other.visible) return;
-    const bool inFront =
-        other.priority > o.priority || (other.priority == o.priority && otherId > id);
+    const bool inFront = other.priority > o.priority || (other.priority == o.priority && otherId > id);
     if (!inFront) return;
-    const bool nearer = !best || other.priority < best->priority ||
-                        (other.priority == best->priority && otherId < bestId);
+    const bool nearer =
+        !best || other.priority < best->priority || (other.priority == best->priority && otherId < bestId);
     if (nearer) {
       best = &other;
       bestId = otherId;
@@ -352,8 +347,8 @@ std::string Library::WordWrap(std::string_view text, int32_t font, int32_t width
 // Text is laid out with the same breaking as WordWrap at the rectangle's
 // width (wrapped text stays as it is) and drawn with the measured advances,
 // so that measuring and drawing agree to the pixel.
-void Library::RenderText(int32_t bitmap, std::string_view text, int32_t font, int32_t colour,
-                         Rect* rect, int32_t flags) {
+void Library::RenderText(int32_t bitmap, std::string_view text, int32_t font, int32_t colour, Rect* rect,
+                         int32_t flags) {
   if (!rect) return;
   const Font& f = FontOrStock(font);
   const bool measureOnly = (flags & kMeasureOnly) != 0;
@@ -392,8 +387,8 @@ void Library::RenderText(int32_t bitmap, std::string_view text, int32_t font, in
     run.assign(measurer.wide().begin() + line.first, measurer.wide().begin() + line.last);
     dx.assign(layout.advances.begin() + line.first, layout.advances.begin() + line.last);
     if (run.empty()) continue;
-    ExtTextOutW(dc, rect->left, static_cast<int>(y), ETO_CLIPPED, &clip, run.data(),
-                static_cast<UINT>(run.size()), dx.data());
+    ExtTextOutW(dc, rect->left, static_cast<int>(y), ETO_CLIPPED, &clip, run.data(), static_cast<UINT>(run.size()),
+                dx.data());
   }
   // GDI leaves the alpha byte of the pixels it writes at 0; the image is
   // opaque, and a window manager that honours alpha would show holes.
@@ -422,13 +417,11 @@ Bitmap* Library::FindBitmap(int32_t bitmap, int32_t extra) {
   return b ? b->get() : nullptr;
 }
 
-void Library::Fill(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width,
-                   int32_t height, int32_t colour) {
+void Library::Fill(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height, int32_t colour) {
   if (Bitmap* b = FindBitmap(bitmap, extra)) FillRect(b->canvas(), x, y, width, height, colour);
 }
 
-void Library::Line(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
-                   int32_t colour) {
+void Library::Line(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour) {
   if (Bitmap* b = FindBitmap(bitmap, extra)) DrawLine(b->canvas(), x1, y1, x2, y2, colour);
 }
 
@@ -522,15 +515,14 @@ void Library::SendEvent(HWND from, const char* name, int32_t id, Point at) {
   HWND to = target_;
   if (!to || !IsWindow(to)) return;
   char record[96];
-  const int n = std::snprintf(record, sizeof record, "%s\r\n%ld\r\n%ld\r\n%ld\r\n", name,
-                              static_cast<long>(id), static_cast<long>(at.x),
-                              static_cast<long>(at.y));
+  const int n = std::snprintf(record, sizeof record, "%s\r\n%ld\r\n%ld\r\n%ld\r\n", name, static_cast<long>(id),
+                              static_cast<long>(at.x), static_cast<long>(at.y));
   if (n <= 0 || n >= static_cast<int>(sizeof record)) return;
   COPYDATASTRUCT data{0, static_cast<DWORD>(n), record};
   DWORD_PTR result = 0;
   // A receiver in a hung process must not freeze the notes' thread.
-  SendMessageTimeoutA(to, WM_COPYDATA, reinterpret_cast<WPARAM>(from),
-                      reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000, &result);
+  SendMessageTimeoutA(to, WM_COPYDATA, reinterpret_cast<WPARAM>(from), reinterpret_cast<LPARAM>(&data),
+                      SMTO_ABORTIFHUNG, 5000, &result);
 }
 
 }  // namespace vextal

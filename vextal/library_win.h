@@ -30,7 +30,11 @@ class UniqueWindow {
   UniqueWindow(const UniqueWindow&) = delete;
   UniqueWindow& operator=(const UniqueWindow&) = delete;
   HWND get() const { return hwnd_; }
-  HWND release() { HWND h = hwnd_; hwnd_ = nullptr; return h; }
+  HWND release() {
+    HWND h = hwnd_;
+    hwnd_ = nullptr;
+    return h;
+  }
 
  private:
   HWND hwnd_ = nullptr;
@@ -73,7 +77,7 @@ struct DeskObject {
   // `pos` is where it is (or will be) shown and what the getters report.
   Point wanted{0, 0};
   Point pos{0, 0};
-  bool placed = false;   // has been shown with a size at least once
+  bool placed = false;  // has been shown with a size at least once
   bool visible = false;
   bool dirty = false;    // changed while drawing was locked
   bool restack = false;  // priority changed while drawing was locked
@@ -108,15 +112,12 @@ class Library {
   int32_t AddFont(std::string_view face, int32_t points);
   void RemoveFont(int32_t font);
   std::string WordWrap(std::string_view text, int32_t font, int32_t width);
-  void RenderText(int32_t bitmap, std::string_view text, int32_t font, int32_t colour,
-                  Rect* rect, int32_t flags);
+  void RenderText(int32_t bitmap, std::string_view text, int32_t font, int32_t colour, Rect* rect, int32_t flags);
 
   int32_t AddBitmap(int32_t width, int32_t height, int32_t* extra);
   void RemoveBitmap(int32_t bitmap);
-  void Fill(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height,
-            int32_t colour);
-  void Line(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
-            int32_t colour);
+  void Fill(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height, int32_t colour);
+  void Line(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour);
   void SetImage(int32_t id, int32_t bitmap, int32_t extra);
   void UpdateImage(int32_t id);
 

@@ -49,10 +49,8 @@ void UnregisterObjectClass(HINSTANCE module) { UnregisterClassA(kClassName, modu
 // window shows its bitmap through UpdateLayeredWindow; WS_EX_NOACTIVATE
 // keeps it from becoming the foreground window.
 HWND CreateObjectWindow(HINSTANCE module, int32_t id, Point at, bool topmost) {
-  const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE |
-                        (topmost ? WS_EX_TOPMOST : 0);
-  HWND hwnd = CreateWindowExA(exStyle, kClassName, "", WS_POPUP, at.x, at.y, 0, 0, nullptr,
-                              nullptr, module, nullptr);
+  const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE | (topmost ? WS_EX_TOPMOST : 0);
+  HWND hwnd = CreateWindowExA(exStyle, kClassName, "", WS_POPUP, at.x, at.y, 0, 0, nullptr, nullptr, module, nullptr);
   if (hwnd) SetWindowLongPtrA(hwnd, GWLP_USERDATA, id);
   return hwnd;
 }

@@ -28,14 +28,11 @@ int64_t ClampStart(int64_t start, int64_t len, Span room) {
   return start;
 }
 
-int32_t ToInt32(int64_t v) {
-  return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
-}
+int32_t ToInt32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 }  // namespace
 
-Point ReachablePosition(Point at, int32_t width, int32_t height,
-                        const std::vector<Monitor>& monitors) {
+Point ReachablePosition(Point at, int32_t width, int32_t height, const std::vector<Monitor>& monitors) {
   const int64_t w = std::max(width, 1);
   const int64_t h = std::max(height, 1);
   const Span ox{at.x, at.x + w};
@@ -56,12 +53,10 @@ Point ReachablePosition(Point at, int32_t width, int32_t height,
     }
   }
   if (!nearest) return at;
-  const Box& work = nearest->work.right > nearest->work.left &&
-                            nearest->work.bottom > nearest->work.top
+  const Box& work = nearest->work.right > nearest->work.left && nearest->work.bottom > nearest->work.top
                         ? nearest->work
                         : nearest->area;
-  return {ToInt32(ClampStart(at.x, w, {work.left, work.right})),
-          ToInt32(ClampStart(at.y, h, {work.top, work.bottom}))};
+  return {ToInt32(ClampStart(at.x, w, {work.left, work.right})), ToInt32(ClampStart(at.y, h, {work.top, work.bottom}))};
 }
 
 }  // namespace vextal

@@ -30,7 +30,6 @@ struct Monitor {
 // lies on no monitor moves the shortest way onto the work area of the
 // nearest monitor, as far inside as its size allows. An object without a
 // size counts as one pixel. Without monitors nothing moves.
-Point ReachablePosition(Point at, int32_t width, int32_t height,
-                        const std::vector<Monitor>& monitors);
+Point ReachablePosition(Point at, int32_t width, int32_t height, const std::vector<Monitor>& monitors);
 
 }  // namespace vextal

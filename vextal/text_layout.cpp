@@ -74,9 +74,9 @@ class LineBreaker {
   // Lays out one output line starting at pos; returns where the next begins.
   size_t LayOutOneLine(size_t pos, size_t last) {
     int x = 0;
-    bool visible = false;     // a non-blank character is on the line
-    size_t breakEnd = 0;      // best break so far: the line ends here...
-    size_t breakNext = 0;     // ...and the next one begins here
+    bool visible = false;  // a non-blank character is on the line
+    size_t breakEnd = 0;   // best break so far: the line ends here...
+    size_t breakNext = 0;  // ...and the next one begins here
     bool haveBreak = false;
     size_t contentEnd = pos;  // one past the last non-blank character
     for (size_t k = pos; k < last; ++k) {
@@ -162,13 +162,20 @@ bool MayNotStartLine(std::string_view ch) {
   if (ch.size() != 1) return false;
   const auto b = static_cast<unsigned char>(ch[0]);
   switch (b) {
-    case ')': case ']': case '}': case ',': case '.': case '!': case '?':
-    case ':': case ';': case '%':
+    case ')':
+    case ']':
+    case '}':
+    case ',':
+    case '.':
+    case '!':
+    case '?':
+    case ':':
+    case ';':
+    case '%':
       return true;
     default:
       // Half-width katakana: ｡ ｣ ､ ･, small ｧ-ｯ, ｰ and the sound marks.
-      return b == 0xA1 || (b >= 0xA3 && b <= 0xA5) || (b >= 0xA7 && b <= 0xB0) ||
-             b == 0xDE || b == 0xDF;
+      return b == 0xA1 || (b >= 0xA3 && b <= 0xA5) || (b >= 0xA7 && b <= 0xB0) || b == 0xDE || b == 0xDF;
   }
 }
 

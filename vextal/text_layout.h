@@ -11,9 +11,7 @@
 namespace vextal {
 
 // True for the first byte of a two-byte code page 932 character.
-constexpr bool IsLeadByte(unsigned char b) {
-  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xEF);
-}
+constexpr bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xEF); }
 
 // One character of a text: a single byte, or a lead byte with its trail
 // byte. A lead byte at the very end of the text stands alone.
@@ -31,8 +29,7 @@ class Measurer {
   virtual ~Measurer() = default;
   // Sets widths[k] to the advance of chars[k]; the entries of tabs, CR and
   // LF are not used.
-  virtual void MeasureChars(std::string_view text, const std::vector<CharSpan>& chars,
-                            std::vector<int>& widths) = 0;
+  virtual void MeasureChars(std::string_view text, const std::vector<CharSpan>& chars, std::vector<int>& widths) = 0;
   // Distance between tab stops, in pixels.
   virtual int TabStop() = 0;
 };

@@ -35,35 +35,32 @@ inline constexpr int32_t kMeasureOnly = 1024;
 
 // The list of entry points: X(name, result type, parameter list).
 // It yields the function types, the binding's pointers and its lookup loop.
-#define VEXTAL_ENTRY_POINTS(X)                                                        \
-  X(_load, void, (char* dir, int32_t dirLen))                                         \
-  X(_unload, void, ())                                                                \
-  X(_floating, void, (int32_t on))                                                    \
-  X(_attach, void, (int32_t hwnd))                                                    \
-  X(_create, int32_t, (int32_t x, int32_t y, int32_t reserved1, int32_t reserved2,    \
-                       int32_t priority))                                             \
-  X(_delete, void, (int32_t id))                                                      \
-  X(_move, void, (int32_t id, int32_t dx, int32_t dy))                                \
-  X(_get_pos_x, int32_t, (int32_t id))                                                \
-  X(_get_pos_y, int32_t, (int32_t id))                                                \
-  X(_set_priority, void, (int32_t id, int32_t priority))                              \
-  X(_redraw, void, ())                                                                \
-  X(_update_desktopsize, void, ())                                                    \
-  X(_lock_draw, void, ())                                                             \
-  X(_unlock_draw, void, ())                                                           \
-  X(_create_font, int32_t, (char* name, int32_t nameLen, int32_t size))               \
-  X(_delete_font, void, (int32_t font))                                               \
-  X(_word_wrap, char*, (char* text, int32_t textLen, int32_t font, int32_t width,     \
-                        int32_t* outLen))                                             \
-  X(_draw_text, void, (int32_t bitmap, char* text, int32_t textLen, int32_t font,     \
-                       int32_t colour, vextal::Rect* rect, int32_t flags))            \
-  X(_create_bitmap, int32_t, (int32_t width, int32_t height, int32_t* extra))         \
-  X(_delete_bitmap, void, (int32_t bitmap))                                           \
-  X(_fill_rect, void, (int32_t bitmap, int32_t extra, int32_t x, int32_t y,           \
-                       int32_t width, int32_t height, int32_t colour))                \
-  X(_draw_line, void, (int32_t bitmap, int32_t extra, int32_t x1, int32_t y1,         \
-                       int32_t x2, int32_t y2, int32_t colour))                       \
-  X(_set_image_h, void, (int32_t id, int32_t bitmap, int32_t extra))                  \
+#define VEXTAL_ENTRY_POINTS(X)                                                                                         \
+  X(_load, void, (char* dir, int32_t dirLen))                                                                          \
+  X(_unload, void, ())                                                                                                 \
+  X(_floating, void, (int32_t on))                                                                                     \
+  X(_attach, void, (int32_t hwnd))                                                                                     \
+  X(_create, int32_t, (int32_t x, int32_t y, int32_t reserved1, int32_t reserved2, int32_t priority))                  \
+  X(_delete, void, (int32_t id))                                                                                       \
+  X(_move, void, (int32_t id, int32_t dx, int32_t dy))                                                                 \
+  X(_get_pos_x, int32_t, (int32_t id))                                                                                 \
+  X(_get_pos_y, int32_t, (int32_t id))                                                                                 \
+  X(_set_priority, void, (int32_t id, int32_t priority))                                                               \
+  X(_redraw, void, ())                                                                                                 \
+  X(_update_desktopsize, void, ())                                                                                     \
+  X(_lock_draw, void, ())                                                                                              \
+  X(_unlock_draw, void, ())                                                                                            \
+  X(_create_font, int32_t, (char* name, int32_t nameLen, int32_t size))                                                \
+  X(_delete_font, void, (int32_t font))                                                                                \
+  X(_word_wrap, char*, (char* text, int32_t textLen, int32_t font, int32_t width, int32_t* outLen))                    \
+  X(_draw_text, void,                                                                                                  \
+    (int32_t bitmap, char* text, int32_t textLen, int32_t font, int32_t colour, vextal::Rect* rect, int32_t flags))    \
+  X(_create_bitmap, int32_t, (int32_t width, int32_t height, int32_t * extra))                                         \
+  X(_delete_bitmap, void, (int32_t bitmap))                                                                            \
+  X(_fill_rect, void,                                                                                                  \
+    (int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height, int32_t colour))              \
+  X(_draw_line, void, (int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour)) \
+  X(_set_image_h, void, (int32_t id, int32_t bitmap, int32_t extra))                                                   \
   X(_update_image_h, void, (int32_t id))
 
 namespace vextal {

@@ -24,8 +24,8 @@ struct Card {
 
 Card ShowCard(HINSTANCE instance, int x, int y, int width, int height, uint32_t colour) {
   Card card{};
-  card.window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE, "FloorCard", "", WS_POPUP, x, y,
-                                0, 0, nullptr, nullptr, instance, nullptr);
+  card.window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE, "FloorCard", "", WS_POPUP, x, y, 0,
+                                0, nullptr, nullptr, instance, nullptr);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;

@@ -38,13 +38,27 @@ void PumpPending() {
 
 // The steps of one build, in the program's order.
 enum Step {
-  kLock, kFont, kWrap, kMeasure, kDelete, kCreate, kDeleteBitmap, kBitmap, kSetImage, kFill,
-  kLine, kText, kDeleteFont, kUpdate, kUnlock, kSteps
+  kLock,
+  kFont,
+  kWrap,
+  kMeasure,
+  kDelete,
+  kCreate,
+  kDeleteBitmap,
+  kBitmap,
+  kSetImage,
+  kFill,
+  kLine,
+  kText,
+  kDeleteFont,
+  kUpdate,
+  kUnlock,
+  kSteps
 };
 constexpr const char* kStepNames[kSteps] = {
-    "_lock_draw", "_create_font", "_word_wrap", "_draw_text measure", "_delete (old)",
-    "_create", "_delete_bitmap (old)", "_create_bitmap", "_set_image_h", "_fill_rect",
-    "_draw_line", "_draw_text", "_delete_font", "_update_image_h", "_unlock_draw"};
+    "_lock_draw", "_create_font",         "_word_wrap",     "_draw_text measure", "_delete (old)",
+    "_create",    "_delete_bitmap (old)", "_create_bitmap", "_set_image_h",       "_fill_rect",
+    "_draw_line", "_draw_text",           "_delete_font",   "_update_image_h",    "_unlock_draw"};
 
 // Runs the call and adds its time to its step.
 template <typename Call>
@@ -165,8 +179,8 @@ void FloorRun(const std::vector<int32_t>& heights, const char* title) {
     const int y = (i / 10) * 60;
     const int height = heights[static_cast<size_t>(i)];
     Shown s{};
-    s.window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE, "BenchFloorCard", "",
-                               WS_POPUP, x, y, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    s.window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE, "BenchFloorCard", "", WS_POPUP, x,
+                               y, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = kWidth;
@@ -229,8 +243,7 @@ int main() {
   // Sixteen lines of about 62 characters, every other one Japanese: the
   // start-up benchmark's note text.
   const std::string ascii = "The quick brown fox jumps over the lazy dog; 0123456789 abcdef";
-  const std::string japanese =
-      "付箋のテキストを折り返して表示します。日本語と英語が混ざった文章です。";
+  const std::string japanese = "付箋のテキストを折り返して表示します。日本語と英語が混ざった文章です。";
   std::string text = ascii;
   for (int i = 1; i < 16; ++i) text += "\r\n" + (i % 2 ? japanese : ascii);
 

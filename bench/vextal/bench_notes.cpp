@@ -22,10 +22,14 @@ constexpr int kNotes = 100;
 constexpr int kWidth = 200;
 
 std::string KilobyteOfText(int seed) {
-  const char* pieces[] = {
-      "会議は「来週の月曜日」に変更になりました。", "資料(draft v2)を確認してください、",
-      "Remember to call the office before noon. ", "買い物：牛乳、卵、パン。",
-      "http://example.com/notes?id=", "ﾊﾝｶｸｶﾀｶﾅも少し。", "\r\n", "TODO: fix the build script; "};
+  const char* pieces[] = {"会議は「来週の月曜日」に変更になりました。",
+                          "資料(draft v2)を確認してください、",
+                          "Remember to call the office before noon. ",
+                          "買い物：牛乳、卵、パン。",
+                          "http://example.com/notes?id=",
+                          "ﾊﾝｶｸｶﾀｶﾅも少し。",
+                          "\r\n",
+                          "TODO: fix the build script; "};
   std::string s;
   for (int i = seed; s.size() < 1024; ++i) s += pieces[i % 8];
   s.resize(1024);
@@ -57,8 +61,7 @@ struct Memory {
 Memory MemoryNow() {
   PROCESS_MEMORY_COUNTERS_EX pmc{};
   pmc.cb = sizeof pmc;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc),
-                       sizeof pmc);
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof pmc);
   return {pmc.WorkingSetSize / 1024.0};
 }
 
@@ -94,12 +97,11 @@ void Run(NoteLayer& layer, const std::vector<std::string>& texts, const char* ti
 
   int height = 0;
   for (const Card& c : cards) height += c.height;
-  std::printf("%s: %d notes of %zu bytes (mixed Japanese/ASCII), %d px wide, %d px high on average\n",
-              title, kNotes, texts[0].size(), kWidth, height / kNotes);
+  std::printf("%s: %d notes of %zu bytes (mixed Japanese/ASCII), %d px wide, %d px high on average\n", title, kNotes,
+              texts[0].size(), kWidth, height / kNotes);
   std::printf("  build:   %.2f ms per note (%.0f ms for %d)\n", (t1 - t0) / kNotes, t1 - t0, kNotes);
   std::printf("  rebuild: %.2f ms per note (%.0f ms for %d)\n", (t3 - t2) / kNotes, t3 - t2, kNotes);
-  std::printf("  memory:  working set +%.0f KB (%.1f KB per note)\n",
-              after.workingSetKb - before.workingSetKb,
+  std::printf("  memory:  working set +%.0f KB (%.1f KB per note)\n", after.workingSetKb - before.workingSetKb,
               (after.workingSetKb - before.workingSetKb) / kNotes);
   for (const Card& c : cards) {
     layer.Delete(c.id);

@@ -14,8 +14,8 @@ int main() {
     return 1;
   }
   // A grey backdrop, like a desktop, so that the cards' black top rows show.
-  HWND backdrop = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 500,
-                                  340, nullptr, nullptr, nullptr, nullptr);
+  HWND backdrop = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 500, 340, nullptr,
+                                  nullptr, nullptr, nullptr);
   layer->Floating(1);
   using vextal::driver::BuildCard;
   BuildCard(*layer, 20, 20, 220, 1, "買い物リスト\r\n・牛乳 (milk)\r\n・卵 x 6\r\n・パン", 0x7FFFFF, 0x008080);

@@ -28,8 +28,8 @@ void CenterOnDesktop(HWND dialog) {
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoA(MonitorFromWindow(desktopWindow, MONITOR_DEFAULTTONEAREST), &monitor);
-  const ScreenPoint at = CenterPosition(window.right - window.left, window.bottom - window.top,
-                                        ToScreenRect(desktop), ToScreenRect(monitor.rcWork));
+  const ScreenPoint at = CenterPosition(window.right - window.left, window.bottom - window.top, ToScreenRect(desktop),
+                                        ToScreenRect(monitor.rcWork));
   SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

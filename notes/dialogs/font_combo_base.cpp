@@ -24,7 +24,8 @@ std::string FontComboBase::ItemString(int index) const {
   const auto length = static_cast<int>(Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index)));
   if (length == CB_ERR) return std::string();
   std::string text(static_cast<size_t>(length) + 1, '\0');
-  const auto got = static_cast<int>(Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data())));
+  const auto got =
+      static_cast<int>(Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data())));
   text.resize(got > 0 ? static_cast<size_t>(got) : 0);
   return text;
 }

@@ -134,8 +134,8 @@ HDC FontNameCombo::GetSelectedFont(std::string* name, LOGFONTA* info) const {
   if (info) info->lfFaceName[0] = '\0';
   const std::string current = GetCurrentText();
   if (name) *name = current;
-  const auto index = static_cast<int>(
-      Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(current.c_str())));
+  const auto index =
+      static_cast<int>(Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(current.c_str())));
   if (index == CB_ERR) return nullptr;
   if (info) {
     if (const FontRecord* record = RecordOf(index)) {

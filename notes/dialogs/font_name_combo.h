@@ -47,8 +47,7 @@ class FontNameCombo : public FontComboBase {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
  private:
-  static int CALLBACK EnumFontProc(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType,
-                                   LPARAM param);
+  static int CALLBACK EnumFontProc(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType, LPARAM param);
   void AddEnumerated(const LOGFONTA& font, const char* script, DWORD fontType);
   const FontRecord* RecordOf(int index) const;
   void FreeRecords();

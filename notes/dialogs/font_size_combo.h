@@ -28,8 +28,7 @@ class FontSizeCombo : public FontComboBase {
   int LogPixelsY() const { return logPixelsY_; }
 
  private:
-  static int CALLBACK EnumSizeProc(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType,
-                                   LPARAM param);
+  static int CALLBACK EnumSizeProc(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType, LPARAM param);
   bool AddEnumerated(const TEXTMETRICA& metrics, DWORD fontType);
 
   int logPixelsY_ = 0;

@@ -205,8 +205,8 @@ TEST(NoteBuild, ColoursOfTheCardAndText) {
   const struct {
     const char* background;
     const char* text;
-  } expected[] = {{"7FFFFF", "008080"}, {"FF7FFF", "800080"}, {"FFFF7F", "808000"},
-                  {"FF7FFF", "FF0000"}, {"000000", "FFFFFF"}};
+  } expected[] = {
+      {"7FFFFF", "008080"}, {"FF7FFF", "800080"}, {"FFFF7F", "808000"}, {"FF7FFF", "FF0000"}, {"000000", "FFFFFF"}};
   for (size_t i = 0; i < builds.size(); ++i) {
     SCOPED_TRACE(i);
     const int bitmap = kFirstRecordedBitmap + static_cast<int>(i);
@@ -336,8 +336,7 @@ TEST(NoteBuild, NotesSurviveAFailingOrMissingLayer) {
 
     run.UseLayer(Layer::kRecording);
     ASSERT_TRUE(run.Start());
-    EXPECT_EQ(CallsNamed(run.Calls(), "_create("),
-              (Calls{"_create(10,20,0,0,1)=100", "_create(300,20,0,0,0)=101"}));
+    EXPECT_EQ(CallsNamed(run.Calls(), "_create("), (Calls{"_create(10,20,0,0,1)=100", "_create(300,20,0,0,0)=101"}));
     EXPECT_EQ(CallsNamed(run.Calls(), "_word_wrap(").at(0), "_word_wrap(\"keep me\",1,190)");
     EXPECT_EQ(run.Ini("Husen1", "ID"), "100");
     EXPECT_EQ(run.Ini("Husen2", "ID"), "101");

@@ -18,9 +18,7 @@ int Count(const std::string& log, const std::string& text) {
   return n;
 }
 
-std::string Section(int number, const std::string& body) {
-  return "[Husen" + std::to_string(number) + "]\r\n" + body;
-}
+std::string Section(int number, const std::string& body) { return "[Husen" + std::to_string(number) + "]\r\n" + body; }
 
 std::string StoreFilePath() {
   char temp[MAX_PATH] = {};
@@ -109,11 +107,13 @@ TEST(Startup, EnterEscapeAndCloseNeverEndTheHiddenWindow) {
 }
 
 TEST(Startup, HandEditedGarbageNeverCrashesIt) {
-  std::string ini = "[System]\r\nTrayDelay=-99999999999\r\nWidth=abc\r\nHeight=2147483647\r\nFontSize=-2147483648\r\n"
-                    "Floating=maybe\r\nUnknown=1\r\n";
-  ini += Section(1, "ID=2147483647\r\nPriority=-2147483648\r\nPosX=99999999999999\r\nPosY=-99999999999999\r\n"
-                    "Width=-2147483648\r\nType=77\r\nFontSize=2147483647\r\nText=" + std::string(5000, 'x') +
-                    "\r\nTextAsterNum=-5\r\nTextAster=1\r\nBogus=1\r\n");
+  std::string ini =
+      "[System]\r\nTrayDelay=-99999999999\r\nWidth=abc\r\nHeight=2147483647\r\nFontSize=-2147483648\r\n"
+      "Floating=maybe\r\nUnknown=1\r\n";
+  ini += Section(1,
+                 "ID=2147483647\r\nPriority=-2147483648\r\nPosX=99999999999999\r\nPosY=-99999999999999\r\n"
+                 "Width=-2147483648\r\nType=77\r\nFontSize=2147483647\r\nText=" +
+                     std::string(5000, 'x') + "\r\nTextAsterNum=-5\r\nTextAster=1\r\nBogus=1\r\n");
   ini += Section(2, "ID=1\r\nPriority=2147483647\r\nWidth=2147483647\r\nText=\x82\xA0\\n\x95\\\r\n");
   ini += Section(3, "ID=junk\r\n");
   ini += Section(150, "ID=1\r\nText=beyond\r\n");

@@ -30,10 +30,14 @@ POINT CentredAt(const RECT& window) {
   const LONG h = window.bottom - window.top;
   LONG x = (desktop.left + desktop.right) / 2 - w / 2;
   LONG y = (desktop.top + desktop.bottom) / 2 - h / 2;
-  if (x < monitor.rcWork.left) x = monitor.rcWork.left;
-  else if (x + w > monitor.rcWork.right) x = monitor.rcWork.right - w;
-  if (y < monitor.rcWork.top) y = monitor.rcWork.top;
-  else if (y + h > monitor.rcWork.bottom) y = monitor.rcWork.bottom - h;
+  if (x < monitor.rcWork.left)
+    x = monitor.rcWork.left;
+  else if (x + w > monitor.rcWork.right)
+    x = monitor.rcWork.right - w;
+  if (y < monitor.rcWork.top)
+    y = monitor.rcWork.top;
+  else if (y + h > monitor.rcWork.bottom)
+    y = monitor.rcWork.bottom - h;
   return {x, y};
 }
 

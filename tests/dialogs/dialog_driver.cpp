@@ -80,8 +80,8 @@ void Type(HWND dialog, int id, const std::string& text) {
   SendMessageA(control, EM_SETSEL, 0, -1);
   SendMessageW(control, WM_CHAR, VK_BACK, 1);
   std::wstring wide(text.size(), L'\0');
-  wide.resize(static_cast<size_t>(
-      MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
+  wide.resize(static_cast<size_t>(MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                                      static_cast<int>(wide.size()))));
   for (wchar_t c : wide) SendMessageW(control, WM_CHAR, c, 1);
 
   // The combo boxes' edit fields do not scroll, so they refuse characters

@@ -203,8 +203,8 @@ int CountDark(const std::vector<COLORREF>& pixels, int fromX, int toX) {
 TEST(FontNameComboTest, DrawsTheTrueTypeMarkLeftOfTheText) {
   WithPickers([](PickerHost& host, HWND hwnd) {
     HWND combo = host.fonts.name().hwnd();
-    const auto index = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                    reinterpret_cast<LPARAM>(kJapaneseFace));
+    const auto index =
+        SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(kJapaneseFace));
     ASSERT_NE(index, CB_ERR);
     const std::vector<COLORREF> plain = DrawnItem(hwnd, combo, static_cast<UINT>(index), 0);
     EXPECT_GT(CountDark(plain, 0, 16), 10) << "the mark";

@@ -208,19 +208,21 @@ TEST(NoteEditDialogTest, FontNameIsStoredAsTypedOrChosen) {
   // A stored name that is not listed opens as typed text and stays.
   note = SampleNote();
   note.FontName = "No Such Face";
-  EXPECT_EQ(EditAndConfirm(note, [](HWND hwnd) {
-              EXPECT_EQ(SendDlgItemMessageA(hwnd, IDC_EDIT_FONT_NAME, CB_GETCURSEL, 0, 0), CB_ERR);
-              EXPECT_EQ(ControlText(hwnd, IDC_EDIT_FONT_NAME), "No Such Face");
-            }),
+  EXPECT_EQ(EditAndConfirm(note,
+                           [](HWND hwnd) {
+                             EXPECT_EQ(SendDlgItemMessageA(hwnd, IDC_EDIT_FONT_NAME, CB_GETCURSEL, 0, 0), CB_ERR);
+                             EXPECT_EQ(ControlText(hwnd, IDC_EDIT_FONT_NAME), "No Such Face");
+                           }),
             IDOK);
   EXPECT_EQ(note.FontName, "No Such Face");
 
   note = SampleNote();
   note.FontName = "No Such Face";
-  EXPECT_EQ(EditAndConfirm(note, [](HWND hwnd) {
-              SendDlgItemMessageA(hwnd, IDC_EDIT_FONT_NAME, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                                  reinterpret_cast<LPARAM>(kJapaneseFace));
-            }),
+  EXPECT_EQ(EditAndConfirm(note,
+                           [](HWND hwnd) {
+                             SendDlgItemMessageA(hwnd, IDC_EDIT_FONT_NAME, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                                 reinterpret_cast<LPARAM>(kJapaneseFace));
+                           }),
             IDOK);
   EXPECT_EQ(note.FontName, kJapaneseFace);
 
@@ -231,11 +233,12 @@ TEST(NoteEditDialogTest, FontNameIsStoredAsTypedOrChosen) {
 
 TEST(NoteEditDialogTest, ChecksAndColourAreTaken) {
   Note note = SampleNote();
-  EXPECT_EQ(EditAndConfirm(note, [](HWND hwnd) {
-              Click(hwnd, IDC_EDIT_TEXT_RED);
-              Click(hwnd, IDC_EDIT_MASK);
-              Click(hwnd, IDC_EDIT_YELLOW);
-            }),
+  EXPECT_EQ(EditAndConfirm(note,
+                           [](HWND hwnd) {
+                             Click(hwnd, IDC_EDIT_TEXT_RED);
+                             Click(hwnd, IDC_EDIT_MASK);
+                             Click(hwnd, IDC_EDIT_YELLOW);
+                           }),
             IDOK);
   EXPECT_EQ(note.TextRed, 1);
   EXPECT_EQ(note.TextAster, 0);
@@ -290,8 +293,8 @@ TEST(NoteEditDialogTest, SizeListOfATrueTypeFaceHoldsTheSixteenUsualSizes) {
     SendMessageA(size, CB_SHOWDROPDOWN, FALSE, 0);
     Click(hwnd, IDCANCEL);
   });
-  EXPECT_EQ(sizes, (std::vector<std::string>{"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26",
-                                             "28", "36", "48", "72"}));
+  EXPECT_EQ(sizes, (std::vector<std::string>{"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28",
+                                             "36", "48", "72"}));
 }
 
 TEST(NoteEditDialogTest, SizeListKeepsItsContentForAFaceThatIsNotListed) {

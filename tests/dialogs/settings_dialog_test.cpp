@@ -77,16 +77,20 @@ TEST_F(SettingsDialogTest, OkRaisesSmallSizesAndSavesEverything) {
     const char* height;
     int32_t storedWidth;
     int32_t storedHeight;
-  } cases[] = {{"99", "9", 100, 10}, {"100", "10", 100, 10}, {"abc", "", 100, 10}, {"-5", "-5", 100, 10},
+  } cases[] = {{"99", "9", 100, 10},
+               {"100", "10", 100, 10},
+               {"abc", "", 100, 10},
+               {"-5", "-5", 100, 10},
                {"5000", "900", 5000, 900}};
   for (const auto& c : cases) {
     SystemSettings settings = SampleSettings();
     SettingsDialog dialog(settings, file_, nullptr);
-    EXPECT_EQ(RunDriven(dialog, [&](HWND hwnd) {
-                Type(hwnd, IDC_SETTINGS_WIDTH, c.width);
-                Type(hwnd, IDC_SETTINGS_HEIGHT, c.height);
-                Click(hwnd, IDOK);
-              }),
+    EXPECT_EQ(RunDriven(dialog,
+                        [&](HWND hwnd) {
+                          Type(hwnd, IDC_SETTINGS_WIDTH, c.width);
+                          Type(hwnd, IDC_SETTINGS_HEIGHT, c.height);
+                          Click(hwnd, IDOK);
+                        }),
               IDOK);
     EXPECT_EQ(settings.DefaultWidth, c.storedWidth) << c.width;
     EXPECT_EQ(settings.DefaultHeight, c.storedHeight) << c.height;
@@ -98,15 +102,16 @@ TEST_F(SettingsDialogTest, OkRaisesSmallSizesAndSavesEverything) {
 TEST_F(SettingsDialogTest, HotKeyNamesAndFontAreStoredAsTyped) {
   SystemSettings settings = SampleSettings();
   SettingsDialog dialog(settings, file_, nullptr);
-  EXPECT_EQ(RunDriven(dialog, [](HWND hwnd) {
-              Type(hwnd, IDC_SETTINGS_HOTKEY_C, "");
-              Type(hwnd, IDC_SETTINGS_HOTKEY_M, "f9");
-              Type(hwnd, IDC_SETTINGS_HOTKEY_Y, " space ");
-              Type(hwnd, IDC_SETTINGS_HOTKEY_SHOW, "Nope");
-              Type(hwnd, IDC_SETTINGS_FONT_NAME, "IPAゴチック");
-              Type(hwnd, IDC_SETTINGS_FONT_SIZE, "10.5");
-              Click(hwnd, IDOK);
-            }),
+  EXPECT_EQ(RunDriven(dialog,
+                      [](HWND hwnd) {
+                        Type(hwnd, IDC_SETTINGS_HOTKEY_C, "");
+                        Type(hwnd, IDC_SETTINGS_HOTKEY_M, "f9");
+                        Type(hwnd, IDC_SETTINGS_HOTKEY_Y, " space ");
+                        Type(hwnd, IDC_SETTINGS_HOTKEY_SHOW, "Nope");
+                        Type(hwnd, IDC_SETTINGS_FONT_NAME, "IPAゴチック");
+                        Type(hwnd, IDC_SETTINGS_FONT_SIZE, "10.5");
+                        Click(hwnd, IDOK);
+                      }),
             IDOK);
   EXPECT_EQ(settings.HotKeyCreateC, "");
   EXPECT_EQ(settings.HotKeyCreateM, "f9");
@@ -121,10 +126,11 @@ TEST_F(SettingsDialogTest, HotKeyNamesAndFontAreStoredAsTyped) {
   EXPECT_EQ(testing::SettingsValue(path_, "System", "FontSize"), "10");
   // Unreadable sizes keep the size shown when the dialog opened.
   SettingsDialog again(settings, file_, nullptr);
-  EXPECT_EQ(RunDriven(again, [](HWND hwnd) {
-              Type(hwnd, IDC_SETTINGS_FONT_SIZE, "big");
-              Click(hwnd, IDOK);
-            }),
+  EXPECT_EQ(RunDriven(again,
+                      [](HWND hwnd) {
+                        Type(hwnd, IDC_SETTINGS_FONT_SIZE, "big");
+                        Click(hwnd, IDOK);
+                      }),
             IDOK);
   EXPECT_EQ(settings.DefaultFontSize, 10);
 }
@@ -140,17 +146,18 @@ TEST_F(SettingsDialogTest, CancelLeavesTheValuesAndTheFile) {
   for (const auto& leave : ways) {
     SystemSettings settings = SampleSettings();
     SettingsDialog dialog(settings, file_, nullptr);
-    EXPECT_EQ(RunDriven(dialog, [&](HWND hwnd) {
-                Type(hwnd, IDC_SETTINGS_HOTKEY_C, "Q");
-                Type(hwnd, IDC_SETTINGS_HOTKEY_M, "");
-                Type(hwnd, IDC_SETTINGS_HOTKEY_Y, "W");
-                Type(hwnd, IDC_SETTINGS_HOTKEY_SHOW, "E");
-                Type(hwnd, IDC_SETTINGS_WIDTH, "999");
-                Type(hwnd, IDC_SETTINGS_HEIGHT, "5");
-                Type(hwnd, IDC_SETTINGS_FONT_NAME, "Other");
-                Type(hwnd, IDC_SETTINGS_FONT_SIZE, "30");
-                leave(hwnd);
-              }),
+    EXPECT_EQ(RunDriven(dialog,
+                        [&](HWND hwnd) {
+                          Type(hwnd, IDC_SETTINGS_HOTKEY_C, "Q");
+                          Type(hwnd, IDC_SETTINGS_HOTKEY_M, "");
+                          Type(hwnd, IDC_SETTINGS_HOTKEY_Y, "W");
+                          Type(hwnd, IDC_SETTINGS_HOTKEY_SHOW, "E");
+                          Type(hwnd, IDC_SETTINGS_WIDTH, "999");
+                          Type(hwnd, IDC_SETTINGS_HEIGHT, "5");
+                          Type(hwnd, IDC_SETTINGS_FONT_NAME, "Other");
+                          Type(hwnd, IDC_SETTINGS_FONT_SIZE, "30");
+                          leave(hwnd);
+                        }),
               IDCANCEL);
     const SystemSettings expected = SampleSettings();
     EXPECT_EQ(settings.HotKeyCreateC, expected.HotKeyCreateC);

@@ -66,8 +66,7 @@ TEST(RecordFlood, TenThousandRecordsLeaveMemoryFlatAndTheProgramAnswering) {
   // flood itself leaves nothing behind. Wine's heaps move by some pages.
   EXPECT_LT(after.privateBytes, before.privateBytes + 2 * 1024 * 1024)
       << before.privateBytes << " -> " << after.privateBytes;
-  EXPECT_LT(after.workingSet, before.workingSet + 4 * 1024 * 1024)
-      << before.workingSet << " -> " << after.workingSet;
+  EXPECT_LT(after.workingSet, before.workingSet + 4 * 1024 * 1024) << before.workingSet << " -> " << after.workingSet;
 
   // Still working: 110 presses of real notes took priorities 2 to 111.
   EXPECT_TRUE(Answers(run.window(), kAnswerMs));
@@ -88,9 +87,7 @@ std::string FuzzPayload(Noise& noise) {
 
   static const char* const kNames[] = {kEventLButtonDown, kEventMouseMove, kEventLButtonUp};
   static const int kNumbers[] = {0, 1, -1, 100, 101, INT_MIN, INT_MAX, 65535};
-  auto number = [&] {
-    return noise.Below(2) ? kNumbers[noise.Below(8)] : static_cast<int>(noise.Next());
-  };
+  auto number = [&] { return noise.Below(2) ? kNumbers[noise.Below(8)] : static_cast<int>(noise.Next()); };
   std::string record = Record(kNames[noise.Below(3)], number(), number(), number());
   const uint32_t mutations = noise.Below(6);
   for (uint32_t m = 0; m < mutations && !record.empty(); ++m) {
@@ -130,8 +127,7 @@ TEST(RecordFuzz, RandomPayloadsForTwentySecondsNeverBreakIt) {
   int sent = 0;
   while (GetTickCount() - start < 20000) {
     const std::string payload = FuzzPayload(noise);
-    ASSERT_EQ(run.SendRaw(payload.empty() ? nullptr : payload.data(), static_cast<DWORD>(payload.size()), kAnswerMs),
-              1)
+    ASSERT_EQ(run.SendRaw(payload.empty() ? nullptr : payload.data(), static_cast<DWORD>(payload.size()), kAnswerMs), 1)
         << "payload " << sent << " of " << payload.size() << " bytes not answered";
     ++sent;
   }

@@ -34,9 +34,27 @@ void StartAnswerAndQuit(ZettrellaRun& run) {
 std::string NoiseSettings(uint32_t seed) {
   Noise noise(seed);
   static const std::string kPieces[] = {
-      "[System]", "[Husen1]", "[Husen100]", "[Husen", "ID=", "Text=",         "TrayDelay=",     "HotKeyShow=",
-      "FontName=", "Width=",  "Priority=",  "=",      "[",   "]",             "\r",             "\n",
-      "\r\n",     "\\n",     "\x83\\",     "TextAsterNum=", std::string(1, '\0'),
+      "[System]",
+      "[Husen1]",
+      "[Husen100]",
+      "[Husen",
+      "ID=",
+      "Text=",
+      "TrayDelay=",
+      "HotKeyShow=",
+      "FontName=",
+      "Width=",
+      "Priority=",
+      "=",
+      "[",
+      "]",
+      "\r",
+      "\n",
+      "\r\n",
+      "\\n",
+      "\x83\\",
+      "TextAsterNum=",
+      std::string(1, '\0'),
   };
   std::string text;
   while (text.size() < 24 * 1024) {
@@ -80,8 +98,8 @@ std::string ExtremeSettings(const std::string& number) {
                     "\r\nFontSize=" + number + "\r\nFloating=" + number + "\r\nFontName=" + number +
                     "\r\nHotKeyCreateC=" + number + "\r\nHotKeyCreateM=" + number + "\r\nHotKeyCreateY=" + number +
                     "\r\nHotKeyShow=" + number + "\r\n";
-  const std::string keys = "Priority=" + number + "\r\nPosX=" + number + "\r\nPosY=" + number + "\r\nWidth=" +
-                           number + "\r\nType=" + number + "\r\nFontSize=" + number + "\r\nTextRed=" + number +
+  const std::string keys = "Priority=" + number + "\r\nPosX=" + number + "\r\nPosY=" + number + "\r\nWidth=" + number +
+                           "\r\nType=" + number + "\r\nFontSize=" + number + "\r\nTextRed=" + number +
                            "\r\nTextAster=" + number + "\r\nTextAsterNum=" + number + "\r\nFontName=" + number + "\r\n";
   // Three notes whose other numbers are extreme, and a slot whose id is too.
   for (int k = 1; k <= 3; ++k) {
@@ -117,9 +135,8 @@ TEST_P(ExtremeNumbers, StartAnswerEndAndKeepTheNotes) {
   EXPECT_EQ(run.process().ExitCode(), 0u);
 
   const std::vector<std::string> texts = NoteTexts(run);
-  const std::vector<std::string> expected =
-      idIsNote ? std::vector<std::string>{"note 1", "note 2", "note 3", "note 4"}
-               : std::vector<std::string>{"note 1", "note 2", "note 3"};
+  const std::vector<std::string> expected = idIsNote ? std::vector<std::string>{"note 1", "note 2", "note 3", "note 4"}
+                                                     : std::vector<std::string>{"note 1", "note 2", "note 3"};
   EXPECT_EQ(texts, expected) << run.IniBytes();
 
   // What it left is read again as the same notes.
@@ -165,8 +182,9 @@ TEST(LargeSettings, HundredLongNotesAreAllShownAndCutOnACharacterBoundary) {
     const std::string saved = run.Ini("Husen" + std::to_string(k), "Text");
     if (saved == cut) continue;
     // One message is enough: the texts are long.
-    if (wrong++ == 0) ADD_FAILURE() << "note " << k << " saved " << saved.size() << " bytes ending in 0x" << std::hex
-                                    << (saved.empty() ? 0 : static_cast<unsigned char>(saved.back()) + 0);
+    if (wrong++ == 0)
+      ADD_FAILURE() << "note " << k << " saved " << saved.size() << " bytes ending in 0x" << std::hex
+                    << (saved.empty() ? 0 : static_cast<unsigned char>(saved.back()) + 0);
   }
   EXPECT_EQ(wrong, 0);
   // 100 notes hold at most 100 KB of text; the rest is the program itself.

@@ -26,10 +26,10 @@ TEST(HotKeys, NamesChooseTheRegisteredCombinations) {
     SCOPED_TRACE(c.names[0]);
     ASSERT_TRUE(WaitUntilCombosFree({'F', 'E', VK_SPACE, 'A', VK_F1, VK_F2, VK_F3, 'H', 'Z', '5', VK_F12, 0x82}))
         << "another program holds one of the combinations";
-    BoardHarness h(Ini({"[System]", ("HotKeyCreateC=" + std::string(c.names[0])).c_str(),
-                        ("HotKeyCreateM=" + std::string(c.names[1])).c_str(),
-                        ("HotKeyCreateY=" + std::string(c.names[2])).c_str(),
-                        ("HotKeyShow=" + std::string(c.names[3])).c_str()}));
+    BoardHarness h(
+        Ini({"[System]", ("HotKeyCreateC=" + std::string(c.names[0])).c_str(),
+             ("HotKeyCreateM=" + std::string(c.names[1])).c_str(), ("HotKeyCreateY=" + std::string(c.names[2])).c_str(),
+             ("HotKeyShow=" + std::string(c.names[3])).c_str()}));
     std::vector<UINT> takenNow, freeNow;
     ASSERT_TRUE(h.Run({h.Do([&] {
       for (UINT key : c.taken) {
@@ -80,12 +80,14 @@ TEST(HotKeys, CreateWithAllSlotsInUseOnlyRedraws) {
   for (int n = 1; n <= 100; ++n) ini += "[Husen" + std::to_string(n) + "]\r\nID=0\r\n";
   BoardHarness h(ini);
   std::vector<std::string> calls;
-  ASSERT_TRUE((h.Run({
-      h.Do([&] { h.ClearLayerCalls(); }),
-      h.Post(WM_HOTKEY, kHotKeyCreateCyan, 0),
-      h.WaitUntil([&] { return HasCall(h.LayerCalls(), "_redraw()"); }),
-      h.Do([&] { calls = h.LayerCalls(); }),
-  }, 60000)));
+  ASSERT_TRUE((h.Run(
+      {
+          h.Do([&] { h.ClearLayerCalls(); }),
+          h.Post(WM_HOTKEY, kHotKeyCreateCyan, 0),
+          h.WaitUntil([&] { return HasCall(h.LayerCalls(), "_redraw()"); }),
+          h.Do([&] { calls = h.LayerCalls(); }),
+      },
+      60000)));
   EXPECT_EQ(calls, std::vector<std::string>{"_redraw()"});
   EXPECT_EQ(h.board().notes().NextPriority, 1) << "equal stored priorities load as 0";
 }

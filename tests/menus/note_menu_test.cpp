@@ -38,11 +38,10 @@ Lines Concat(Lines a, const Lines& b) {
 }
 
 std::string AddressNotes() {
-  return Ini({"[System]", "Floating=On",
-              "[Husen1]", "ID=0", "PosX=100", "PosY=50", "Type=1", "TextRed=1",
+  return Ini({"[System]", "Floating=On", "[Husen1]", "ID=0", "PosX=100", "PosY=50", "Type=1", "TextRed=1",
               "Text=参照http://a.example/?x=1&y=2。と ttps://b.example/p\\n(http://c.example/),\\nHTTP://d.example",
-              "[Husen2]", "ID=0", "Type=2", "Text=no address here",
-              "[Husen3]", "ID=0", "Type=7", "TextRed=2", "Text=ttp://e.example"});
+              "[Husen2]", "ID=0", "Type=2", "Text=no address here", "[Husen3]", "ID=0", "Type=7", "TextRed=2",
+              "Text=ttp://e.example"});
 }
 
 TEST(NoteMenu, AddressesFirstThenTheNoteCommandsWithTheirCheckMarks) {
@@ -50,17 +49,27 @@ TEST(NoteMenu, AddressesFirstThenTheNoteCommandsWithTheirCheckMarks) {
   Lines withAddresses, without, oddType;
   AddressItems addresses;
   ASSERT_TRUE(h.Run({
-      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Do([&] { withAddresses = MenuLines(h.lastMenu()); }),
-      h.Do([&] { addresses = h.input().addressItems(); }), h.Dismiss(), h.WaitForMenuClosed(),
-      h.OpenNoteMenuOfSlot(1), h.WaitForMenu(), h.Do([&] { without = MenuLines(h.lastMenu()); }),
-      h.Dismiss(), h.WaitForMenuClosed(),
-      h.OpenNoteMenuOfSlot(2), h.WaitForMenu(), h.Do([&] { oddType = MenuLines(h.lastMenu()); }),
-      h.Dismiss(), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(0),
+      h.WaitForMenu(),
+      h.Do([&] { withAddresses = MenuLines(h.lastMenu()); }),
+      h.Do([&] { addresses = h.input().addressItems(); }),
+      h.Dismiss(),
+      h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(1),
+      h.WaitForMenu(),
+      h.Do([&] { without = MenuLines(h.lastMenu()); }),
+      h.Dismiss(),
+      h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(2),
+      h.WaitForMenu(),
+      h.Do([&] { oddType = MenuLines(h.lastMenu()); }),
+      h.Dismiss(),
+      h.WaitForMenuClosed(),
   }));
   // The "&" is shown as itself, not as a mnemonic marker.
-  EXPECT_EQ(withAddresses, Concat({"32 http://a.example/?x=1&&y=2", "33 https://b.example/p",
-                                   "34 http://c.example/),", "---"},
-                                  NoteItems(true, 1, true)));
+  EXPECT_EQ(withAddresses,
+            Concat({"32 http://a.example/?x=1&&y=2", "33 https://b.example/p", "34 http://c.example/),", "---"},
+                   NoteItems(true, 1, true)));
   EXPECT_EQ(addresses[0], "http://a.example/?x=1&y=2");
   EXPECT_EQ(addresses[2], "http://c.example/),");
   EXPECT_EQ(addresses[3], "");
@@ -80,18 +89,42 @@ TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
   auto staleId = [&] { return oldId; };
   ASSERT_TRUE(h.Run({
       // A menu with addresses first, so that they would be there to reuse.
-      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Dismiss(), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(0),
+      h.WaitForMenu(),
+      h.Dismiss(),
+      h.WaitForMenuClosed(),
       // Rebuilding the note gives it a new id; the old one names nothing.
       h.Do([&] { oldId = h.board().notes()[0].ID; }),
-      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdCyan), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(0),
+      h.WaitForMenu(),
+      h.Choose(kCmdCyan),
+      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.board().notes()[0].ID != oldId; }),
-      h.Do([&] { h.ClearLayerCalls(); iniBefore = ReadFileBytes(h.iniPath()); }),
-      h.OpenNoteMenu(staleId), h.WaitForMenu(), h.Do([&] { stale = MenuLines(h.lastMenu()); }),
-      h.Choose(kCmdTextRed), h.WaitForMenuClosed(),
-      h.OpenNoteMenu(staleId), h.WaitForMenu(), h.Choose(kCmdDuplicate), h.WaitForMenuClosed(),
-      h.OpenNoteMenu(staleId), h.WaitForMenu(), h.Choose(kCmdYellow), h.WaitForMenuClosed(),
-      h.OpenNoteMenu(staleId), h.WaitForMenu(), h.Choose(kCmdEdit), h.WaitForMenuClosed(),
-      h.OpenNoteMenu(staleId), h.WaitForMenu(), h.Choose(kCmdDelete), h.WaitForMenuClosed(),
+      h.Do([&] {
+        h.ClearLayerCalls();
+        iniBefore = ReadFileBytes(h.iniPath());
+      }),
+      h.OpenNoteMenu(staleId),
+      h.WaitForMenu(),
+      h.Do([&] { stale = MenuLines(h.lastMenu()); }),
+      h.Choose(kCmdTextRed),
+      h.WaitForMenuClosed(),
+      h.OpenNoteMenu(staleId),
+      h.WaitForMenu(),
+      h.Choose(kCmdDuplicate),
+      h.WaitForMenuClosed(),
+      h.OpenNoteMenu(staleId),
+      h.WaitForMenu(),
+      h.Choose(kCmdYellow),
+      h.WaitForMenuClosed(),
+      h.OpenNoteMenu(staleId),
+      h.WaitForMenu(),
+      h.Choose(kCmdEdit),
+      h.WaitForMenuClosed(),
+      h.OpenNoteMenu(staleId),
+      h.WaitForMenu(),
+      h.Choose(kCmdDelete),
+      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.nullMessages() >= 7; }),
       h.Do([&] { calls = h.LayerCalls(); }),
   }));
@@ -108,21 +141,36 @@ TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
 }
 
 TEST(NoteMenu, RedTextAndColoursRebuildTheNoteWithItsPriority) {
-  BoardHarness h(Ini({"[Husen1]", "ID=0", "Priority=4", "Type=0", "Text=abc",
-                      "[Husen2]", "ID=0", "Priority=9", "Type=0"}));
+  BoardHarness h(
+      Ini({"[Husen1]", "ID=0", "Priority=4", "Type=0", "Text=abc", "[Husen2]", "ID=0", "Priority=9", "Type=0"}));
   std::vector<std::string> redCalls;
   ASSERT_TRUE(h.Run({
       h.Do([&] { h.ClearLayerCalls(); }),
-      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdTextRed), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(0),
+      h.WaitForMenu(),
+      h.Choose(kCmdTextRed),
+      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.board().notes()[0].TextRed == 1; }),
       h.Do([&] { redCalls = h.LayerCalls(); }),
-      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdMagenta), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(0),
+      h.WaitForMenu(),
+      h.Choose(kCmdMagenta),
+      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.IniValue("Husen1", "Type") == "1"; }),
-      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdYellow), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(0),
+      h.WaitForMenu(),
+      h.Choose(kCmdYellow),
+      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.IniValue("Husen1", "Type") == "2"; }),
-      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdTextRed), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(0),
+      h.WaitForMenu(),
+      h.Choose(kCmdTextRed),
+      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.IniValue("Husen1", "TextRed") == "0"; }),
-      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdCyan), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(0),
+      h.WaitForMenu(),
+      h.Choose(kCmdCyan),
+      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.IniValue("Husen1", "Type") == "0"; }),
   }));
   // Stored priorities 4 and 9 load as 0 and 1; the rebuild keeps 0.
@@ -144,14 +192,17 @@ TEST(NoteMenu, RedTextAndColoursRebuildTheNoteWithItsPriority) {
 }
 
 TEST(NoteMenu, DuplicateLiesFifteenPixelsFurtherAboveAllOthers) {
-  BoardHarness h(Ini({"[Husen1]", "ID=0", "Priority=3", "PosX=7", "PosY=8",
-                      "[Husen2]", "ID=0", "Priority=1", "PosX=100", "PosY=50", "Width=150", "Type=2",
-                      "FontName=Face", "FontSize=12", "Text=one\\ntwo", "TextRed=1", "TextAster=1", "TextAsterNum=2",
-                      "[Husen4]", "ID=0", "Priority=2"}));
+  BoardHarness h(
+      Ini({"[Husen1]",       "ID=0",      "Priority=3",  "PosX=7",         "PosY=8",   "[Husen2]",      "ID=0",
+           "Priority=1",     "PosX=100",  "PosY=50",     "Width=150",      "Type=2",   "FontName=Face", "FontSize=12",
+           "Text=one\\ntwo", "TextRed=1", "TextAster=1", "TextAsterNum=2", "[Husen4]", "ID=0",          "Priority=2"}));
   std::vector<std::string> calls;
   ASSERT_TRUE(h.Run({
       h.Do([&] { h.ClearLayerCalls(); }),
-      h.OpenNoteMenuOfSlot(1), h.WaitForMenu(), h.Choose(kCmdDuplicate), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(1),
+      h.WaitForMenu(),
+      h.Choose(kCmdDuplicate),
+      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.board().notes()[2].InUse; }),
       h.Do([&] { calls = h.LayerCalls(); }),
   }));
@@ -187,14 +238,25 @@ TEST(NoteMenu, DuplicateAndCreateWithAllSlotsInUseChangeNothing) {
   BoardHarness h(FullTable("PosX=2147483640"));
   std::vector<std::string> calls;
   std::string iniBefore;
-  ASSERT_TRUE((h.Run({
-      h.Do([&] { h.ClearLayerCalls(); iniBefore = ReadFileBytes(h.iniPath()); }),
-      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdDuplicate), h.WaitForMenuClosed(),
-      h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdCreateMagenta), h.WaitForMenuClosed(),
-      h.WaitUntil([&] { return HasCall(h.LayerCalls(), "_redraw()"); }),
-      h.WaitUntil([&] { return h.nullMessages() >= 2; }),
-      h.Do([&] { calls = h.LayerCalls(); }),
-  }, 60000)));
+  ASSERT_TRUE((h.Run(
+      {
+          h.Do([&] {
+            h.ClearLayerCalls();
+            iniBefore = ReadFileBytes(h.iniPath());
+          }),
+          h.OpenNoteMenuOfSlot(0),
+          h.WaitForMenu(),
+          h.Choose(kCmdDuplicate),
+          h.WaitForMenuClosed(),
+          h.OpenTrayMenu(),
+          h.WaitForMenu(),
+          h.Choose(kCmdCreateMagenta),
+          h.WaitForMenuClosed(),
+          h.WaitUntil([&] { return HasCall(h.LayerCalls(), "_redraw()"); }),
+          h.WaitUntil([&] { return h.nullMessages() >= 2; }),
+          h.Do([&] { calls = h.LayerCalls(); }),
+      },
+      60000)));
   // Only the menus' switch and the redraw that creating always asks for.
   EXPECT_EQ(calls, (Lines{"_floating(0)", "_floating(0)", "_floating(0)", "_redraw()", "_floating(0)"}));
   EXPECT_EQ(ReadFileBytes(h.iniPath()), iniBefore);
@@ -204,7 +266,10 @@ TEST(NoteMenu, DuplicateAndCreateWithAllSlotsInUseChangeNothing) {
 TEST(NoteMenu, DuplicateStopsAtTheLargestPosition) {
   BoardHarness h(Ini({"[Husen1]", "ID=0", "PosX=2147483640", "PosY=-2147483648"}));
   ASSERT_TRUE(h.Run({
-      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdDuplicate), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(0),
+      h.WaitForMenu(),
+      h.Choose(kCmdDuplicate),
+      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.board().notes()[1].InUse; }),
   }));
   EXPECT_EQ(h.board().notes()[1].PosX, 2147483647);
@@ -217,9 +282,18 @@ TEST(NoteMenu, ChosenAddressIsOpenedAsWritten) {
   std::vector<std::string> opened;
   h.input().SetAddressOpener([&](const std::string& a) { opened.push_back(a); });
   ASSERT_TRUE(h.Run({
-      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdFirstAddress), h.WaitForMenuClosed(),
-      h.OpenNoteMenuOfSlot(0), h.WaitForMenu(), h.Choose(kCmdFirstAddress + 1), h.WaitForMenuClosed(),
-      h.OpenNoteMenuOfSlot(2), h.WaitForMenu(), h.Choose(kCmdFirstAddress), h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(0),
+      h.WaitForMenu(),
+      h.Choose(kCmdFirstAddress),
+      h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(0),
+      h.WaitForMenu(),
+      h.Choose(kCmdFirstAddress + 1),
+      h.WaitForMenuClosed(),
+      h.OpenNoteMenuOfSlot(2),
+      h.WaitForMenu(),
+      h.Choose(kCmdFirstAddress),
+      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return opened.size() == 3; }),
   }));
   EXPECT_EQ(opened, (Lines{"http://a.example/?x=1&y=2", "https://b.example/p", "http://e.example"}));

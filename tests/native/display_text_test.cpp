@@ -47,9 +47,7 @@ TEST(DisplayTextAddresses, OnlyTheFirstTenAddressesAreLookedAt) {
   EXPECT_EQ(Shown(mixed), mixed);
 }
 
-TEST(DisplayTextAddresses, ByteOneAlreadyInTheTextHidesLikeAMark) {
-  EXPECT_EQ(Shown("a\x01  \r\nb"), "ab");
-}
+TEST(DisplayTextAddresses, ByteOneAlreadyInTheTextHidesLikeAMark) { EXPECT_EQ(Shown("a\x01  \r\nb"), "ab"); }
 
 TEST(DisplayTextMask, MasksFromTheGivenCharacter) {
   EXPECT_EQ(Masked("abcdef", 4), "abc***");
@@ -64,9 +62,7 @@ TEST(DisplayTextMask, LineBreaksAreKeptAndNotCounted) {
   EXPECT_EQ(Masked("ab\r\ncd", 3), "ab\r\n**");
 }
 
-TEST(DisplayTextMask, TwoByteCharacterBecomesOneStar) {
-  EXPECT_EQ(Masked("あいう", 2), "あ**");
-}
+TEST(DisplayTextMask, TwoByteCharacterBecomesOneStar) { EXPECT_EQ(Masked("あいう", 2), "あ**"); }
 
 TEST(DisplayTextMask, BytesDroppedWithAHiddenAddressCount) {
   // "ttp://a" and the space are 8 positions, so "b" is position 9.

@@ -61,7 +61,9 @@ TEST(HotKeyCode, NoKeyForEmptyOrNonAsciiNames) {
   EXPECT_FALSE(HotKeyCode("").has_value());
   EXPECT_FALSE(HotKeyCode("あ").has_value());
   EXPECT_FALSE(HotKeyCode("ｱ").has_value());
-  EXPECT_FALSE(HotKeyCode("\xFF" "A").has_value());
+  EXPECT_FALSE(HotKeyCode("\xFF"
+                          "A")
+                   .has_value());
   EXPECT_FALSE(HotKeyCode(std::string_view("\0A", 2)).has_value());
 }
 

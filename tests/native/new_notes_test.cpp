@@ -44,7 +44,7 @@ TEST(MakeNewNote, HalvesTruncateTowardZeroWithoutOverflow) {
   settings.DefaultWidth = kMin;
   settings.DefaultHeight = kMax;
   note = MakeNewNote(kTypeCyan, settings, kMax, kMin);
-  EXPECT_EQ(note.PosX, kMax);  // (2^31 - 1 + 2^31) / 2 is above the range
+  EXPECT_EQ(note.PosX, kMax);      // (2^31 - 1 + 2^31) / 2 is above the range
   EXPECT_EQ(note.PosY, kMin + 1);  // (-2^31 - 2^31 + 1) / 2
 }
 

@@ -46,8 +46,7 @@ TEST(Placement, ObjectsLargerThanTheWorkAreaAlignWithItsTopLeft) {
 }
 
 TEST(Placement, ExtremeCoordinatesAndNoMonitors) {
-  EXPECT_TRUE(Same(ReachablePosition({INT_MAX, INT_MIN}, INT_MAX, INT_MAX, kTwoMonitors),
-                   Point{1024, 100}));
+  EXPECT_TRUE(Same(ReachablePosition({INT_MAX, INT_MIN}, INT_MAX, INT_MAX, kTwoMonitors), Point{1024, 100}));
   EXPECT_TRUE(Same(ReachablePosition({INT_MIN, INT_MAX}, 10, 10, kTwoMonitors), Point{0, 718}));
   EXPECT_TRUE(Same(ReachablePosition({-5000, 7}, 10, 10, {}), Point{-5000, 7}));
 }

@@ -13,8 +13,7 @@ namespace {
 // tab stops every 40.
 class FakeFont : public Measurer {
  public:
-  void MeasureChars(std::string_view, const std::vector<CharSpan>& chars,
-                    std::vector<int>& widths) override {
+  void MeasureChars(std::string_view, const std::vector<CharSpan>& chars, std::vector<int>& widths) override {
     ++calls;
     for (size_t k = 0; k < chars.size(); ++k) widths[k] = chars[k].len == 2 ? 20 : 10;
   }
@@ -115,9 +114,8 @@ TEST(WordWrap, RandomMixedTextsKeepEveryRule) {
   std::mt19937 rng(1234);
   // Double-byte characters whose trail bytes look like ASCII ("ソ" ends in
   // a backslash, "ア" in "A"), kana, brackets and punctuation.
-  const std::vector<std::string> pieces = {
-      "a", "b", "Z", " ", " ", "\t", ".", "(", ")", "ｱ", "｡", "\r\n",
-      "ソ", "表", "ア", "あ", "「", "」", "。", "、", "ー", "っ", "漢", "字"};
+  const std::vector<std::string> pieces = {"a",  "b",  "Z",  " ",  " ",  "\t", ".",  "(",  ")",  "ｱ",  "｡",  "\r\n",
+                                           "ソ", "表", "ア", "あ", "「", "」", "。", "、", "ー", "っ", "漢", "字"};
   for (int round = 0; round < 300; ++round) {
     std::string text;
     const int n = 1 + static_cast<int>(rng() % 60);

@@ -61,9 +61,12 @@ std::string Take(char* block, int32_t length) {
 std::string Quoted(const std::string& text) {
   std::string out = "\"";
   for (char c : text) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else out += c;
+    if (c == '\r')
+      out += "\\r";
+    else if (c == '\n')
+      out += "\\n";
+    else
+      out += c;
   }
   return out + "\"";
 }
@@ -177,8 +180,8 @@ void VEXTAL_CALL rec_draw_text(int32_t bitmap, char* text, int32_t length, int32
   const std::string t = Take(text, length);
   const std::string before = RectText(rect);
   if (bitmap == 0 && flags == vextal::kMeasureOnly && rect) rect->bottom = rect->top + 14 * CountLines(t);
-  Log("_draw_text(" + N(bitmap) + "," + Quoted(t) + "," + N(font) + "," + Hex(colour) + "," + before + "," +
-      N(flags) + ")");
+  Log("_draw_text(" + N(bitmap) + "," + Quoted(t) + "," + N(font) + "," + Hex(colour) + "," + before + "," + N(flags) +
+      ")");
 }
 
 int32_t VEXTAL_CALL rec_create_bitmap(int32_t width, int32_t height, int32_t* extra) {
@@ -192,8 +195,8 @@ void VEXTAL_CALL rec_delete_bitmap(int32_t bitmap) { Log("_delete_bitmap(" + N(b
 
 void VEXTAL_CALL rec_fill_rect(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height,
                                int32_t colour) {
-  Log("_fill_rect(" + N(bitmap) + "," + N(extra) + "," + N(x) + "," + N(y) + "," + N(width) + "," + N(height) +
-      "," + Hex(colour) + ")");
+  Log("_fill_rect(" + N(bitmap) + "," + N(extra) + "," + N(x) + "," + N(y) + "," + N(width) + "," + N(height) + "," +
+      Hex(colour) + ")");
 }
 
 void VEXTAL_CALL rec_draw_line(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2,

@@ -40,7 +40,9 @@ class Events : public LoadedLibrary {
     POINT inside{230, 210};
     ASSERT_TRUE(PumpUntil([&] { return WindowFromPoint(inside) != nullptr; }));
   }
-  bool WaitForRecords(size_t n) { return PumpUntil([&] { return sink.records.size() >= n; }); }
+  bool WaitForRecords(size_t n) {
+    return PumpUntil([&] { return sink.records.size() >= n; });
+  }
   std::vector<std::string> Names() {
     std::vector<std::string> names;
     for (const std::string& r : sink.records) names.push_back(Fields(r).at(0));
@@ -130,10 +132,9 @@ TEST_F(Events, NothingIsSentWithoutAnAttachedWindow) {
 }
 
 TEST_F(Events, ClickingANoteLeavesTheKeyboardFocusWhereItWas) {
-  HWND top = CreateWindowExA(0, "STATIC", "typing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 400,
-                             300, 200, nullptr, nullptr, nullptr, nullptr);
-  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 30, top, nullptr,
-                              nullptr, nullptr);
+  HWND top = CreateWindowExA(0, "STATIC", "typing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 400, 300, 200, nullptr,
+                             nullptr, nullptr, nullptr);
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 30, top, nullptr, nullptr, nullptr);
   SetForegroundWindow(top);
   SetFocus(edit);
   ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == top && GetFocus() == edit; }));

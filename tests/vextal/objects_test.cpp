@@ -117,8 +117,8 @@ TEST_F(Objects, GreaterPriorityLiesInFront) {
 TEST_F(Objects, RedrawBringsEveryObjectInFrontOfOtherWindowsInOrder) {
   const int32_t a = Shown(10, 10, 2);
   const int32_t b = Shown(30, 30, 1);
-  HWND other = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0,
-                               200, 200, nullptr, nullptr, nullptr, nullptr);
+  HWND other = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
+                               nullptr, nullptr, nullptr);
   SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   HWND wa = WindowAt(10, 10), wb = WindowAt(30, 30);
   ASSERT_LT(ZIndex(other), ZIndex(wa));
@@ -155,8 +155,8 @@ TEST_F(Objects, NothingReachesTheScreenWhileDrawingIsLocked) {
   vx._delete(old);
   const int32_t id = Shown(300, 200, 1);
   vx._move(id, 10, 0);
-  HWND w = ObjectWindowsInZOrder().front() == oldWindow ? ObjectWindowsInZOrder().back()
-                                                          : ObjectWindowsInZOrder().front();
+  HWND w =
+      ObjectWindowsInZOrder().front() == oldWindow ? ObjectWindowsInZOrder().back() : ObjectWindowsInZOrder().front();
   EXPECT_FALSE(IsWindowVisible(w));
   EXPECT_TRUE(IsWindowVisible(oldWindow));  // the replaced note stays until unlock
   vx._unlock_draw();
@@ -201,8 +201,7 @@ TEST_F(Objects, ACardReachesTheScreenWithItsColours) {
   ScreenShot shot;
   ASSERT_TRUE(PumpUntil([&] {
     shot = CaptureScreen(area);
-    return shot.At(0, 0) == 0x000000 && shot.At(199, 0) == 0x000000 &&
-           shot.At(2, card.height - 2) == 0x7FFFFF;
+    return shot.At(0, 0) == 0x000000 && shot.At(199, 0) == 0x000000 && shot.At(2, card.height - 2) == 0x7FFFFF;
   }));
   EXPECT_EQ(shot.At(100, 1), 0x7FFFFFu);
   int red = 0;

@@ -53,9 +53,8 @@ int GdiWidth(const std::string& face, int points, const std::string& line) {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  HFONT font = CreateFontA(-MulDiv(points, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH, face.c_str());
+  HFONT font = CreateFontA(-MulDiv(points, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str());
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font);
   std::string ink = line;
@@ -135,8 +134,7 @@ TEST_F(Text, MeasuredHeightGrowsWithLinesAndPoints) {
   const std::string text = MixedText();
   const std::string wrapped = WordWrap(vx, text, small, 150);
   EXPECT_EQ(Measure(text, small, 150), Measure(wrapped, small, 150));
-  EXPECT_EQ(Measure(wrapped, small, 150) - 6,
-            one * static_cast<int32_t>(Lines(wrapped).size()));
+  EXPECT_EQ(Measure(wrapped, small, 150) - 6, one * static_cast<int32_t>(Lines(wrapped).size()));
 }
 
 TEST_F(Text, DrawnTextEndsWithinItsMeasuredLastLine) {

@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-
 namespace vextal::testing {
 
 bool Client::Open() {
@@ -43,8 +42,7 @@ RecordSink::RecordSink() {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "VextalRecordSink";
   RegisterClassA(&wc);  // fails harmlessly when already registered
-  hwnd_ = CreateWindowExA(0, "VextalRecordSink", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                          wc.hInstance, this);
+  hwnd_ = CreateWindowExA(0, "VextalRecordSink", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance, this);
   SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
