@@ -87,61 +87,49 @@ TEST(DeleteCommand, TheFreedSlotTakesTheNextNewNote) {
   EXPECT_FALSE(h.board().notes()[5].InUse);
 }
 
-// A confirmation left open while its note is deleted from another menu and a
-// new note takes the slot: its "はい" must not delete the new note.
-TEST(DeleteCommand, ConfirmationOfANoteDeletedMeanwhileLeavesTheSlotsNewNote) {
-  BoardHarness h(FiveNotes());
-  HWND first = nullptr;
-  ASSERT_TRUE(h.Run({
+// A dialog of slot 4's note is open (opened by the given command, its window
+// kept in *dialog): the note is deleted through its menu once more, and a
+// new yellow note takes the slot. Then the first dialog is answered.
+std::vector<Step> WhileSlot4sNoteIsReplaced(BoardHarness& h, UINT command, const char* caption, HWND* dialog,
+                                            std::function<void()> answer) {
+  return {
+      h.OpenNoteMenuOfSlot(4),
+      h.WaitForMenu(),
+      h.Choose(command),
+      h.WaitForDialog(caption),
+      h.Do([&h, dialog] { *dialog = h.lastDialog(); }),
       h.OpenNoteMenuOfSlot(4),
       h.WaitForMenu(),
       h.Choose(kCmdDelete),
-      h.WaitForDialog("消去確認"),
-      h.Do([&] { first = h.lastDialog(); }),
-      h.OpenNoteMenuOfSlot(4),
-      h.WaitForMenu(),
-      h.Choose(kCmdDelete),
-      h.WaitForDialog("消去確認", &first),
+      h.WaitForDialog("消去確認", dialog),
       h.PressButton(IDOK),
-      h.WaitUntil([&] { return !h.board().notes()[4].InUse; }),
+      h.WaitUntil([&h] { return !h.board().notes()[4].InUse; }),
       h.Post(WM_HOTKEY, kHotKeyCreateYellow, 0),
-      h.WaitUntil([&] { return h.board().notes()[4].InUse; }),
-      h.Do([&] { PostMessageA(first, WM_COMMAND, IDOK, 0); }),
-      h.WaitUntil([&] { return !IsWindow(first); }),
-  }));
-  EXPECT_TRUE(h.board().notes()[4].InUse);
-  EXPECT_EQ(h.board().notes()[4].Type, kTypeYellow);
-  EXPECT_EQ(h.IniValue("Husen5", "Type"), "2");
+      h.WaitUntil([&h] { return h.board().notes()[4].InUse; }),
+      h.Do(answer),
+      h.WaitUntil([dialog] { return !IsWindow(*dialog); }),
+  };
 }
 
-// The edit dialog of a note deleted meanwhile: its "完了" must not write the
-// edited text over the note that took the slot.
-TEST(EditCommand, DialogOfANoteDeletedMeanwhileLeavesTheSlotsNewNote) {
-  BoardHarness h(FiveNotes());
-  HWND edit = nullptr;
-  ASSERT_TRUE(h.Run({
-      h.OpenNoteMenuOfSlot(4),
-      h.WaitForMenu(),
-      h.Choose(kCmdEdit),
-      h.WaitForDialog("編集"),
-      h.Do([&] { edit = h.lastDialog(); }),
-      h.OpenNoteMenuOfSlot(4),
-      h.WaitForMenu(),
-      h.Choose(kCmdDelete),
-      h.WaitForDialog("消去確認"),
-      h.PressButton(IDOK),
-      h.WaitUntil([&] { return !h.board().notes()[4].InUse; }),
-      h.Post(WM_HOTKEY, kHotKeyCreateYellow, 0),
-      h.WaitUntil([&] { return h.board().notes()[4].InUse; }),
-      h.Do([&] {
-        SetDlgItemTextA(edit, IDC_EDIT_TEXT, "edited");
-        PostMessageA(edit, WM_COMMAND, IDOK, 0);
-      }),
-      h.WaitUntil([&] { return !IsWindow(edit); }),
-  }));
-  EXPECT_EQ(h.board().notes()[4].Text, "");
-  EXPECT_EQ(h.IniValue("Husen5", "Text"), "");
-  EXPECT_EQ(h.IniValue("Husen5", "Type"), "2");
+// The first confirmation's "はい" must not delete the new note, and the
+// edit dialog's "完了" must not write the edited text over it.
+TEST(DialogCommands, ADialogActsOnlyOnTheNoteItWasOpenedFor) {
+  BoardHarness confirm(FiveNotes());
+  HWND first = nullptr;
+  ASSERT_TRUE(confirm.Run(WhileSlot4sNoteIsReplaced(confirm, kCmdDelete, "消去確認", &first,
+                                                    [&] { PostMessageA(first, WM_COMMAND, IDOK, 0); })));
+  EXPECT_TRUE(confirm.board().notes()[4].InUse);
+  EXPECT_EQ(confirm.IniValue("Husen5", "Type"), "2");
+
+  BoardHarness edit(FiveNotes());
+  HWND dialog = nullptr;
+  ASSERT_TRUE(edit.Run(WhileSlot4sNoteIsReplaced(edit, kCmdEdit, "編集", &dialog, [&] {
+    SetDlgItemTextA(dialog, IDC_EDIT_TEXT, "edited");
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  })));
+  EXPECT_EQ(edit.board().notes()[4].Text, "");
+  EXPECT_EQ(edit.IniValue("Husen5", "Text"), "");
+  EXPECT_EQ(edit.IniValue("Husen5", "Type"), "2");
 }
 
 // Line breaks pasted from another program (lone LF or CR) are stored as
