@@ -29,19 +29,19 @@ std::unique_ptr<zettrella::VextalBinding> OpenLayer() {
 Card BuildCard(zettrella::NoteLayer& layer, int32_t x, int32_t y, int32_t width, int32_t priority,
                std::string_view text, int32_t background, int32_t textColour, std::string_view face, int32_t points,
                const Card& old) {
-  zettrella::CardSpec spec;
-  spec.PosX = x;
-  spec.PosY = y;
-  spec.Width = width;
-  spec.Priority = priority;
-  spec.Text = text;
-  spec.FontName = face;
-  spec.FontSize = points;
-  spec.Colours = {background, textColour, 0x000000};
-  spec.MinHeight = kMinimumHeight;
+  zettrella::CardRequest request;
+  request.PosX = x;
+  request.PosY = y;
+  request.Width = width;
+  request.Priority = priority;
+  request.Text = text;
+  request.FontName = face;
+  request.FontSize = points;
+  request.Colours = {background, textColour, 0x000000};
+  request.MinHeight = kMinimumHeight;
   Card card = old;
   zettrella::NoteImage image{old.bitmap, old.extra};
-  const zettrella::CardShape shape = zettrella::BuildCard(layer, spec, &card.id, &image);
+  const zettrella::CardShape shape = zettrella::BuildCard(layer, request, &card.id, &image);
   card.bitmap = image.NoteBitmap;
   card.extra = image.NoteBitmapExtra;
   card.height = shape.Height;

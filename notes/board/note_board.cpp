@@ -148,7 +148,7 @@ void NoteBoard::Draw(int slot) {
     return;
   }
   const std::string display = MakeDisplayText(note.Text, note.TextAster != 0, note.TextAsterNum);
-  CardSpec card;
+  CardRequest card;
   card.PosX = note.PosX;
   card.PosY = note.PosY;
   card.Width = note.Width;

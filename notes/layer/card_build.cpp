@@ -17,28 +17,30 @@ constexpr int32_t kTextRightMargin = 5;
 constexpr int32_t kTextBottomMargin = 5;
 }  // namespace
 
-CardShape BuildCard(NoteLayer& layer, const CardSpec& spec, int32_t* id, NoteImage* image) {
+CardShape BuildCard(NoteLayer& layer, const CardRequest& request, int32_t* id, NoteImage* image) {
   CardShape shape;
   layer.LockDraw();
-  const int32_t font = layer.MakeFont(spec.FontName, spec.FontSize);
-  const std::string wrapped = layer.WordWrap(spec.Text, font, SaturatedAdd(spec.Width, -kTextLeft - kTextRightMargin));
+  const int32_t font = layer.MakeFont(request.FontName, request.FontSize);
+  const std::string wrapped =
+      layer.WordWrap(request.Text, font, SaturatedAdd(request.Width, -kTextLeft - kTextRightMargin));
 
   vextal::Rect& textRect = shape.TextRect;
-  textRect = {kTextLeft, kTextTop, SaturatedAdd(spec.Width, -kTextRightMargin), 0};
-  layer.PaintText(0, wrapped, font, spec.Colours.Text, &textRect, vextal::kMeasureOnly);
-  const int32_t height = std::max(SaturatedAdd(textRect.bottom, kTextBottomMargin), spec.MinHeight);
+  textRect = {kTextLeft, kTextTop, SaturatedAdd(request.Width, -kTextRightMargin), 0};
+  layer.PaintText(0, wrapped, font, request.Colours.Text, &textRect, vextal::kMeasureOnly);
+  const int32_t height = std::max(SaturatedAdd(textRect.bottom, kTextBottomMargin), request.MinHeight);
   // The text keeps the card's own width and is clipped with the card.
-  const CardSize card = CardBitmapSize(spec.Width, height);
+  const CardSize card = CardBitmapSize(request.Width, height);
   shape.Height = card.Height;
 
   if (*id >= 0) layer.Delete(*id);
-  *id = layer.Create(spec.PosX, spec.PosY, spec.Priority);
+  *id = layer.Create(request.PosX, request.PosY, request.Priority);
   if (image->NoteBitmap != 0) layer.DeleteBitmap(image->NoteBitmap);
   image->NoteBitmap = layer.CreateBitmap(card.Width, card.Height, &image->NoteBitmapExtra);
   layer.SetImage(*id, image->NoteBitmap, image->NoteBitmapExtra);
-  layer.FillRect(image->NoteBitmap, image->NoteBitmapExtra, 0, 1, card.Width, card.Height - 1, spec.Colours.Background);
-  layer.DrawLine(image->NoteBitmap, image->NoteBitmapExtra, 0, 0, card.Width - 1, 0, spec.Colours.Line);
-  layer.PaintText(image->NoteBitmap, wrapped, font, spec.Colours.Text, &textRect, 0);
+  layer.FillRect(image->NoteBitmap, image->NoteBitmapExtra, 0, 1, card.Width, card.Height - 1,
+                 request.Colours.Background);
+  layer.DrawLine(image->NoteBitmap, image->NoteBitmapExtra, 0, 0, card.Width - 1, 0, request.Colours.Line);
+  layer.PaintText(image->NoteBitmap, wrapped, font, request.Colours.Text, &textRect, 0);
   layer.DeleteFont(font);
   layer.UpdateImage(*id);
   layer.UnlockDraw();

@@ -17,7 +17,7 @@ struct NoteImage {
 };
 
 // What a card shows and where.
-struct CardSpec {
+struct CardRequest {
   int32_t PosX = 0;
   int32_t PosY = 0;
   int32_t Width = 0;
@@ -40,6 +40,6 @@ struct CardShape {
 // the image, the background, the top row and the text; the font goes again
 // and the image is shown. The bitmap keeps the text's width and is clipped
 // as CardBitmapSize says.
-CardShape BuildCard(NoteLayer& layer, const CardSpec& spec, int32_t* id, NoteImage* image);
+CardShape BuildCard(NoteLayer& layer, const CardRequest& request, int32_t* id, NoteImage* image);
 
 }  // namespace zettrella
