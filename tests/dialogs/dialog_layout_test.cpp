@@ -69,7 +69,9 @@ TEST_P(DialogTemplates, LoadWithTheHeadersIdsAndKeepTheirControlsInsideAndReacha
   // Every id of the header's group stands once; nothing else has an id but
   // OK and Cancel.
   const std::vector<int> headerIds = testing::HeaderControlIds(kResourceHeader, dialog.name);
-  if (dialog.templateId != IDD_DELETE_CONFIRM) EXPECT_FALSE(headerIds.empty());
+  if (dialog.templateId != IDD_DELETE_CONFIRM) {
+    EXPECT_FALSE(headerIds.empty());
+  }
   std::vector<int> ids;
   for (const testing::TemplateItem& item : t.items) {
     if (item.id != IDC_STATIC) ids.push_back(item.id);
@@ -86,7 +88,9 @@ TEST_P(DialogTemplates, LoadWithTheHeadersIdsAndKeepTheirControlsInsideAndReacha
     SCOPED_TRACE("id " + std::to_string(item.id) + " " + item.className + " " + item.text);
     EXPECT_EQ(item.style & (WS_CHILD | WS_VISIBLE), static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
     EXPECT_EQ(item.exStyle, 0u);
-    if (item.id == IDOK) EXPECT_EQ(item.style & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
+    if (item.id == IDOK) {
+      EXPECT_EQ(item.style & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
+    }
     // Inside the dialog; a combo box's template height is that of its
     // dropped-down list, which may reach beyond.
     const bool combo = SameClass(item.className, "ComboBox");
@@ -140,10 +144,14 @@ TEST_P(DialogTemplates, RunningDialogPlacesEveryControlOfTheTemplate) {
       const bool icon = SameClass(c.className, "Static") && (c.style & SS_TYPEMASK) == SS_ICON;
       const bool combo = SameClass(c.className, "ComboBox");
       // An icon static takes the size of its icon.
-      if (!icon) EXPECT_EQ(actual.right - actual.left, extent.right);
+      if (!icon) {
+        EXPECT_EQ(actual.right - actual.left, extent.right);
+      }
       // A closed combo box is as high as its edit field; the template's
       // height is that of the box with its list dropped down.
-      if (!icon && !combo) EXPECT_EQ(actual.bottom - actual.top, extent.bottom);
+      if (!icon && !combo) {
+        EXPECT_EQ(actual.bottom - actual.top, extent.bottom);
+      }
       EXPECT_LE(actual.right, client.right);
       EXPECT_LE(actual.bottom, client.bottom);
       child = GetWindow(child, GW_HWNDNEXT);

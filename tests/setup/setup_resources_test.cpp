@@ -56,9 +56,15 @@ TEST_F(SetupResourcesTest, DialogTemplateHoldsTheHeadersIdsInsideTheDialog) {
     EXPECT_GE(item.y, 0);
     EXPECT_LE(item.x + item.cx, dialog.cx);
     EXPECT_LE(item.y + item.cy, dialog.cy);
-    if (item.id == IDOK) EXPECT_EQ(item.style & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
-    if (item.id > 1000) EXPECT_EQ(item.style & BS_TYPEMASK, static_cast<DWORD>(BS_AUTOCHECKBOX));
-    if (item.className == "Static") EXPECT_EQ(item.text, "#" + std::to_string(IDB_SETUP_SIDE));
+    if (item.id == IDOK) {
+      EXPECT_EQ(item.style & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
+    }
+    if (item.id > 1000) {
+      EXPECT_EQ(item.style & BS_TYPEMASK, static_cast<DWORD>(BS_AUTOCHECKBOX));
+    }
+    if (item.className == "Static") {
+      EXPECT_EQ(item.text, "#" + std::to_string(IDB_SETUP_SIDE));
+    }
   }
   const std::vector<int> headerIds = HeaderControlIds(kResourceHeader, "IDD_SETUP");
   EXPECT_EQ(headerIds.size(), 3u);
