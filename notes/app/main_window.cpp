@@ -165,6 +165,9 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
   }
   switch (message) {
     case kQuitMessage:
+      // An open menu runs a loop of its own; close it so that the request
+      // to end (from setup, say) is not held up until the user clicks.
+      EndMenu();
       EndModal(0);
       *result = 0;
       return true;

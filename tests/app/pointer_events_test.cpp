@@ -9,7 +9,7 @@
 
 #include "common/protocol.h"
 #include "tests/app/message_probe.h"
-#include "tests/app/zettrella_run.h"
+#include "tests/support/zettrella_run.h"
 
 namespace zettrella::testing {
 namespace {
@@ -118,7 +118,7 @@ TEST_F(PointerEvents, LastLineWithoutLineBreakIsLost) {
             (Calls{"_move(100,0,10)", "_get_pos_x(100)=50", "_get_pos_y(100)=70"}));
 }
 
-TEST_F(PointerEvents, RightClickPostsOneNoteMenuRequest) {
+TEST_F(PointerEvents, RightClickOpensTheNoteMenuAndQuitClosesIt) {
   // Watch what the program's thread takes from its queue.
   const std::string probe = run_.dir().File("message_probe.dll");
   CopyFileOrFail(ExeDir() + "\\message_probe.dll", probe);
@@ -141,6 +141,9 @@ TEST_F(PointerEvents, RightClickPostsOneNoteMenuRequest) {
 
   UnhookWindowsHookEx(hook);
   FreeLibrary(module);
+
+  // The note menu is open now; a request to end closes it and ends the run.
+  EXPECT_TRUE(run_.Quit());
 }
 
 TEST_F(PointerEvents, HostileRecordsAreAnsweredAndHarmless) {
