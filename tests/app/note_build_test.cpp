@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/protocol.h"
-#include "tests/app/zettrella_run.h"
+#include "tests/support/zettrella_run.h"
 
 namespace zettrella::testing {
 namespace {

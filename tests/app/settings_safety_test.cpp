@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "common/protocol.h"
-#include "tests/app/zettrella_run.h"
+#include "tests/support/zettrella_run.h"
 
 namespace zettrella::testing {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "common/protocol.h"
 #include "common/store_format.h"
-#include "tests/app/zettrella_run.h"
+#include "tests/support/zettrella_run.h"
 
 namespace zettrella {
 namespace {

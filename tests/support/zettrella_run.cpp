@@ -1,5 +1,5 @@
 // Running the real note program for the tests.
-#include "tests/app/zettrella_run.h"
+#include "tests/support/zettrella_run.h"
 
 #include <cstdlib>
 

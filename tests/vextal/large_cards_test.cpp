@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "notes/layer/card_size.h"
-#include "tests/app/zettrella_run.h"
+#include "tests/support/zettrella_run.h"
 
 namespace zettrella::testing {
 namespace {
