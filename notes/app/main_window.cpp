@@ -64,13 +64,29 @@ BOOL MainWindow::OnInitDialog() {
   board_.FinishLoad(DesktopWindowRect());
 
   input_.SetWindow(window);
-  board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary),
-               static_cast<int32_t>(reinterpret_cast<intptr_t>(window)));
-  input_.RegisterHotKeys();
-
-  tickCount_ = 0;
-  timerId_ = SetTimer(window, kTimerId, kTimerPeriodMs, nullptr);
+  StartRunning();
   return TRUE;
+}
+
+// Loads the layer and shows every note, then the hot keys and the timer:
+// the end of start-up, and the way back from a cancelled end of session.
+void MainWindow::StartRunning() {
+  board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary),
+               static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd())));
+  input_.RegisterHotKeys();
+  tickCount_ = 0;
+  timerId_ = SetTimer(hwnd(), kTimerId, kTimerPeriodMs, nullptr);
+}
+
+// The log-off or shutdown that released everything was cancelled (another
+// program refused it, or the user did). Without this the program would live
+// on with no note, tray icon or hot key, and its mutex would turn every new
+// start away: the notes would be out of reach until it was killed.
+void MainWindow::ResumeAfterCancelledEnd() {
+  if (!shutDown_) return;
+  shutDown_ = false;
+  Shell_NotifyIconA(NIM_ADD, &trayIcon_);
+  StartRunning();
 }
 
 void MainWindow::PublishWindowHandle() {
@@ -193,6 +209,10 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
     case WM_QUERYENDSESSION:
       Shutdown();
       *result = TRUE;  // Windows may go on ending the session
+      return true;
+    case WM_ENDSESSION:
+      if (!wParam) ResumeAfterCancelledEnd();
+      *result = 0;
       return true;
     default:
       return false;

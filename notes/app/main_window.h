@@ -47,7 +47,9 @@ class MainWindow : public ui::Dialog {
  private:
   void PublishWindowHandle();
   void StartTrayIcon(int32_t trayDelay);
+  void StartRunning();
   void Shutdown();
+  void ResumeAfterCancelledEnd();
   void OnTimer();
   void OnPaint();
   static DWORD WINAPI TrayDelayThread(void* param);

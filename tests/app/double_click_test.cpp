@@ -114,7 +114,7 @@ TEST(PointerDoubleClick, OkRebuildsTheNoteWithItsPriorityAndANewId) {
 // With the real layer a double click opens the edit dialog inside the
 // layer's own event call. The end of the session while it is open releases
 // the layer; closing the dialog afterwards must neither return into an
-// unloaded library nor lose the edit.
+// unloaded library nor lose the edit, and a cancelled end loads it again.
 TEST(PointerDoubleClick, EndOfSessionWhileTheDialogRunsInsideTheLayersCall) {
   ZettrellaRun run(kFloatingNotes, Layer::kReal);
   ASSERT_TRUE(run.Start());
@@ -128,8 +128,16 @@ TEST(PointerDoubleClick, EndOfSessionWhileTheDialogRunsInsideTheLayersCall) {
   SendMessageA(FirstChildOfClass(dialog, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("kept"));
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   EXPECT_TRUE(PumpUntil([&] { return run.Ini("Husen1", "Text") == "kept" || run.Ini("Husen2", "Text") == "kept"; }));
-  // The program is back in its own loop, alive, and ends normally.
+  // The program is back in its own loop, alive.
   EXPECT_TRUE(SendMessageTimeoutA(run.window(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result));
+  EXPECT_TRUE(WindowsOfProcess(run.process().Id(), "VextalObject").empty());
+  // The end of the session is cancelled: the library is loaded once more
+  // and both notes are on the screen again; then the program ends normally.
+  ASSERT_TRUE(SendMessageTimeoutA(run.window(), WM_ENDSESSION, FALSE, 0, SMTO_NORMAL, 10000, &result));
+  EXPECT_TRUE(PumpUntil([&] {
+    const std::vector<HWND> shown = WindowsOfProcess(run.process().Id(), "VextalObject");
+    return shown.size() == 2 && IsWindowVisible(shown[0]) && IsWindowVisible(shown[1]);
+  }));
   ASSERT_TRUE(run.Quit());
   EXPECT_EQ(run.process().ExitCode(), 0u);
 }

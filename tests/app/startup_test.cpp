@@ -2,8 +2,12 @@
 // published window, a single copy, and the release steps at the end.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <shellapi.h>
+
 #include "common/protocol.h"
 #include "common/store_format.h"
+#include "tests/support/hot_key_probe.h"
 #include "tests/support/zettrella_run.h"
 
 namespace zettrella {
@@ -92,6 +96,44 @@ TEST(Startup, EndOfSessionReleasesOnceAndTheLaterQuitLeavesTheLayerAlone) {
   ASSERT_TRUE(run.Quit());
   EXPECT_EQ(Count(run.Log(), "_unload()"), 1);
   EXPECT_EQ(Count(run.Log(), "_delete_bitmap("), 1);
+}
+
+// A log-off that another program (or the user) cancels ends with
+// WM_ENDSESSION(FALSE): the released program comes back whole instead of
+// living on without notes, tray icon or hot keys and turning new starts away.
+TEST(Startup, CancelledEndOfSessionBringsEverythingBack) {
+  ZettrellaRun run(Section(1, "ID=0\r\nText=a\r\n"));
+  ASSERT_TRUE(run.Start());
+  DWORD_PTR result = 0;
+  ASSERT_TRUE(SendMessageTimeoutA(run.window(), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &result));
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  icon.hWnd = run.window();
+  icon.uID = kTrayIconId;
+  auto trayIconShown = [&] { return Shell_NotifyIconA(NIM_MODIFY, &icon) != FALSE; };
+  ASSERT_TRUE(testing::WaitUntilCombosFree({VK_F1}));
+  EXPECT_FALSE(trayIconShown());
+  // An end that goes on changes nothing more.
+  run.Mark();
+  ASSERT_TRUE(SendMessageTimeoutA(run.window(), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &result));
+  EXPECT_FALSE(testing::ComboTaken(VK_F1));
+  EXPECT_TRUE(run.NewCalls().empty());
+
+  ASSERT_TRUE(SendMessageTimeoutA(run.window(), WM_ENDSESSION, FALSE, 0, SMTO_NORMAL, 10000, &result));
+  const std::vector<std::string> back = run.NewCalls();
+  ASSERT_FALSE(back.empty());
+  EXPECT_EQ(back.front(), "_load(\"" + run.dir().path() + "\")");
+  EXPECT_EQ(testing::CallsNamed(back, "_create(").size(), 1u);
+  EXPECT_TRUE(testing::ComboTaken(VK_F1));
+  EXPECT_TRUE(trayIconShown());
+  // The note answers to its new id, and the program ends as usual.
+  const std::string id = run.Ini("Husen1", "ID");
+  run.Mark();
+  EXPECT_EQ(run.Send(testing::Record(kEventLButtonDown, std::stoi(id), 0, 0)), 1);
+  EXPECT_EQ(run.NewCalls(), std::vector<std::string>{"_set_priority(" + id + ",1)"});
+  ASSERT_TRUE(run.Quit());
+  EXPECT_EQ(run.process().ExitCode(), 0u);
+  EXPECT_EQ(Count(run.Log(), "_unload()"), 2);
 }
 
 TEST(Startup, EnterEscapeAndCloseNeverEndTheHiddenWindow) {

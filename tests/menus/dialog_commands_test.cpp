@@ -5,7 +5,7 @@
 #include "notes/input/command_ids.h"
 #include "resources/zettrella_res.h"
 #include "tests/menus/board_harness.h"
-#include "tests/menus/hot_key_probe.h"
+#include "tests/support/hot_key_probe.h"
 
 namespace zettrella::testing {
 namespace {
