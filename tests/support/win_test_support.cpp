@@ -105,9 +105,20 @@ ChildProcess::~ChildProcess() {
 bool ChildProcess::Start(const std::string& commandLine, const std::string& workDir, const char* environment) {
   STARTUPINFOA si{};
   si.cb = sizeof si;
-  std::string cmd = commandLine;
-  return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, const_cast<char*>(environment),
-                        workDir.empty() ? nullptr : workDir.c_str(), &si, &info_) != 0;
+  // Under load Wine now and then fails to start a process at the first try;
+  // a failure that stays is reported with its error code.
+  for (int attempt = 1;; ++attempt) {
+    std::string cmd = commandLine;
+    if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, const_cast<char*>(environment),
+                       workDir.empty() ? nullptr : workDir.c_str(), &si, &info_)) {
+      return true;
+    }
+    const DWORD error = GetLastError();
+    std::fprintf(stderr, "CreateProcessA(%s) failed with error %lu (try %d)\n", commandLine.c_str(),
+                 static_cast<unsigned long>(error), attempt);
+    if (attempt == 5) return false;
+    Sleep(200);
+  }
 }
 
 bool ChildProcess::Wait(DWORD timeoutMs) {
