@@ -80,13 +80,13 @@ Call ParseCall(const std::string& line) {
 
 using Args = std::vector<std::string>;
 
-// A build is the described sequence: under the drawing lock, the note's font
+// A build is one fixed sequence: under the drawing lock, the note's font
 // is made, its text wrapped to the card's width less the margins and
 // measured, a new object made at the note's place with its priority, a
 // bitmap of the card's width and the measured height plus the bottom margin
 // set as the object's image, filled below a black top line, the text drawn
 // where it was measured, the font deleted and the image shown.
-void ExpectDescribedBuild(const Calls& build, const StoredNote& note, int priority, const std::string& shown) {
+void ExpectCardBuild(const Calls& build, const StoredNote& note, int priority, const std::string& shown) {
   std::vector<Call> c;
   std::vector<std::string> names;
   for (const std::string& line : build) {
@@ -135,7 +135,7 @@ void ExpectDescribedBuild(const Calls& build, const StoredNote& note, int priori
   EXPECT_EQ(c[11].args, Args{id});
 }
 
-TEST(NoteBuild, BuildsOfEveryKindFormTheDescribedSequenceAndSaveTheNewIds) {
+TEST(NoteBuild, BuildsOfEveryKindFollowTheCardSequenceAndSaveTheNewIds) {
   std::vector<StoredNote> notes(3, StoredNote{0});
   for (size_t i = 0; i < notes.size(); ++i) notes[i].section = static_cast<int>(i) + 1;
   notes[0].id = 3;
@@ -166,7 +166,7 @@ TEST(NoteBuild, BuildsOfEveryKindFormTheDescribedSequenceAndSaveTheNewIds) {
   const char* shown[] = {"first line\\r\\nsecond line", "", "one\\r\\ntwo\\r\\nthree"};
   for (size_t i = 0; i < builds.size(); ++i) {
     SCOPED_TRACE(i);
-    ExpectDescribedBuild(builds[i], notes[i], priorities[i], shown[i]);
+    ExpectCardBuild(builds[i], notes[i], priorities[i], shown[i]);
   }
   EXPECT_TRUE(CallsNamed(calls, "_delete(").empty());
   EXPECT_TRUE(CallsNamed(calls, "_delete_bitmap(").empty());
