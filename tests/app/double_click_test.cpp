@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/protocol.h"
+#include "resources/zettrella_res.h"
 #include "tests/support/zettrella_run.h"
 
 namespace zettrella::testing {
@@ -20,25 +21,6 @@ HWND WaitForEditDialog(const ZettrellaRun& run) {
   return found;
 }
 
-HWND FirstChildOfClass(HWND parent, const char* className) {
-  struct Search {
-    const char* name;
-    HWND found;
-  } search{className, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM param) CALLBACK -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        char name[64] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, s->name) != 0) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // Sends a double click and answers the edit dialog it opens: OK after
 // setting the text when text is given, Cancel otherwise. Returns the layer
 // calls made meanwhile.
@@ -51,7 +33,7 @@ Calls DoubleClickAndAnswer(ZettrellaRun& run, int id, const char* text) {
   EXPECT_NE(dialog, nullptr);
   if (dialog) {
     if (text) {
-      HWND edit = FirstChildOfClass(dialog, "Edit");
+      HWND edit = GetDlgItem(dialog, IDC_EDIT_TEXT);
       EXPECT_NE(edit, nullptr);
       SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     }
@@ -125,7 +107,7 @@ TEST(PointerDoubleClick, EndOfSessionWhileTheDialogRunsInsideTheLayersCall) {
   ASSERT_NE(dialog, nullptr);
   DWORD_PTR result = 0;
   ASSERT_TRUE(SendMessageTimeoutA(run.window(), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &result));
-  SendMessageA(FirstChildOfClass(dialog, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("kept"));
+  SendMessageA(GetDlgItem(dialog, IDC_EDIT_TEXT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("kept"));
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   EXPECT_TRUE(PumpUntil([&] { return run.Ini("Husen1", "Text") == "kept" || run.Ini("Husen2", "Text") == "kept"; }));
   // The program is back in its own loop, alive.
