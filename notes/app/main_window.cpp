@@ -120,7 +120,7 @@ void MainWindow::OnTimer() {
   ++tickCount_;
   if (tickCount_ % kDesktopCheckTicks != 0) return;
   // Changes that found the settings file held by another program.
-  board_.RetryPendingSaves();
+  (void)board_.SavePending();
   board_.FollowDesktop(DesktopWindowRect());
 }
 

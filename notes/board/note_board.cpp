@@ -63,10 +63,6 @@ void NoteBoard::FollowDesktop(const RECT& desktop) {
   if (layer_) layer_->UpdateDesktopSize();
 }
 
-void NoteBoard::RetryPendingSaves() {
-  if (profile_.HasPending()) (void)profile_.SavePending();
-}
-
 bool NoteBoard::SavePending() { return profile_.SavePending(); }
 
 void NoteBoard::Redraw() {

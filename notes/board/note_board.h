@@ -51,8 +51,7 @@ class NoteBoard {
   // Follows a new desktop size (only its right and bottom count).
   void FollowDesktop(const RECT& desktop);
   // Changes that found the settings file held by another program, tried
-  // again; SavePending is true when none is left.
-  void RetryPendingSaves();
+  // again; true when none is left (at once when there was none).
   [[nodiscard]] bool SavePending();
 
   // The layer draws every note again, which puts them in front of the
