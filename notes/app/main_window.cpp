@@ -141,8 +141,13 @@ void MainWindow::Shutdown() {
     trayThread_.reset();
   }
   Shell_NotifyIconA(NIM_DELETE, &trayIcon_);
-  // Nothing new is written at the end, but a change still waiting for the
-  // settings file is given a last chance to reach it.
+  SaveWaitingChanges();
+}
+
+// Nothing new is written at the end, but a change still waiting for the
+// settings file (held by another program) is given a last chance to reach
+// it, bounded so that the end is never held up for long.
+void MainWindow::SaveWaitingChanges() {
   const DWORD start = GetTickCount();
   while (!board_.SavePending() && GetTickCount() - start < kPendingSaveWaitMs) Sleep(100);
 }
@@ -211,7 +216,15 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       *result = TRUE;  // Windows may go on ending the session
       return true;
     case WM_ENDSESSION:
-      if (!wParam) ResumeAfterCancelledEnd();
+      // When the session really ends the process is ended after this
+      // message, without WM_DESTROY: a change made since the query (an edit
+      // confirmed in a dialog that was still open) and not yet on the disk
+      // is saved now. A cancelled end brings everything back.
+      if (wParam) {
+        SaveWaitingChanges();
+      } else {
+        ResumeAfterCancelledEnd();
+      }
       *result = 0;
       return true;
     default:

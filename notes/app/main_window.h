@@ -49,6 +49,7 @@ class MainWindow : public ui::Dialog {
   void StartTrayIcon(int32_t trayDelay);
   void StartRunning();
   void Shutdown();
+  void SaveWaitingChanges();
   void ResumeAfterCancelledEnd();
   void OnTimer();
   void OnPaint();

@@ -100,5 +100,26 @@ TEST(SettingsSafety, FileLockedAtStartIsNeverWrittenOver) {
   ASSERT_TRUE(run.Quit());
 }
 
+// A change that found the file held waits in memory. When the session ends
+// the process is ended right after WM_ENDSESSION, with no WM_DESTROY and no
+// timer: the change must be on the disk by then.
+TEST(SettingsSafety, ChangeWaitingForTheFileIsSavedWhenTheSessionEnds) {
+  ZettrellaRun run("[System]\r\nTrayDelay=0\r\n[Husen1]\r\nID=0\r\nText=first\r\n");
+  ASSERT_TRUE(run.Start());
+  HANDLE lock = CreateFileA(run.File("Zettrella.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  PostMessageA(run.window(), WM_HOTKEY, kCreateCyanHotKey, 0);
+  ASSERT_TRUE(PumpUntil([&] { return CallsNamed(run.Calls(), "_create(").size() == 2; }));
+  // Still held through the query's own last try.
+  DWORD_PTR result = 0;
+  ASSERT_TRUE(SendMessageTimeoutA(run.window(), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &result));
+  CloseHandle(lock);
+  EXPECT_EQ(run.Ini("Husen2", "ID"), "<missing>");
+  ASSERT_TRUE(SendMessageTimeoutA(run.window(), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &result));
+  EXPECT_NE(run.Ini("Husen2", "ID"), "<missing>");
+  EXPECT_EQ(run.Ini("Husen1", "Text"), "first");
+  ASSERT_TRUE(run.Quit());
+}
+
 }  // namespace
 }  // namespace zettrella::testing
