@@ -43,7 +43,6 @@ class IniProfile : public Profile {
   // it open) are kept and made again by the next write or by this call.
   // True when none is left.
   [[nodiscard]] bool SavePending();
-  bool HasPending() const { return !pending_.empty(); }
 
   const std::string& path() const { return path_; }
   // The copy a change is written to before it replaces the file.

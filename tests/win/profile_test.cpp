@@ -78,13 +78,12 @@ TEST(IniProfile, ChangeThatCannotReplaceTheFileWaitsInMemory) {
     ASSERT_TRUE(other);
     profile.Write("Husen1", "Priority", "5");
     profile.WriteKeys("Husen2", {{"ID", "2"}, {"PosX", "9"}});
-    EXPECT_TRUE(profile.HasPending());
     EXPECT_FALSE(profile.SavePending());
     EXPECT_EQ(testing::ReadFileBytes(path), before);
     EXPECT_FALSE(testing::FileExists(profile.copyPath()));
   }
   profile.Write("Husen1", "PosY", "7");
-  EXPECT_FALSE(profile.HasPending());
+  EXPECT_TRUE(profile.SavePending());  // nothing left waiting
   EXPECT_EQ(profile.Read("Husen1", "Priority", "", 99), "5");
   EXPECT_EQ(profile.Read("Husen1", "PosY", "", 99), "7");
   EXPECT_EQ(profile.Read("Husen1", "Mine", "", 99), "kept");
@@ -115,7 +114,8 @@ TEST(IniProfile, FileThatCannotBeReadAtStartIsNeverWritten) {
   EXPECT_FALSE(testing::FileExists(path + ".new"));
   locked.Write("Husen1", "ID", "2");
   locked.Write("Husen1", nullptr, nullptr);
-  EXPECT_FALSE(locked.HasPending());
+  // Nothing waits to be written either, even now that the file is free.
+  EXPECT_TRUE(locked.SavePending());
   EXPECT_EQ(testing::ReadFileBytes(path), stored);
 }
 
