@@ -125,6 +125,8 @@ TEST(SettingsValues, DoubleByteCharacterEndingInBackslashIsNotALineBreak) {
   const std::string stored = "\x95\x5Cn";
   EXPECT_EQ(TextFromStored(stored), stored);
   EXPECT_EQ(TextFromStored("\x95\x5C\\n"), "\x95\x5C\r\n");
+  // An extension character whose second byte is itself a lead byte.
+  EXPECT_EQ(TextFromStored("\xFA\x81\\n"), "\xFA\x81\r\n");
 }
 
 TEST(SettingsValues, StoredTextIsCutAt1024BytesOnACharacterBoundary) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "notes/model/ini_profile.h"
+#include "common/mbcs.h"
 #include "common/win_handles.h"
 #include "notes/model/settings_file.h"
 #include "tests/support/win_test_support.h"
@@ -30,6 +31,11 @@ TEST(IniProfile, EveryTextTheProgramWritesComesBackWhole) {
   EXPECT_TRUE(table[0].InUse);
   EXPECT_EQ(table[0].Text, text);
   EXPECT_EQ(table[0].FontName, "ＭＳ Ｐゴシック");
+}
+
+TEST(CodePage932, LeadBytesAreTheSystemsOwn) {
+  for (int b = 0; b < 256; ++b)
+    EXPECT_EQ(IsLeadByte(static_cast<unsigned char>(b)), !!IsDBCSLeadByteEx(932, static_cast<BYTE>(b))) << b;
 }
 
 TEST(IniProfile, LongValuesAreCutAndMissingOnesTakeTheirDefault) {
