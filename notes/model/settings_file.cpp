@@ -136,7 +136,7 @@ void SettingsFile::SaveNote(int slot, const Note& note) {
       {"Type", FormatDecimal(note.Type)},
       {"FontName", SingleLine(note.FontName)},
       {"FontSize", FormatDecimal(note.FontSize)},
-      {"Text", TextToStored(note.Text)},
+      {"Text", ProfileValue(TextToStored(note.Text))},
       {"TextRed", FormatFlag(note.TextRed)},
       {"TextAster", FormatFlag(note.TextAster)},
   };

@@ -129,6 +129,14 @@ TEST(SettingsValues, DoubleByteCharacterEndingInBackslashIsNotALineBreak) {
   EXPECT_EQ(TextFromStored("\xFA\x81\\n"), "\xFA\x81\r\n");
 }
 
+TEST(SettingsValues, ValuesTheProfileFunctionsWouldChangeAreQuoted) {
+  for (const char* changed : {"  indented", "end\t", "\"quoted\"", "'single'", "\"\"", "\x1A"}) {
+    EXPECT_EQ(ProfileValue(changed), "\"" + std::string(changed) + "\"");
+  }
+  for (const char* same : {"", "plain", "\"", "\"a\" b", "'a\"", "\x81\x40wide\x81\x40"})
+    EXPECT_EQ(ProfileValue(same), same);
+}
+
 TEST(SettingsValues, StoredTextIsCutAt1024BytesOnACharacterBoundary) {
   const std::string ascii(1500, 'x');
   EXPECT_EQ(TextToStored(ascii).size(), 1024u);

@@ -31,6 +31,16 @@ TEST(IniProfile, EveryTextTheProgramWritesComesBackWhole) {
   EXPECT_TRUE(table[0].InUse);
   EXPECT_EQ(table[0].Text, text);
   EXPECT_EQ(table[0].FontName, "ＭＳ Ｐゴシック");
+
+  // Blanks at the ends and enclosing quotes come back too; a text that
+  // needs no quotes is stored as it is.
+  for (const char* typed : {"  indented\r\n", "\"quoted\"", "'single'", "\"\"", "tab\t", "plain"}) {
+    note.Text = typed;
+    file.SaveNote(0, note);
+    file.ReadNotes(&table);
+    EXPECT_EQ(table[0].Text, typed);
+  }
+  EXPECT_NE(testing::ReadFileBytes(profile.path()).find("\r\nText=plain\r\n"), std::string::npos);
 }
 
 TEST(CodePage932, LeadBytesAreTheSystemsOwn) {
