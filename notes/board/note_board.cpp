@@ -8,7 +8,9 @@
 
 namespace zettrella {
 
-NoteBoard::NoteBoard(const std::string& iniPath) : profile_(iniPath), settingsFile_(profile_) {}
+NoteBoard::NoteBoard(const std::string& iniPath) : profile_(iniPath), settingsFile_(profile_) {
+  profile_.OnFileMissing([this] { settingsFile_.SaveEverything(settings_, notes_); });
+}
 
 NoteBoard::~NoteBoard() = default;
 

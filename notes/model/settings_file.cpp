@@ -176,6 +176,15 @@ void SettingsFile::SavePosition(int slot, const Note& note) {
                      {{"PosX", FormatDecimal(note.PosX)}, {"PosY", FormatDecimal(note.PosY)}});
 }
 
+void SettingsFile::SaveEverything(const SystemSettings& settings, const NoteTable& table) {
+  profile_.WriteKeys(kSystem,
+                     {{"TrayDelay", FormatDecimal(settings.TrayDelay)}, {"Floating", FormatOnOff(settings.Floating)}});
+  SaveSystemSettings(settings);
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (table[slot].InUse) SaveNote(slot, table[slot]);
+  }
+}
+
 void SettingsFile::RemoveNote(int slot) { profile_.Write(SectionName(slot).c_str(), nullptr, nullptr); }
 
 }  // namespace zettrella
