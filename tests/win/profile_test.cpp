@@ -135,5 +135,85 @@ TEST(IniProfile, FileThatCannotBeReadAtStartIsNeverWritten) {
   EXPECT_EQ(testing::ReadFileBytes(path), stored);
 }
 
+// The Windows path of one of the small tmpfs mounts (tests/win/small_disks.sh),
+// or empty when it is not mounted.
+std::string SmallDisk(const char* name) {
+  char unix[MAX_PATH] = {};
+  if (!GetEnvironmentVariableA("ZETTRELLA_SMALL_DISKS", unix, MAX_PATH)) return "";
+  std::string path = std::string("Z:") + unix + "\\" + name;
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  ULARGE_INTEGER total{};
+  return GetDiskFreeSpaceExA(path.c_str(), nullptr, &total, nullptr) && total.QuadPart <= (1u << 20) ? path : "";
+}
+
+// A file that fills its disk up to a few bytes short of a whole page.
+std::string NearlyFullPages(size_t pages) {
+  std::string ini = "[System]\r\nTrayDelay=0\r\n[Husen1]\r\nID=1\r\n[Husen2]\r\nID=2\r\nText=";
+  return ini + std::string(pages * 4096 - 20 - ini.size() - 2, 'x') + "\r\n";
+}
+
+// The copy fits on the disk but its grown content does not: the save waits,
+// the file stays whole, and the change lands once there is room.
+TEST(IniProfile, CopyThatFindsTheDiskFullNeverReplacesTheFile) {
+  const std::string disk = SmallDisk("space");
+  if (disk.empty()) GTEST_SKIP() << "no small tmpfs disk: mounting one was not allowed here";
+  const std::string path = disk + "\\Zettrella.ini", filler = disk + "\\filler";
+  const std::string stored = NearlyFullPages(8);
+  testing::WriteFileBytes(path, stored);
+  testing::WriteFileBytes(disk + "\\room", stored);  // room for the copy, kept while the rest fills up
+  {
+    const UniqueFile fill(CreateFileA(filler.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    const std::string page(4096, 'f');
+    DWORD written = 0;
+    while (WriteFile(fill.get(), page.data(), 4096, &written, nullptr) && written == 4096) {
+    }
+  }
+  DeleteFileA((disk + "\\room").c_str());
+  IniProfile profile(path);
+  profile.Write("Husen1", "Text", std::string(300, 'y').c_str());
+  EXPECT_FALSE(profile.SavePending());
+  EXPECT_EQ(testing::ReadFileBytes(path), stored);
+  DeleteFileA(filler.c_str());
+  EXPECT_TRUE(profile.SavePending());
+  EXPECT_EQ(profile.Read("Husen1", "Text", "", 999), std::string(300, 'y'));
+  EXPECT_EQ(profile.Read("Husen2", "Text", "", 99999).size(), stored.size() - stored.rfind("Text=") - 7);
+  DeleteFileA(path.c_str());
+}
+
+// A folder where no new file can be made: the file is written in place.
+TEST(IniProfile, WithoutRoomForACopyTheFileIsWrittenInPlace) {
+  const std::string disk = SmallDisk("inodes");
+  if (disk.empty()) GTEST_SKIP() << "no small tmpfs disk: mounting one was not allowed here";
+  const std::string path = disk + "\\Zettrella.ini";
+  testing::WriteFileBytes(path, "[Husen1]\r\nID=1\r\n");
+  std::vector<std::string> fillers;
+  for (int i = 0; i < 9; ++i) {
+    fillers.push_back(disk + "\\f" + std::to_string(i));
+    if (!UniqueFile(CreateFileA(fillers.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr))) break;
+  }
+  IniProfile profile(path);
+  profile.Write("Husen1", "PosX", "5");
+  EXPECT_TRUE(profile.SavePending());
+  EXPECT_EQ(testing::ReadFileBytes(path), "[Husen1]\r\nID=1\r\nPosX=5\r\n");
+  for (const std::string& f : fillers) DeleteFileA(f.c_str());
+  DeleteFileA(path.c_str());
+}
+
+// The copy is put in place only once it is whole: with the file missing it
+// is the last save, and it is taken. A read-only copy blocks no later save.
+TEST(IniProfile, CopyLeftInPlaceOfAMissingFileIsTakenAtStart) {
+  testing::TempDir dir("zini");
+  const std::string path = dir.File("Zettrella.ini"), copy = path + ".new";
+  testing::WriteFileBytes(copy, "[Husen1]\r\nID=1\r\n");
+  IniProfile profile(path);
+  EXPECT_TRUE(profile.BeginLoading(0));
+  profile.EndLoading();
+  EXPECT_EQ(testing::ReadFileBytes(path), "[Husen1]\r\nID=1\r\n");
+  testing::WriteFileBytes(copy, "[Husen1]\r\nID=-1\r\n");
+  SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_READONLY);
+  profile.Write("Husen1", "PosX", "5");
+  EXPECT_EQ(profile.Read("Husen1", "PosX", "", 9), "5");
+}
+
 }  // namespace
 }  // namespace zettrella
