@@ -100,6 +100,20 @@ TEST(SettingsSafety, FileLockedAtStartIsNeverWrittenOver) {
   ASSERT_TRUE(run.Quit());
 }
 
+// The file removed while the program runs (a user, a sync tool): the next
+// change makes it again with every note, not with that change alone.
+TEST(SettingsSafety, FileRemovedWhileRunningIsMadeAgainWhole) {
+  ZettrellaRun run("[System]\r\nTrayDelay=0\r\n[Husen1]\r\nID=0\r\nText=\"  first\"\r\n[Husen2]\r\nID=1\r\n");
+  ASSERT_TRUE(run.Start());
+  ASSERT_TRUE(DeleteFileA(run.File("Zettrella.ini").c_str()));
+  PostMessageA(run.window(), WM_HOTKEY, kCreateCyanHotKey, 0);
+  ASSERT_TRUE(PumpUntil([&] { return run.Ini("Husen3", "ID") != "<missing>"; }));
+  EXPECT_EQ(run.Ini("Husen1", "Text"), "\"  first\"");
+  EXPECT_NE(run.Ini("Husen2", "ID"), "<missing>");
+  EXPECT_EQ(run.Ini("System", "TrayDelay"), "0");
+  ASSERT_TRUE(run.Quit());
+}
+
 // A change that found the file held waits in memory. When the session ends
 // the process is ended right after WM_ENDSESSION, with no WM_DESTROY and no
 // timer: the change must be on the disk by then.
