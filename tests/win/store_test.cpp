@@ -96,5 +96,24 @@ TEST(SharedValueStore, WithoutTempThereIsNoFileAndNoMapping) {
   EXPECT_FALSE(FileExists(saved + "\\" + StoreFileName(name)));
 }
 
+// Another program made a section of the store's name with its pages only
+// reserved: a reader does not fault on it, and the owner does not keep it.
+TEST(SharedValueStore, SectionOfTheNameMadeByAnotherIsNeitherReadNorKept) {
+  const std::string name = UniqueName("ZtTaken");
+  HANDLE taken =
+      CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE | SEC_RESERVE, 0, 1 << 16, name.c_str());
+  ASSERT_TRUE(taken);
+  SharedValueStore owner(name.c_str(), true);
+  owner.SetValue("Key", "1");
+  std::string value = "untouched";
+  EXPECT_FALSE(owner.GetValue("Key", "0", &value));
+  EXPECT_EQ(value, "untouched");
+  CloseHandle(taken);
+  EXPECT_FALSE(UniqueKernelHandle(OpenFileMappingA(FILE_MAP_READ, FALSE, name.c_str())));
+  owner.SetValue("Key", "2");  // the name is free now: the owner's own mapping
+  ASSERT_TRUE(owner.GetValue("Key", "0", &value));
+  EXPECT_EQ(value, "2");
+}
+
 }  // namespace
 }  // namespace zettrella
