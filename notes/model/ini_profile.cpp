@@ -107,6 +107,12 @@ bool IniProfile::BeginLoading(DWORD waitMs) {
 
 void IniProfile::EndLoading() { loadGuard_.reset(); }
 
+bool IniProfile::RetryLoading() {
+  if (writable_ || path_.empty()) return false;
+  writable_ = BeginLoading(0);
+  return writable_;
+}
+
 std::string IniProfile::Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) {
   if (path_.empty()) return std::string(defaultValue).substr(0, maxBytes);
   std::string value(maxBytes + 1, '\0');

@@ -29,6 +29,9 @@ class IniProfile : public Profile {
   // (sharing reads and writes) so that no program can lock it half-way.
   [[nodiscard]] bool BeginLoading(DWORD waitMs);
   void EndLoading();
+  // For a file that could not be read at start-up: true once it can, and
+  // then it is written again; the reads of it follow, up to EndLoading.
+  [[nodiscard]] bool RetryLoading();
 
   std::string Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) override;
   void Write(const char* section, const char* key, const char* value) override;
