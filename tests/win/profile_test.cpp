@@ -146,13 +146,7 @@ TEST(IniProfile, OnAFullDiskTheFileIsNeverCutShort) {
   ini += std::string(8 * 4096 - 20 - ini.size() - 2, 'x') + "\r\n";  // 20 bytes short of 8 pages
   testing::WriteFileBytes(path, ini);
   testing::WriteFileBytes(room, ini);
-  {
-    const UniqueFile fill(CreateFileA(filler.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    const std::string page(4096, 'f');
-    DWORD written = 0;
-    while (WriteFile(fill.get(), page.data(), 4096, &written, nullptr) && written == 4096) {
-    }
-  }
+  testing::WriteFileBytes(filler, std::string(1 << 18, 'f'));  // as much as fits
   IniProfile profile(path);
   profile.Write("Husen1", "PosX", "5");
   EXPECT_TRUE(profile.SavePending());
