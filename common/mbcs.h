@@ -1,6 +1,8 @@
-// Walking code page 932 text, where a byte 0x81-0x9F or 0xE0-0xEF starts a
+// Walking code page 932 text, where a byte 0x81-0x9F or 0xE0-0xFC starts a
 // two-byte character whose second byte may be any byte from 0x40 up,
-// including "\" (0x5C).
+// including "\" (0x5C). The range up to 0xFC takes in the extension
+// characters (such as 髙 FB FC and 﨑 FA B1) that names often hold. The note
+// program and the layer library both walk text with this one test.
 #pragma once
 
 #include <cstddef>
@@ -8,8 +10,8 @@
 
 namespace zettrella {
 
-inline bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xEF); }
-inline bool IsLeadByte(char c) { return IsLeadByte(static_cast<unsigned char>(c)); }
+constexpr bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+constexpr bool IsLeadByte(char c) { return IsLeadByte(static_cast<unsigned char>(c)); }
 
 // The length of the character at text[i]: 2 for a lead byte followed by
 // another byte, else 1.

@@ -59,6 +59,12 @@ void SharedValueStore::Open() {
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file_) return;
   mapping_.reset(CreateFileMappingA(file_.get(), nullptr, PAGE_READONLY, 0, 0, name_.c_str()));
+  // A mapping of that name that was there before this store made one is
+  // someone else's: readers would find its content, not ours, so it is not
+  // kept open (which would keep it alive). Once the name has been ours, a
+  // mapping still held by a reader while SetValue reopens is our own.
+  if (mapping_ && GetLastError() == ERROR_ALREADY_EXISTS && !named_) mapping_.reset();
+  named_ = named_ || mapping_;
 }
 
 void SharedValueStore::Close() {
@@ -83,13 +89,20 @@ bool SharedValueStore::GetValue(const char* key, const char* defaultValue, std::
   if (!mapping) return false;
   const void* view = MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0);
   if (!view) return false;
+  // Anyone may create a mapping of that name: only pages that are there and
+  // readable are read (a section made with its pages only reserved would
+  // fault at the first byte).
   MEMORY_BASIC_INFORMATION info{};
-  VirtualQuery(view, &info, sizeof info);
-  const std::string_view content(static_cast<const char*>(view), info.RegionSize);
-  const std::optional<std::string> found = StoreLookup(content, key);
-  *result = found ? *found : std::string(defaultValue ? defaultValue : "");
+  const bool readable = VirtualQuery(view, &info, sizeof info) == sizeof info && info.State == MEM_COMMIT &&
+                        (info.Protect & (PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY)) != 0 &&
+                        (info.Protect & (PAGE_GUARD | PAGE_NOACCESS)) == 0;
+  if (readable) {
+    const std::string_view content(static_cast<const char*>(view), info.RegionSize);
+    const std::optional<std::string> found = StoreLookup(content, key);
+    *result = found ? *found : std::string(defaultValue ? defaultValue : "");
+  }
   UnmapViewOfFile(view);
-  return true;
+  return readable;
 }
 
 }  // namespace zettrella

@@ -26,7 +26,8 @@ class SharedValueStore {
 
   // Looks key up in the mapping named after the store. On success *result is
   // the value, or defaultValue when the key is absent. False when no mapping
-  // of that name exists or it cannot be mapped; *result is then untouched.
+  // of that name exists or its view cannot be mapped or read; *result is
+  // then untouched.
   [[nodiscard]] bool GetValue(const char* key, const char* defaultValue, std::string* result) const;
 
   // The backing file's path; empty for a reader or when TEMP is not set.
@@ -41,6 +42,9 @@ class SharedValueStore {
   std::string filePath_;
   UniqueFile file_;
   UniqueKernelHandle mapping_;
+  // The owner has made the mapping of its name once (it was not someone
+  // else's).
+  bool named_ = false;
 };
 
 }  // namespace zettrella

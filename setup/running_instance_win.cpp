@@ -27,6 +27,11 @@ HWND PublishedWindow() {
 
 }  // namespace
 
+bool NoteProgramRuns() {
+  const UniqueKernelHandle mutex(OpenMutexA(SYNCHRONIZE, FALSE, kMutexName));
+  return mutex || PublishedWindow() != nullptr;
+}
+
 bool StopRunningInstance(HWND owner) {
   HWND window = PublishedWindow();
   if (!window) return true;

@@ -16,4 +16,9 @@ inline constexpr DWORD kStopTimeoutMs = 10000;
 // because the program may still write its settings file.
 [[nodiscard]] bool StopRunningInstance(HWND owner);
 
+// True while a note program runs: it holds its mutex (a copy that cannot
+// publish its window, with TEMP unusable, holds it too) or publishes its
+// window. Asked right before setup deletes what the program may write.
+[[nodiscard]] bool NoteProgramRuns();
+
 }  // namespace zettrella::setup

@@ -12,6 +12,7 @@ namespace {
 constexpr char kInstallText[] = "設定";
 constexpr char kUninstallText[] = "アンインストール";
 constexpr char kKeepSettingsQuestion[] = "設定ファイルを残しておきますか？";
+constexpr char kRunningText[] = "Zettrellaが起動中です。\nセットアップは、何も削除せずに終了します。";
 constexpr char kStartupArguments[] = "-startup";
 
 std::string OrEmpty(const std::optional<std::string>& path) { return path ? *path : std::string(); }
@@ -114,11 +115,23 @@ void SetupDialog::Install() {
 // Both shortcuts go whatever their boxes show; the settings file beside
 // setup goes too only when the user answers that it need not be kept. A
 // box that fails, or ends without an answer, returns 0 and keeps it.
+//
+// A note program started after setup stopped the last one would write its
+// settings file again, or lose every note with it: while one runs, setup
+// says so and deletes nothing. It is asked again at the moment of deleting
+// the file, since one may start while the question waits for an answer.
 void SetupDialog::Uninstall() {
+  if (!StillNoProgramRuns()) return;
   DeleteIfNamed(quickLaunchShortcut_);
   DeleteIfNamed(startupShortcut_);
   const int answer = MessageBoxA(hwnd(), kKeepSettingsQuestion, "", MB_YESNO | MB_ICONEXCLAMATION);
-  if (answer == IDNO) DeleteIfNamed(settingsFile_);
+  if (answer == IDNO && StillNoProgramRuns()) DeleteIfNamed(settingsFile_);
+}
+
+bool SetupDialog::StillNoProgramRuns() {
+  if (!NoteProgramRuns()) return true;
+  MessageBoxA(hwnd(), kRunningText, "", MB_OK | MB_ICONEXCLAMATION);
+  return false;
 }
 
 }  // namespace zettrella::setup

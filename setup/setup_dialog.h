@@ -30,6 +30,8 @@ class SetupDialog : public ui::Dialog {
   void OnUninstallClicked();
   void Install();
   void Uninstall();
+  // False, after telling the user, while a note program runs.
+  bool StillNoProgramRuns();
 
   const SetupPaths& paths_;
   // Empty when the folder is unknown or a path in it would not fit.

@@ -8,10 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "common/mbcs.h"
+
 namespace vextal {
 
-// True for the first byte of a two-byte code page 932 character.
-constexpr bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xEF); }
+// The first byte of a two-byte code page 932 character, as the note program
+// tells it.
+using zettrella::IsLeadByte;
 
 // One character of a text: a single byte, or a lead byte with its trail
 // byte. A lead byte at the very end of the text stands alone.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench/vextal/sample_card.h"
+#include "common/mbcs.h"
 
 namespace {
 
@@ -36,8 +37,7 @@ std::string KilobyteOfText(int seed) {
   // Never end inside a double-byte character.
   size_t ok = 0;
   for (size_t i = 0; i < s.size();) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    const size_t len = ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xEF)) ? 2 : 1;
+    const size_t len = zettrella::IsLeadByte(s[i]) ? 2 : 1;
     if (i + len > s.size()) break;
     i += len;
     ok = i;

@@ -119,6 +119,11 @@ DWORD WINAPI MainWindow::TrayDelayThread(void* param) {
 void MainWindow::OnTimer() {
   ++tickCount_;
   if (tickCount_ % kDesktopCheckTicks != 0) return;
+  // A settings file held by another program since start-up.
+  if (board_.RetryLoad()) {
+    input_.UnregisterHotKeys();
+    input_.RegisterHotKeys();
+  }
   // Changes that found the settings file held by another program.
   (void)board_.SavePending();
   board_.FollowDesktop(DesktopWindowRect());
@@ -126,7 +131,7 @@ void MainWindow::OnTimer() {
 
 // Runs on WM_DESTROY and on WM_QUERYENDSESSION, possibly both; the second
 // run finds the layer released and leaves it alone.
-void MainWindow::Shutdown() {
+void MainWindow::Shutdown(DWORD saveWaitMs) {
   shutDown_ = true;
   if (timerId_ != 0) {
     KillTimer(hwnd(), timerId_);
@@ -141,15 +146,15 @@ void MainWindow::Shutdown() {
     trayThread_.reset();
   }
   Shell_NotifyIconA(NIM_DELETE, &trayIcon_);
-  SaveWaitingChanges();
+  SaveWaitingChanges(saveWaitMs);
 }
 
 // Nothing new is written at the end, but a change still waiting for the
 // settings file (held by another program) is given a last chance to reach
 // it, bounded so that the end is never held up for long.
-void MainWindow::SaveWaitingChanges() {
+void MainWindow::SaveWaitingChanges(DWORD waitMs) {
   const DWORD start = GetTickCount();
-  while (!board_.SavePending() && GetTickCount() - start < kPendingSaveWaitMs) Sleep(100);
+  while (!board_.SavePending() && GetTickCount() - start < waitMs) Sleep(100);
 }
 
 void MainWindow::OnTaskbarCreated() {
@@ -206,22 +211,28 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       OnTimer();
       return true;
     case WM_DESTROY:
-      Shutdown();
+      Shutdown(kPendingSaveLongWaitMs);
       return false;
     case kTrayMessage:
       *result = input_.OnTrayNotify(wParam, lParam);
       return true;
     case WM_QUERYENDSESSION:
-      Shutdown();
+      Shutdown(kPendingSaveWaitMs);
       *result = TRUE;  // Windows may go on ending the session
       return true;
     case WM_ENDSESSION:
       // When the session really ends the process is ended after this
       // message, without WM_DESTROY: a change made since the query (an edit
       // confirmed in a dialog that was still open) and not yet on the disk
-      // is saved now. A cancelled end brings everything back.
-      if (wParam) {
-        SaveWaitingChanges();
+      // is saved now. A cancelled end brings everything back. The Restart
+      // Manager (an installer, an update) closes programs while the session
+      // goes on (ENDSESSION_CLOSEAPP): the program then ends, releasing its
+      // mutex so that it can be started again.
+      if (wParam && (lParam & ENDSESSION_CLOSEAPP)) {
+        SaveWaitingChanges(kPendingSaveLongWaitMs);
+        PostMessageA(hwnd(), kQuitMessage, 0, 0);
+      } else if (wParam) {
+        SaveWaitingChanges(kPendingSaveWaitMs);
       } else {
         ResumeAfterCancelledEnd();
       }

@@ -48,8 +48,8 @@ class MainWindow : public ui::Dialog {
   void PublishWindowHandle();
   void StartTrayIcon(int32_t trayDelay);
   void StartRunning();
-  void Shutdown();
-  void SaveWaitingChanges();
+  void Shutdown(DWORD saveWaitMs);
+  void SaveWaitingChanges(DWORD waitMs);
   void ResumeAfterCancelledEnd();
   void OnTimer();
   void OnPaint();

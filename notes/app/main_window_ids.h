@@ -20,8 +20,10 @@ inline constexpr int kDesktopCheckTicks = 20;
 // locked (a virus scanner or backup at log-on) before it runs without it.
 inline constexpr DWORD kSettingsLockWaitMs = 5000;
 // How long the end of the program keeps trying to save changes that are
-// still waiting for the settings file.
+// still waiting for the settings file: briefly while the session ends, for
+// longer (past a scanner's short lock) when only the program ends.
 inline constexpr DWORD kPendingSaveWaitMs = 2000;
+inline constexpr DWORD kPendingSaveLongWaitMs = 10000;
 
 inline constexpr char kLayerLibrary[] = "vextal.dll";
 inline constexpr char kTrayTip[] = "付箋";

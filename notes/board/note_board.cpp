@@ -6,9 +6,14 @@
 #include "notes/layer/display_text.h"
 #include "notes/layer/note_colours.h"
 
+#include <utility>
+#include <vector>
+
 namespace zettrella {
 
-NoteBoard::NoteBoard(const std::string& iniPath) : profile_(iniPath), settingsFile_(profile_) {}
+NoteBoard::NoteBoard(const std::string& iniPath) : profile_(iniPath), settingsFile_(profile_) {
+  profile_.OnFileMissing([this] { settingsFile_.SaveEverything(settings_, notes_); });
+}
 
 NoteBoard::~NoteBoard() = default;
 
@@ -40,11 +45,53 @@ void NoteBoard::Start(std::unique_ptr<NoteLayer> layer, int32_t window) {
   // The sections are saved once every note is on the screen: each changed
   // section costs a rewrite of the whole settings file, and after a hand
   // edit or an update every section can have changed.
+  SaveEveryNote();
+}
+
+void NoteBoard::SaveEveryNote() {
   profile_.BeginBatch();
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (notes_[slot].InUse) settingsFile_.SaveNote(slot, notes_[slot]);
   }
   (void)profile_.EndBatch();
+}
+
+bool NoteBoard::RetryLoad() {
+  if (!profile_.RetryLoading()) return false;
+  // The notes made meanwhile leave their slots (a dialog still open on one
+  // then finds it gone rather than changing a stored note)...
+  std::vector<std::pair<Note, NoteImage>> made;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (!notes_[slot].InUse) continue;
+    made.emplace_back(notes_[slot], images_[slot]);
+    images_[slot] = NoteImage{};
+    notes_.Vacate(slot);
+  }
+  settingsFile_.ReadSystem(&settings_);
+  settingsFile_.ReadNotes(&notes_);
+  profile_.EndLoading();
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (!notes_[slot].InUse) continue;
+    notes_[slot].ID = kNoObject;
+    Draw(slot);
+  }
+  // ...for free ones beside the stored notes, in front of them. With every
+  // slot taken by a stored note, one made meanwhile cannot be kept.
+  for (auto& [note, image] : made) {
+    const int slot = notes_.FirstEmptySlot();
+    if (slot == kNoSlot) {
+      if (layer_ && note.ID >= 0) layer_->Delete(note.ID);
+      if (layer_ && image.NoteBitmap != 0) layer_->DeleteBitmap(image.NoteBitmap);
+      continue;
+    }
+    notes_[slot] = note;
+    notes_[slot].Priority = notes_.TakeNextPriority();
+    images_[slot] = image;
+    if (layer_ && note.ID >= 0) layer_->SetPriority(note.ID, notes_[slot].Priority);
+  }
+  if (layer_) layer_->Floating(settings_.Floating);
+  SaveEveryNote();
+  return true;
 }
 
 void NoteBoard::Release() {

@@ -36,10 +36,15 @@ class NoteBoard {
   // Start-up, in two parts around the start of the tray icon. BeginLoad
   // waits up to lockWaitMs for a settings file that another program holds
   // and reads the tray delay. FinishLoad reads the rest. A settings file
-  // that cannot be read is never written over: the run goes on without it,
-  // and the next start finds every note it holds.
+  // that cannot be read is never written over: the run goes on without it
+  // until RetryLoad can read it.
   int32_t BeginLoad(DWORD lockWaitMs);
   void FinishLoad(const RECT& desktop);
+  // A settings file that could not be read at start-up, tried again. Once
+  // it can be read, its settings and notes are taken; the notes made
+  // meanwhile move to free slots beside them, in front, and every note is
+  // saved. True then (the hot keys may have changed).
+  bool RetryLoad();
   // Hands the notes to the layer, attached to the window (its handle as a
   // 32-bit value): every note gets its object and card, then every note is
   // saved with its new id.
@@ -97,6 +102,8 @@ class NoteBoard {
  private:
   // Rebuild without the save: the note's new id is only in the table.
   void Draw(int slot);
+  // Every used slot's section, as one replace of the file.
+  void SaveEveryNote();
 
   IniProfile profile_;
   SettingsFile settingsFile_;

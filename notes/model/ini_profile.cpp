@@ -4,7 +4,14 @@
 // the middle of one leaves it empty or cut short. Every change is therefore
 // made on a copy beside the file, which is flushed to the disk and then put
 // in place of the file in one step.
+//
+// The profile functions do not check their own writes everywhere: on a disk
+// that holds the copy but not its grown content, Wine's report success for
+// a copy cut short, whose content in their hands is whole. The copy must
+// therefore be at least as long as that content before it replaces the file.
 #include "notes/model/ini_profile.h"
+
+#include <cstring>
 
 namespace zettrella {
 
@@ -17,6 +24,53 @@ bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == E
 bool IsReadOnly(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+// The lines of a section as the profile functions hold them ("key=value"
+// strings each ended by a zero byte); the buffer grows until all fit.
+std::vector<std::string> SectionLines(const char* section, const char* file) {
+  std::vector<std::string> lines;
+  std::vector<char> buffer(16 * 1024);
+  DWORD length = 0;
+  for (;;) {
+    length = section ? GetPrivateProfileSectionA(section, buffer.data(), static_cast<DWORD>(buffer.size()), file)
+                     : GetPrivateProfileSectionNamesA(buffer.data(), static_cast<DWORD>(buffer.size()), file);
+    if (length + 2 < buffer.size() || buffer.size() >= (64u << 20)) break;
+    buffer.resize(buffer.size() * 4);
+  }
+  for (size_t pos = 0; pos < length && buffer[pos] != '\0';) {
+    lines.emplace_back(buffer.data() + pos);
+    pos += lines.back().size() + 1;
+  }
+  return lines;
+}
+
+// The profile functions write each section as "[name]" and each of its lines
+// ended by CR LF (blank and comment lines, which they do not hand out, only
+// add to that). A file shorter than that lost its end.
+bool HoldsWholeContent(const char* file) {
+  uint64_t expected = 0;
+  for (const std::string& name : SectionLines(nullptr, file)) {
+    expected += name.size() + 4;
+    for (const std::string& line : SectionLines(name.c_str(), file)) expected += line.size() + 2;
+  }
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(file, GetFileExInfoStandard, &data)) return false;
+  return ((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow) >= expected;
+}
+
+// Removes a copy, also one left read-only by a tool or a restore.
+void RemoveFile(const std::string& path) {
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(path.c_str());
+}
+
+// True when a new file can be made beside path (it is removed again).
+bool CanCreate(const std::string& path) {
+  const UniqueFile file(
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file) DeleteFileA(path.c_str());
+  return static_cast<bool>(file);
 }
 
 bool FlushToDisk(const std::string& path) {
@@ -32,13 +86,17 @@ IniProfile::IniProfile(std::string path)
 
 bool IniProfile::BeginLoading(DWORD waitMs) {
   if (path_.empty()) return true;
-  // Only this program writes the copy; whatever a crash left of it is not
-  // the settings file.
-  DeleteFileA(copyPath_.c_str());
+  // Only this program writes the copy, and puts it in place only once it is
+  // whole on the disk: with the file missing, it is the file of the last
+  // save (cut off from it by a crash between the two steps of a replace).
+  // Beside the file, it is whatever a crash left of a save, not the file.
+  const bool missing = GetFileAttributesA(path_.c_str()) == INVALID_FILE_ATTRIBUTES && IsMissing(GetLastError());
+  if (!missing || !MoveFileExA(copyPath_.c_str(), path_.c_str(), MOVEFILE_WRITE_THROUGH)) RemoveFile(copyPath_);
   const DWORD start = GetTickCount();
   for (;;) {
     loadGuard_.reset(CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    existed_ = static_cast<bool>(loadGuard_);
     if (loadGuard_ || IsMissing(GetLastError())) return true;
     if (GetTickCount() - start >= waitMs) break;
     Sleep(kRetryMs);
@@ -48,6 +106,12 @@ bool IniProfile::BeginLoading(DWORD waitMs) {
 }
 
 void IniProfile::EndLoading() { loadGuard_.reset(); }
+
+bool IniProfile::RetryLoading() {
+  if (writable_ || path_.empty()) return false;
+  writable_ = BeginLoading(0);
+  return writable_;
+}
 
 std::string IniProfile::Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) {
   if (path_.empty()) return std::string(defaultValue).substr(0, maxBytes);
@@ -59,23 +123,8 @@ std::string IniProfile::Read(const char* section, const char* key, const char* d
 }
 
 std::vector<std::string> IniProfile::ReadSection(const char* section) {
-  std::vector<std::string> lines;
-  if (path_.empty()) return lines;
-  // The section comes as "key=value" strings each ended by a zero byte; the
-  // buffer grows until the whole section fits.
-  std::vector<char> buffer(16 * 1024);
-  DWORD length = 0;
-  for (;;) {
-    length = GetPrivateProfileSectionA(section, buffer.data(), static_cast<DWORD>(buffer.size()), path_.c_str());
-    if (length + 2 < buffer.size() || buffer.size() >= (64u << 20)) break;
-    buffer.resize(buffer.size() * 4);
-  }
-  for (size_t pos = 0; pos < length && buffer[pos] != '\0';) {
-    const std::string line(buffer.data() + pos);
-    pos += line.size() + 1;
-    lines.push_back(line);
-  }
-  return lines;
+  if (path_.empty()) return {};
+  return SectionLines(section, path_.c_str());
 }
 
 void IniProfile::Write(const char* section, const char* key, const char* value) {
@@ -121,19 +170,47 @@ bool IniProfile::SavePending() {
   if (pending_.empty()) return true;
   // The copy starts from the file as it is now, so that keys this program
   // does not write (or a hand edit made meanwhile) are kept.
+  RemoveFile(copyPath_);
   if (!CopyFileA(path_.c_str(), copyPath_.c_str(), FALSE)) {
-    if (!IsMissing(GetLastError())) return false;  // held by another program: later
-    DeleteFileA(copyPath_.c_str());                // a first write makes a new file
+    const DWORD error = GetLastError();
+    if (IsMissing(error)) {
+      // A file that was there and has gone (removed by a user, a sync tool)
+      // is made again from everything this program holds, not from the
+      // changes alone, which would leave out every other note.
+      if (existed_ && writeEverything_) {
+        pending_.Clear();
+        const bool batching = batching_;
+        batching_ = true;
+        writeEverything_();
+        batching_ = batching;
+      }
+    } else if (!CanCreate(copyPath_)) {
+      // A folder where no new file can be made: the file is written in
+      // place, the only way left to keep the change.
+      if (!ApplyAll(path_.c_str())) return false;
+      pending_.Clear();
+      return true;
+    } else {
+      return false;  // held by another program: later
+    }
   }
-  bool written = true;
-  for (const ProfileChange& change : pending_.changes()) written = ApplyTo(change, copyPath_.c_str()) && written;
-  if (written && FlushToDisk(copyPath_) &&
-      MoveFileExA(copyPath_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  const char* copy = copyPath_.c_str();
+  if (ApplyAll(copy) && HoldsWholeContent(copy) && FlushToDisk(copyPath_) &&
+      MoveFileExA(copy, path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     pending_.Clear();
+    existed_ = true;
     return true;
   }
-  DeleteFileA(copyPath_.c_str());
+  // The changes wait, as for a held file: the copy may have found the disk
+  // full, and there may be room again at the next try.
+  DeleteFileA(copy);
   return false;
+}
+
+bool IniProfile::ApplyAll(const char* file) {
+  bool written = true;
+  for (const ProfileChange& change : pending_.changes()) written = ApplyTo(change, file) && written;
+  return written;
 }
 
 bool IniProfile::ApplyTo(const ProfileChange& change, const char* file) const {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "common/win_handles.h"
@@ -20,13 +21,17 @@ class IniProfile : public Profile {
   explicit IniProfile(std::string path);
 
   // Brackets the reads of start-up. BeginLoading waits up to waitMs while
-  // another program holds the file without sharing it, and removes a copy
-  // left behind by a crash. A file that exists but still cannot be read is
+  // another program holds the file without sharing it. A copy left behind
+  // by a crash takes the place of a missing file; beside the file it is
+  // removed. A file that exists but still cannot be read is
   // never written during this run, so that the next start finds every note
   // it holds; the result is false then. While loading, the file is held open
   // (sharing reads and writes) so that no program can lock it half-way.
   [[nodiscard]] bool BeginLoading(DWORD waitMs);
   void EndLoading();
+  // For a file that could not be read at start-up: true once it can, and
+  // then it is written again; the reads of it follow, up to EndLoading.
+  [[nodiscard]] bool RetryLoading();
 
   std::string Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) override;
   void Write(const char* section, const char* key, const char* value) override;
@@ -39,8 +44,13 @@ class IniProfile : public Profile {
   void BeginBatch() { batching_ = true; }
   [[nodiscard]] bool EndBatch();
 
+  // Called at a save that finds the file gone although it was there: writes
+  // everything the program holds, so that the file is made again whole.
+  void OnFileMissing(std::function<void()> writeEverything) { writeEverything_ = std::move(writeEverything); }
+
   // Changes made while the file could not be replaced (another program had
-  // it open) are kept and made again by the next write or by this call.
+  // it open, or the copy found the disk full) are kept and made again by the
+  // next write or by this call.
   // True when none is left.
   [[nodiscard]] bool SavePending();
 
@@ -52,11 +62,16 @@ class IniProfile : public Profile {
  private:
   void Change(ProfileChange change);
   bool ApplyTo(const ProfileChange& change, const char* file) const;
+  // Every pending change made on file; true when every write succeeded.
+  bool ApplyAll(const char* file);
 
   std::string path_;
   std::string copyPath_;
   bool writable_;
   bool batching_ = false;
+  // The file was there at start-up or has been written since.
+  bool existed_ = false;
+  std::function<void()> writeEverything_;
   UniqueFile loadGuard_;
   PendingChanges pending_;
 };

@@ -136,7 +136,7 @@ void SettingsFile::SaveNote(int slot, const Note& note) {
       {"Type", FormatDecimal(note.Type)},
       {"FontName", SingleLine(note.FontName)},
       {"FontSize", FormatDecimal(note.FontSize)},
-      {"Text", TextToStored(note.Text)},
+      {"Text", ProfileValue(TextToStored(note.Text))},
       {"TextRed", FormatFlag(note.TextRed)},
       {"TextAster", FormatFlag(note.TextAster)},
   };
@@ -174,6 +174,15 @@ void SettingsFile::SavePriority(int slot, const Note& note) {
 void SettingsFile::SavePosition(int slot, const Note& note) {
   profile_.WriteKeys(SectionName(slot).c_str(),
                      {{"PosX", FormatDecimal(note.PosX)}, {"PosY", FormatDecimal(note.PosY)}});
+}
+
+void SettingsFile::SaveEverything(const SystemSettings& settings, const NoteTable& table) {
+  profile_.WriteKeys(kSystem,
+                     {{"TrayDelay", FormatDecimal(settings.TrayDelay)}, {"Floating", FormatOnOff(settings.Floating)}});
+  SaveSystemSettings(settings);
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (table[slot].InUse) SaveNote(slot, table[slot]);
+  }
 }
 
 void SettingsFile::RemoveNote(int slot) { profile_.Write(SectionName(slot).c_str(), nullptr, nullptr); }

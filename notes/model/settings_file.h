@@ -60,6 +60,9 @@ class SettingsFile {
   void SavePosition(int slot, const Note& note);
   // Removes the slot's whole section.
   void RemoveNote(int slot);
+  // Every System key and every used slot's section, for a file made again
+  // from what the program holds.
+  void SaveEverything(const SystemSettings& settings, const NoteTable& table);
 
   // "Husen<slot+1>".
   static std::string SectionName(int slot);

@@ -71,6 +71,14 @@ std::string TextToStored(std::string_view text) {
   return stored;
 }
 
+std::string ProfileValue(std::string value) {
+  auto blank = [](char c) { return (c >= '\t' && c <= '\r') || c == '\x1A' || c == ' '; };
+  const bool quoted =
+      value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+  if (!value.empty() && (quoted || blank(value.front()) || blank(value.back()))) value = '"' + value + '"';
+  return value;
+}
+
 std::string SingleLine(std::string_view value) { return std::string(value.substr(0, value.find_first_of("\r\n"))); }
 
 std::string LimitStoredText(std::string_view value) {

@@ -37,6 +37,13 @@ std::string NormaliseLineBreaks(std::string_view text);
 // LF, which would end the value in the file and start new lines of it.
 std::string TextToStored(std::string_view text);
 
+// A value as it goes into the profile file, so that the profile functions
+// give it back byte for byte: they drop the blanks (tab to CR, 0x1A and the
+// space) at either end of a value and one pair of matching quotes around it,
+// but keep whatever lies inside one pair. A value that would change is
+// therefore put in double quotes; any other stays as it is.
+std::string ProfileValue(std::string value);
+
 // A one-line value (a font or hot-key name): cut at its first CR or LF, so
 // that it can never spill into lines of its own in the file.
 std::string SingleLine(std::string_view value);

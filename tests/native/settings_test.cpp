@@ -125,6 +125,16 @@ TEST(SettingsValues, DoubleByteCharacterEndingInBackslashIsNotALineBreak) {
   const std::string stored = "\x95\x5Cn";
   EXPECT_EQ(TextFromStored(stored), stored);
   EXPECT_EQ(TextFromStored("\x95\x5C\\n"), "\x95\x5C\r\n");
+  // An extension character whose second byte is itself a lead byte.
+  EXPECT_EQ(TextFromStored("\xFA\x81\\n"), "\xFA\x81\r\n");
+}
+
+TEST(SettingsValues, ValuesTheProfileFunctionsWouldChangeAreQuoted) {
+  for (const char* changed : {"  indented", "end\t", "\"quoted\"", "'single'", "\"\"", "\x1A"}) {
+    EXPECT_EQ(ProfileValue(changed), "\"" + std::string(changed) + "\"");
+  }
+  for (const char* same : {"", "plain", "\"", "\"a\" b", "'a\"", "\x81\x40wide\x81\x40"})
+    EXPECT_EQ(ProfileValue(same), same);
 }
 
 TEST(SettingsValues, StoredTextIsCutAt1024BytesOnACharacterBoundary) {

@@ -4,6 +4,7 @@
 
 #include "common/protocol.h"
 #include "common/shared_value_store.h"
+#include "common/win_handles.h"
 #include "resources/setup_res.h"
 #include "tests/setup/setup_driver.h"
 
@@ -133,6 +134,24 @@ TEST(SetupRunningNoteProgram, UninstallWaitsForASlowProgramToEndBeforeDeleting) 
   ASSERT_TRUE(setup.Wait(kTimeoutMs));
   ASSERT_TRUE(standIn.process().Wait(kTimeoutMs));
   EXPECT_FALSE(FileExists(sandbox.settingsFile()));
+}
+
+// A note program started while the question waits (it holds its mutex but,
+// with TEMP unusable, publishes no window): nothing is deleted.
+TEST(SetupRunningNoteProgram, ProgramStartedDuringUninstallKeepsItsSettings) {
+  SetupSandbox sandbox(true);
+  WriteFileBytes(sandbox.settingsFile(), "[System]\r\n");
+  SetupProcess setup;
+  ASSERT_TRUE(setup.Start(sandbox.setupExe(), sandbox.profileDir()));
+  HWND question = StartUninstall(setup.Id(), WaitForDialog(setup.Id(), kSetupCaption, kTimeoutMs));
+  ASSERT_TRUE(question);
+  const UniqueKernelHandle mutex(CreateMutexA(nullptr, FALSE, kMutexName));
+  PressButton(question, IDNO);
+  HWND report = nullptr;
+  ASSERT_TRUE(PumpUntil([&] { return (report = FindMessageBox(setup.Id())) && report != question; }, kTimeoutMs));
+  PressButton(report, IDOK);
+  ASSERT_TRUE(setup.Wait(kTimeoutMs));
+  EXPECT_EQ(ReadFileBytes(sandbox.settingsFile()), "[System]\r\n");
 }
 
 // A program that does not end is reported, and setup ends without its

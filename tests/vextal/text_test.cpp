@@ -87,6 +87,14 @@ TEST_F(Text, WrappedLinesFitTheWidthAndKeepEveryCharacterWhole) {
   vx._delete_font(font);
 }
 
+// Extension characters (髙 FB FC, 﨑 FA B1) are measured and kept whole.
+TEST_F(Text, ExtensionCharactersWrapWhole) {
+  const int32_t font = Font(kFace, 12);
+  const std::string wrapped = WordWrap(vx, "\xFB\xFC\xFA\xB1\xFB\xFC", font, GdiWidth(kFace, 12, "\xFB\xFC") + 1);
+  EXPECT_EQ(wrapped, "\xFB\xFC\r\n\xFA\xB1\r\n\xFB\xFC");
+  vx._delete_font(font);
+}
+
 TEST_F(Text, WrapHandsBackAGlobalBlockOrNothing) {
   const int32_t font = Font(kFace, 10);
   int32_t len = -1;

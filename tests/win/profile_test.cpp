@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "notes/model/ini_profile.h"
+#include "common/mbcs.h"
 #include "common/win_handles.h"
 #include "notes/model/settings_file.h"
 #include "tests/support/win_test_support.h"
@@ -30,6 +31,16 @@ TEST(IniProfile, EveryTextTheProgramWritesComesBackWhole) {
   EXPECT_TRUE(table[0].InUse);
   EXPECT_EQ(table[0].Text, text);
   EXPECT_EQ(table[0].FontName, "ＭＳ Ｐゴシック");
+
+  note.Text = "\"  quoted\" ";  // blanks at its ends and quotes come back too
+  file.SaveNote(0, note);
+  file.ReadNotes(&table);
+  EXPECT_EQ(table[0].Text, note.Text);
+}
+
+TEST(CodePage932, LeadBytesAreTheSystemsOwn) {
+  for (int b = 0; b < 256; ++b)
+    EXPECT_EQ(IsLeadByte(static_cast<unsigned char>(b)), !!IsDBCSLeadByteEx(932, static_cast<BYTE>(b))) << b;
 }
 
 TEST(IniProfile, LongValuesAreCutAndMissingOnesTakeTheirDefault) {
@@ -117,6 +128,54 @@ TEST(IniProfile, FileThatCannotBeReadAtStartIsNeverWritten) {
   // Nothing waits to be written either, even now that the file is free.
   EXPECT_TRUE(locked.SavePending());
   EXPECT_EQ(testing::ReadFileBytes(path), stored);
+}
+
+// A disk of 64 pages with room for three files (tests/win/small_disk.sh):
+// the file, room for its copy, and a filler of the rest. Without room for
+// the copy a change is written in place; the copy that fits but whose grown
+// content does not never replaces the file, and the change lands later.
+TEST(IniProfile, OnAFullDiskTheFileIsNeverCutShort) {
+  char unix[MAX_PATH] = {};
+  ULARGE_INTEGER total{};
+  std::string disk = GetEnvironmentVariableA("ZETTRELLA_SMALL_DISK", unix, MAX_PATH) ? std::string("Z:") + unix : "";
+  for (char& c : disk) c = c == '/' ? '\\' : c;
+  if (!GetDiskFreeSpaceExA(disk.c_str(), nullptr, &total, nullptr) || total.QuadPart > (1u << 20))
+    GTEST_SKIP() << "no small tmpfs disk: mounting one was not allowed here";
+  const std::string path = disk + "\\Zettrella.ini", room = disk + "\\room", filler = disk + "\\filler";
+  std::string ini = "[Husen1]\r\nID=1\r\n[Husen2]\r\nID=2\r\nText=";
+  ini += std::string(8 * 4096 - 20 - ini.size() - 2, 'x') + "\r\n";  // 20 bytes short of 8 pages
+  testing::WriteFileBytes(path, ini);
+  testing::WriteFileBytes(room, ini);
+  testing::WriteFileBytes(filler, std::string(1 << 18, 'f'));  // as much as fits
+  IniProfile profile(path);
+  profile.Write("Husen1", "PosX", "5");
+  EXPECT_TRUE(profile.SavePending());
+  const std::string placed = testing::ReadFileBytes(path);
+  EXPECT_NE(placed.find("ID=1\r\nPosX=5\r\n"), std::string::npos);
+  DeleteFileA(room.c_str());
+  profile.Write("Husen1", "Text", std::string(300, 'y').c_str());
+  EXPECT_FALSE(profile.SavePending());
+  EXPECT_EQ(testing::ReadFileBytes(path), placed);
+  DeleteFileA(filler.c_str());
+  EXPECT_TRUE(profile.SavePending());
+  EXPECT_EQ(testing::ReadFileBytes(path).size(), placed.size() + 307);
+  DeleteFileA(path.c_str());
+}
+
+// The copy is put in place only once it is whole: with the file missing it
+// is the last save, and it is taken. A read-only copy blocks no later save.
+TEST(IniProfile, CopyLeftInPlaceOfAMissingFileIsTakenAtStart) {
+  testing::TempDir dir("zini");
+  const std::string path = dir.File("Zettrella.ini"), copy = path + ".new";
+  testing::WriteFileBytes(copy, "[Husen1]\r\nID=1\r\n");
+  IniProfile profile(path);
+  EXPECT_TRUE(profile.BeginLoading(0));
+  profile.EndLoading();
+  EXPECT_EQ(testing::ReadFileBytes(path), "[Husen1]\r\nID=1\r\n");
+  testing::WriteFileBytes(copy, "[Husen1]\r\nID=-1\r\n");
+  SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_READONLY);
+  profile.Write("Husen1", "PosX", "5");
+  EXPECT_EQ(profile.Read("Husen1", "PosX", "", 9), "5");
 }
 
 }  // namespace

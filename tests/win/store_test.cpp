@@ -96,5 +96,19 @@ TEST(SharedValueStore, WithoutTempThereIsNoFileAndNoMapping) {
   EXPECT_FALSE(FileExists(saved + "\\" + StoreFileName(name)));
 }
 
+// Another program made a section of the store's name with its pages only
+// reserved: a reader does not fault on it, and the owner does not keep it.
+TEST(SharedValueStore, SectionOfTheNameMadeByAnotherIsNeitherReadNorKept) {
+  const std::string name = UniqueName("ZtTaken");
+  HANDLE taken =
+      CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE | SEC_RESERVE, 0, 65536, name.c_str());
+  SharedValueStore owner(name.c_str(), true);
+  owner.SetValue("Key", "1");
+  std::string value;
+  EXPECT_FALSE(owner.GetValue("Key", "0", &value));
+  CloseHandle(taken);
+  EXPECT_FALSE(UniqueKernelHandle(OpenFileMappingA(FILE_MAP_READ, FALSE, name.c_str())));
+}
+
 }  // namespace
 }  // namespace zettrella
