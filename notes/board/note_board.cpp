@@ -8,21 +8,19 @@
 
 namespace zettrella {
 
-NoteBoard::NoteBoard(const std::string& iniPath) : profile_(iniPath), settingsFile_(profile_) {}
+NoteBoard::NoteBoard(Profile& profile) : profile_(profile), settingsFile_(profile_) {}
 
 NoteBoard::~NoteBoard() = default;
 
-int32_t NoteBoard::BeginLoad(DWORD lockWaitMs) {
-  (void)profile_.BeginLoading(lockWaitMs);
+int32_t NoteBoard::BeginLoad() {
   settings_.TrayDelay = settingsFile_.ReadTrayDelay();
   return settings_.TrayDelay;
 }
 
-void NoteBoard::FinishLoad(const RECT& desktop) {
+void NoteBoard::FinishLoad(const ScreenRect& desktop) {
   desktopRect_ = desktop;
   settingsFile_.ReadSystem(&settings_);
   settingsFile_.ReadNotes(&notes_);
-  profile_.EndLoading();
 }
 
 void NoteBoard::Start(std::unique_ptr<NoteLayer> layer, int32_t window) {
@@ -56,7 +54,7 @@ void NoteBoard::Release() {
   releasedLayer_ = std::move(layer_);
 }
 
-void NoteBoard::FollowDesktop(const RECT& desktop) {
+void NoteBoard::FollowDesktop(const ScreenRect& desktop) {
   if (desktop.right == desktopRect_.right && desktop.bottom == desktopRect_.bottom) return;
   desktopRect_.right = desktop.right;
   desktopRect_.bottom = desktop.bottom;
@@ -195,7 +193,16 @@ bool NoteBoard::Delete(NoteRef ref) {
   return true;
 }
 
-void NoteBoard::ApplySettings() {
+void NoteBoard::ApplySettings(const SystemSettings& changed) {
+  settings_.HotKeyCreateC = changed.HotKeyCreateC;
+  settings_.HotKeyCreateM = changed.HotKeyCreateM;
+  settings_.HotKeyCreateY = changed.HotKeyCreateY;
+  settings_.HotKeyShow = changed.HotKeyShow;
+  settings_.DefaultWidth = changed.DefaultWidth;
+  settings_.DefaultHeight = changed.DefaultHeight;
+  settings_.DefaultFontName = changed.DefaultFontName;
+  settings_.DefaultFontSize = changed.DefaultFontSize;
+  settingsFile_.SaveSystemSettings(settings_);
   profile_.BeginBatch();
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (notes_[slot].InUse) Rebuild(slot);

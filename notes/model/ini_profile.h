@@ -5,11 +5,12 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "common/win_handles.h"
 #include "notes/model/pending_changes.h"
-#include "notes/model/settings_file.h"
+#include "notes/model/profile.h"
 
 namespace zettrella {
 
@@ -25,7 +26,7 @@ class IniProfile : public Profile {
   // never written during this run, so that the next start finds every note
   // it holds; the result is false then. While loading, the file is held open
   // (sharing reads and writes) so that no program can lock it half-way.
-  [[nodiscard]] bool BeginLoading(DWORD waitMs);
+  [[nodiscard]] bool BeginLoading(uint32_t waitMs);
   void EndLoading();
 
   std::string Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) override;
@@ -33,16 +34,12 @@ class IniProfile : public Profile {
   std::vector<std::string> ReadSection(const char* section) override;
   void WriteSection(const char* section, const std::vector<std::string>& lines) override;
   void WriteKeys(const char* section, const std::vector<std::pair<std::string, std::string>>& values) override;
-
-  // Changes made between BeginBatch and EndBatch replace the file once,
-  // together: a build of every note must not rewrite it a hundred times.
-  void BeginBatch() { batching_ = true; }
-  [[nodiscard]] bool EndBatch();
-
-  // Changes made while the file could not be replaced (another program had
-  // it open) are kept and made again by the next write or by this call.
-  // True when none is left.
-  [[nodiscard]] bool SavePending();
+  void RemoveSection(const char* section) override;
+  // Each batch replaces the file once.
+  void BeginBatch() override { batching_ = true; }
+  [[nodiscard]] bool EndBatch() override;
+  // The file is replaced with every change that waits, or not at all.
+  [[nodiscard]] bool SavePending() override;
 
   const std::string& path() const { return path_; }
   // The copy a change is written to before it replaces the file.

@@ -176,6 +176,6 @@ void SettingsFile::SavePosition(int slot, const Note& note) {
                      {{"PosX", FormatDecimal(note.PosX)}, {"PosY", FormatDecimal(note.PosY)}});
 }
 
-void SettingsFile::RemoveNote(int slot) { profile_.Write(SectionName(slot).c_str(), nullptr, nullptr); }
+void SettingsFile::RemoveNote(int slot) { profile_.RemoveSection(SectionName(slot).c_str()); }
 
 }  // namespace zettrella

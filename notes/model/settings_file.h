@@ -7,31 +7,12 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "notes/model/note_table.h"
+#include "notes/model/profile.h"
 
 namespace zettrella {
-
-// Access to a profile (INI) file.
-class Profile {
- public:
-  virtual ~Profile() = default;
-  // The value of section/key, or defaultValue when missing; at most
-  // maxBytes bytes of it.
-  virtual std::string Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) = 0;
-  // Sets section/key to value. Key and value both null remove the section.
-  virtual void Write(const char* section, const char* key, const char* value) = 0;
-  // The lines of a section ("key=value"), in file order.
-  virtual std::vector<std::string> ReadSection(const char* section) = 0;
-  // Replaces the lines of a section in one write.
-  virtual void WriteSection(const char* section, const std::vector<std::string>& lines) = 0;
-  // Sets several keys of a section, in order, as one change of the file.
-  virtual void WriteKeys(const char* section, const std::vector<std::pair<std::string, std::string>>& values) {
-    for (const auto& [key, value] : values) Write(section, key.c_str(), value.c_str());
-  }
-};
 
 // The value of key in the lines of a section, found as the profile functions
 // find it (first line, any ASCII case; matching quotes around the value
