@@ -5,6 +5,7 @@
 #include "notes/board/new_notes.h"
 #include "notes/layer/display_text.h"
 #include "notes/layer/note_colours.h"
+#include "notes/model/settings_keys.h"
 
 namespace zettrella {
 
@@ -194,14 +195,9 @@ bool NoteBoard::Delete(NoteRef ref) {
 }
 
 void NoteBoard::ApplySettings(const SystemSettings& changed) {
-  settings_.HotKeyCreateC = changed.HotKeyCreateC;
-  settings_.HotKeyCreateM = changed.HotKeyCreateM;
-  settings_.HotKeyCreateY = changed.HotKeyCreateY;
-  settings_.HotKeyShow = changed.HotKeyShow;
-  settings_.DefaultWidth = changed.DefaultWidth;
-  settings_.DefaultHeight = changed.DefaultHeight;
-  settings_.DefaultFontName = changed.DefaultFontName;
-  settings_.DefaultFontSize = changed.DefaultFontSize;
+  for (size_t i = 0; i < kSettingKeyCount; ++i) {
+    if (kSettingKeys[i].Saved == SavedWith::kDialog) CopyValue(kSettingKeys[i], changed, &settings_);
+  }
   settingsFile_.SaveSystemSettings(settings_);
   profile_.BeginBatch();
   for (int slot = 0; slot < kSlotCount; ++slot) {

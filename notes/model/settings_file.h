@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "notes/model/note_table.h"
@@ -20,7 +21,16 @@ namespace zettrella {
 std::string SectionValue(const std::vector<std::string>& lines, std::string_view key, const char* defaultValue,
                          size_t maxBytes);
 
-// Reads and writes the program's settings through a Profile.
+// The lines of a section with values set as writing them key by key would
+// set them: each key replaced where it stands (found in any ASCII case, its
+// spelling kept), new keys added at the end, other lines kept.
+std::vector<std::string> MergeIntoSection(std::vector<std::string> lines,
+                                          const std::vector<std::pair<std::string, std::string>>& values);
+
+struct SettingKey;
+
+// Reads and writes the program's settings through a Profile, key by key as
+// the table of settings_keys.h says.
 class SettingsFile {
  public:
   explicit SettingsFile(Profile& profile) : profile_(profile) {}
@@ -46,9 +56,8 @@ class SettingsFile {
   static std::string SectionName(int slot);
 
  private:
-  int32_t ReadInt(const char* section, const char* key, const char* defaultValue);
-  std::string ReadText(const char* section, const char* key, const char* defaultValue);
-  void WriteInt(const char* section, const char* key, int32_t value);
+  // A System key's text, or its default.
+  std::string Read(const SettingKey& key);
 
   Profile& profile_;
 };

@@ -8,6 +8,7 @@
 
 #include "notes/model/pending_changes.h"
 #include "notes/model/settings_file.h"
+#include "notes/model/settings_keys.h"
 #include "notes/model/settings_values.h"
 #include "tests/native/memory_profile.h"
 
@@ -110,6 +111,22 @@ TEST(SettingsFile, MissingFileGivesEveryDefault) {
   file.ReadNotes(&table);
   EXPECT_EQ(table.FirstEmptySlot(), 0);
   EXPECT_EQ(table.NextPriority, 0);
+}
+
+// The defaults are spelled twice, in the table and in SystemSettings's
+// initializers; a run without a settings file and one before loading must
+// agree.
+TEST(SettingKeys, SystemDefaultsAreTheSettingsOwnInitialValues) {
+  const SystemSettings initial;
+  for (size_t i = 0; i < kSettingKeyCount; ++i) {
+    const SettingKey& key = kSettingKeys[i];
+    if (key.Section != kSystemSection) continue;
+    SystemSettings read;
+    read.TrayDelay = read.Floating = read.DefaultWidth = read.DefaultHeight = read.DefaultFontSize = -7;
+    read.HotKeyCreateC = read.HotKeyCreateM = read.HotKeyCreateY = read.HotKeyShow = read.DefaultFontName = "?";
+    ReadValue(key, key.Default, &read);
+    EXPECT_EQ(FormatValue(key, read), FormatValue(key, initial)) << key.Name;
+  }
 }
 
 TEST(SettingsFile, NoteSectionsAreReadWithDefaultsAndConversions) {
