@@ -3,8 +3,8 @@
 
 #include "common/saturate.h"
 #include "notes/board/new_notes.h"
-#include "notes/layer/display_text.h"
-#include "notes/layer/note_colours.h"
+#include "notes/card/display_text.h"
+#include "notes/card/note_colours.h"
 #include "notes/model/settings_keys.h"
 
 namespace zettrella {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "common/geometry.h"
-#include "notes/layer/card_build.h"
+#include "notes/card/card_build.h"
 #include "notes/layer/note_layer.h"
 #include "notes/model/profile.h"
 #include "notes/model/note_table.h"
