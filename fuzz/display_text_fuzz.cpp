@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "common/mbcs.h"
-#include "notes/layer/display_text.h"
+#include "notes/card/display_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;

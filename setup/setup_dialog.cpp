@@ -2,8 +2,8 @@
 // uninstall.
 #include "setup/setup_dialog.h"
 
-#include "setup/running_instance_win.h"
-#include "setup/shortcut_win.h"
+#include "setup/running_instance.h"
+#include "setup/shortcut.h"
 
 namespace zettrella::setup {
 

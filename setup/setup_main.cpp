@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "setup/setup_dialog.h"
-#include "setup/setup_environment_win.h"
+#include "setup/setup_environment.h"
 
 namespace setup = zettrella::setup;
 

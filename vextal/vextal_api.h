@@ -13,7 +13,13 @@
 
 #include <cstdint>
 
+// Native builds (the plain logic and its tests) call no library, and their
+// compilers know no __cdecl.
+#ifdef _WIN32
 #define VEXTAL_CALL __cdecl
+#else
+#define VEXTAL_CALL
+#endif
 
 namespace vextal {
 

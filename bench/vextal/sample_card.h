@@ -6,7 +6,7 @@
 #include <memory>
 #include <string_view>
 
-#include "notes/layer/card_build.h"
+#include "notes/card/card_build.h"
 #include "notes/layer/vextal_binding.h"
 
 namespace vextal::driver {

@@ -17,10 +17,10 @@ namespace {
 
 HINSTANCE ProgramInstance() { return GetModuleHandleA(nullptr); }
 
-RECT DesktopWindowRect() {
+ScreenRect DesktopWindowRect() {
   RECT rect{};
   GetWindowRect(GetDesktopWindow(), &rect);
-  return rect;
+  return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 // What the delayed tray thread needs, copied so that it never reaches into
@@ -34,7 +34,11 @@ struct TrayDelayParams {
 }  // namespace
 
 MainWindow::MainWindow(AppContext& app)
-    : ui::Dialog(IDD_NOTE_BOARD, nullptr), app_(app), board_(app.IniPath), input_(board_, kTrayMessage) {
+    : ui::Dialog(IDD_NOTE_BOARD, nullptr),
+      app_(app),
+      profile_(app.IniPath),
+      board_(profile_),
+      input_(board_, kTrayMessage) {
   bigIcon_ = LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_ZETTRELLA));
   smallIcon_.reset(
       static_cast<HICON>(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_ZETTRELLA), IMAGE_ICON, 16, 16, 0)));
@@ -60,8 +64,13 @@ BOOL MainWindow::OnInitDialog() {
   trayIcon_.uCallbackMessage = kTrayMessage;
   lstrcpynA(trayIcon_.szTip, kTrayTip, sizeof trayIcon_.szTip);
 
-  StartTrayIcon(board_.BeginLoad(kSettingsLockWaitMs));
+  // A settings file that another program holds is waited for a while; one
+  // that cannot be read even then is never written over: the run goes on
+  // without it, and the next start finds every note it holds.
+  (void)profile_.BeginLoading(kSettingsLockWaitMs);
+  StartTrayIcon(board_.BeginLoad());
   board_.FinishLoad(DesktopWindowRect());
+  profile_.EndLoading();
 
   input_.SetWindow(window);
   StartRunning();
@@ -120,7 +129,10 @@ void MainWindow::OnTimer() {
   ++tickCount_;
   if (tickCount_ % kDesktopCheckTicks != 0) return;
   // A settings file held by another program since start-up.
-  if (board_.RetryLoad()) {
+  if (profile_.RetryLoading()) {
+    board_.ReadStored();
+    profile_.EndLoading();
+    board_.ShowStored();
     input_.UnregisterHotKeys();
     input_.RegisterHotKeys();
   }

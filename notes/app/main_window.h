@@ -15,6 +15,7 @@
 #include "common/win_handles.h"
 #include "notes/board/note_board.h"
 #include "notes/input/board_input.h"
+#include "notes/model/ini_profile.h"
 
 namespace zettrella {
 
@@ -60,6 +61,8 @@ class MainWindow : public ui::Dialog {
   void OnTaskbarCreated();
 
   AppContext& app_;
+  // The settings file, declared before the board that reads and saves it.
+  IniProfile profile_;
   // Declared before the input, which works on it.
   NoteBoard board_;
   BoardInput input_;

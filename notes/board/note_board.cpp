@@ -3,31 +3,27 @@
 
 #include "common/saturate.h"
 #include "notes/board/new_notes.h"
-#include "notes/layer/display_text.h"
-#include "notes/layer/note_colours.h"
-
-#include <utility>
-#include <vector>
+#include "notes/card/display_text.h"
+#include "notes/card/note_colours.h"
+#include "notes/model/settings_keys.h"
 
 namespace zettrella {
 
-NoteBoard::NoteBoard(const std::string& iniPath) : profile_(iniPath), settingsFile_(profile_) {
+NoteBoard::NoteBoard(Profile& profile) : profile_(profile), settingsFile_(profile_) {
   profile_.OnFileMissing([this] { settingsFile_.SaveEverything(settings_, notes_); });
 }
 
 NoteBoard::~NoteBoard() = default;
 
-int32_t NoteBoard::BeginLoad(DWORD lockWaitMs) {
-  (void)profile_.BeginLoading(lockWaitMs);
+int32_t NoteBoard::BeginLoad() {
   settings_.TrayDelay = settingsFile_.ReadTrayDelay();
   return settings_.TrayDelay;
 }
 
-void NoteBoard::FinishLoad(const RECT& desktop) {
+void NoteBoard::FinishLoad(const ScreenRect& desktop) {
   desktopRect_ = desktop;
   settingsFile_.ReadSystem(&settings_);
   settingsFile_.ReadNotes(&notes_);
-  profile_.EndLoading();
 }
 
 void NoteBoard::Start(std::unique_ptr<NoteLayer> layer, int32_t window) {
@@ -56,20 +52,21 @@ void NoteBoard::SaveEveryNote() {
   (void)profile_.EndBatch();
 }
 
-bool NoteBoard::RetryLoad() {
-  if (!profile_.RetryLoading()) return false;
+void NoteBoard::ReadStored() {
   // The notes made meanwhile leave their slots (a dialog still open on one
   // then finds it gone rather than changing a stored note)...
-  std::vector<std::pair<Note, NoteImage>> made;
+  madeMeanwhile_.clear();
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (!notes_[slot].InUse) continue;
-    made.emplace_back(notes_[slot], images_[slot]);
+    madeMeanwhile_.emplace_back(notes_[slot], images_[slot]);
     images_[slot] = NoteImage{};
     notes_.Vacate(slot);
   }
   settingsFile_.ReadSystem(&settings_);
   settingsFile_.ReadNotes(&notes_);
-  profile_.EndLoading();
+}
+
+void NoteBoard::ShowStored() {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (!notes_[slot].InUse) continue;
     notes_[slot].ID = kNoObject;
@@ -77,7 +74,7 @@ bool NoteBoard::RetryLoad() {
   }
   // ...for free ones beside the stored notes, in front of them. With every
   // slot taken by a stored note, one made meanwhile cannot be kept.
-  for (auto& [note, image] : made) {
+  for (auto& [note, image] : madeMeanwhile_) {
     const int slot = notes_.FirstEmptySlot();
     if (slot == kNoSlot) {
       if (layer_ && note.ID >= 0) layer_->Delete(note.ID);
@@ -89,9 +86,9 @@ bool NoteBoard::RetryLoad() {
     images_[slot] = image;
     if (layer_ && note.ID >= 0) layer_->SetPriority(note.ID, notes_[slot].Priority);
   }
+  madeMeanwhile_.clear();
   if (layer_) layer_->Floating(settings_.Floating);
   SaveEveryNote();
-  return true;
 }
 
 void NoteBoard::Release() {
@@ -103,7 +100,7 @@ void NoteBoard::Release() {
   releasedLayer_ = std::move(layer_);
 }
 
-void NoteBoard::FollowDesktop(const RECT& desktop) {
+void NoteBoard::FollowDesktop(const ScreenRect& desktop) {
   if (desktop.right == desktopRect_.right && desktop.bottom == desktopRect_.bottom) return;
   desktopRect_.right = desktop.right;
   desktopRect_.bottom = desktop.bottom;
@@ -242,7 +239,11 @@ bool NoteBoard::Delete(NoteRef ref) {
   return true;
 }
 
-void NoteBoard::ApplySettings() {
+void NoteBoard::ApplySettings(const SystemSettings& changed) {
+  for (size_t i = 0; i < kSettingKeyCount; ++i) {
+    if (kSettingKeys[i].Saved == SavedWith::kDialog) CopyValue(kSettingKeys[i], changed, &settings_);
+  }
+  settingsFile_.SaveSystemSettings(settings_);
   profile_.BeginBatch();
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (notes_[slot].InUse) Rebuild(slot);

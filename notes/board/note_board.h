@@ -4,16 +4,17 @@
 // operations, which draw it in the layer and save it.
 #pragma once
 
-#include <windows.h>
-
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "notes/layer/card_build.h"
+#include "common/geometry.h"
+#include "notes/card/card_build.h"
 #include "notes/layer/note_layer.h"
-#include "notes/model/ini_profile.h"
+#include "notes/model/profile.h"
 #include "notes/model/note_table.h"
 #include "notes/model/settings_file.h"
 
@@ -21,30 +22,28 @@ namespace zettrella {
 
 class NoteBoard {
  public:
-  explicit NoteBoard(const std::string& iniPath);
+  // The profile is the settings file; it outlives the board.
+  explicit NoteBoard(Profile& profile);
   ~NoteBoard();
   NoteBoard(const NoteBoard&) = delete;
   NoteBoard& operator=(const NoteBoard&) = delete;
 
-  NoteTable& notes() { return notes_; }
-  SystemSettings& settings() { return settings_; }
-  SettingsFile& settingsFile() { return settingsFile_; }
-  const RECT& desktopRect() const { return desktopRect_; }
+  const NoteTable& notes() const { return notes_; }
+  const SystemSettings& settings() const { return settings_; }
+  const ScreenRect& desktopRect() const { return desktopRect_; }
   // The layer has been started and not released yet.
   bool hasLayer() const { return layer_ != nullptr; }
 
-  // Start-up, in two parts around the start of the tray icon. BeginLoad
-  // waits up to lockWaitMs for a settings file that another program holds
-  // and reads the tray delay. FinishLoad reads the rest. A settings file
-  // that cannot be read is never written over: the run goes on without it
-  // until RetryLoad can read it.
-  int32_t BeginLoad(DWORD lockWaitMs);
-  void FinishLoad(const RECT& desktop);
-  // A settings file that could not be read at start-up, tried again. Once
-  // it can be read, its settings and notes are taken; the notes made
-  // meanwhile move to free slots beside them, in front, and every note is
-  // saved. True then (the hot keys may have changed).
-  bool RetryLoad();
+  // Start-up, in two parts around the start of the tray icon: BeginLoad
+  // reads the tray delay, FinishLoad the rest.
+  int32_t BeginLoad();
+  void FinishLoad(const ScreenRect& desktop);
+  // A settings file that could not be read at start-up, taken once it can
+  // be, in two parts around the end of its loading: ReadStored reads its
+  // settings and notes, ShowStored shows them and moves the notes made
+  // meanwhile to free slots beside them, in front; every note is saved.
+  void ReadStored();
+  void ShowStored();
   // Hands the notes to the layer, attached to the window (its handle as a
   // 32-bit value): every note gets its object and card, then every note is
   // saved with its new id.
@@ -54,7 +53,7 @@ class NoteBoard {
   void Release();
 
   // Follows a new desktop size (only its right and bottom count).
-  void FollowDesktop(const RECT& desktop);
+  void FollowDesktop(const ScreenRect& desktop);
   // Changes that found the settings file held by another program, tried
   // again; true when none is left (at once when there was none).
   [[nodiscard]] bool SavePending();
@@ -96,21 +95,26 @@ class NoteBoard {
   bool ApplyEdit(NoteRef ref, const Note& edited);
   // False when the note was deleted meanwhile.
   bool Delete(NoteRef ref);
-  // Every note rebuilt after the settings changed, saved at once.
-  void ApplySettings();
+  // The settings that the settings dialog sets (hot keys, default size and
+  // font) taken from changed and saved, then every note rebuilt and saved
+  // at once.
+  void ApplySettings(const SystemSettings& changed);
 
  private:
   // Rebuild without the save: the note's new id is only in the table.
   void Draw(int slot);
   // Every used slot's section, as one replace of the file.
   void SaveEveryNote();
+  // The notes made while the settings file could not be read, between
+  // ReadStored and ShowStored.
+  std::vector<std::pair<Note, NoteImage>> madeMeanwhile_;
 
-  IniProfile profile_;
+  Profile& profile_;
   SettingsFile settingsFile_;
   SystemSettings settings_;
   NoteTable notes_;
   std::array<NoteImage, kSlotCount> images_{};
-  RECT desktopRect_{};
+  ScreenRect desktopRect_{};
 
   std::unique_ptr<NoteLayer> layer_;
   // The layer after its release. The release can come while the layer's

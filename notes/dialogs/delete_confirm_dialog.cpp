@@ -7,7 +7,7 @@
 
 namespace zettrella {
 
-DeleteConfirmDialog::DeleteConfirmDialog(const Note& note, const RECT& desktopRect, HWND owner)
+DeleteConfirmDialog::DeleteConfirmDialog(const Note& note, const ScreenRect& desktopRect, HWND owner)
     : ui::Dialog(IDD_DELETE_CONFIRM, owner), note_(note), desktopRect_(desktopRect) {}
 
 BOOL DeleteConfirmDialog::OnInitDialog() {

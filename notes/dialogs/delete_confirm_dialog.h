@@ -4,20 +4,21 @@
 #include <windows.h>
 
 #include "common/dialog.h"
+#include "common/geometry.h"
 #include "notes/model/note_table.h"
 
 namespace zettrella {
 
 class DeleteConfirmDialog : public ui::Dialog {
  public:
-  DeleteConfirmDialog(const Note& note, const RECT& desktopRect, HWND owner);
+  DeleteConfirmDialog(const Note& note, const ScreenRect& desktopRect, HWND owner);
 
  protected:
   BOOL OnInitDialog() override;
 
  private:
   const Note& note_;
-  RECT desktopRect_;
+  ScreenRect desktopRect_;
 };
 
 }  // namespace zettrella

@@ -11,11 +11,11 @@ ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.ri
 
 }  // namespace
 
-void PlaceAtNote(HWND dialog, const Note& note, const RECT& desktopRect) {
+void PlaceAtNote(HWND dialog, const Note& note, const ScreenRect& desktopRect) {
   RECT window{};
   GetWindowRect(dialog, &window);
-  const ScreenPoint at = PlaceAtNotePosition(note.PosX, note.PosY, window.right - window.left,
-                                             window.bottom - window.top, ToScreenRect(desktopRect));
+  const ScreenPoint at =
+      PlaceAtNotePosition(note.PosX, note.PosY, window.right - window.left, window.bottom - window.top, desktopRect);
   SetWindowPos(dialog, HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE);
 }
 

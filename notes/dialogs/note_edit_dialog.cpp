@@ -8,7 +8,7 @@
 
 namespace zettrella {
 
-NoteEditDialog::NoteEditDialog(Note& note, const RECT& desktopRect, HWND owner)
+NoteEditDialog::NoteEditDialog(Note& note, const ScreenRect& desktopRect, HWND owner)
     : ui::Dialog(IDD_NOTE_EDIT, owner), note_(note), desktopRect_(desktopRect) {}
 
 BOOL NoteEditDialog::OnInitDialog() {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "common/dialog.h"
+#include "common/geometry.h"
 #include "notes/dialogs/font_pickers.h"
 #include "notes/model/note_table.h"
 
@@ -14,7 +15,7 @@ namespace zettrella {
 class NoteEditDialog : public ui::Dialog {
  public:
   // desktopRect bounds where the dialog opens; owner stays disabled while it runs.
-  NoteEditDialog(Note& note, const RECT& desktopRect, HWND owner);
+  NoteEditDialog(Note& note, const ScreenRect& desktopRect, HWND owner);
 
  protected:
   BOOL OnInitDialog() override;
@@ -25,7 +26,7 @@ class NoteEditDialog : public ui::Dialog {
   void OnMaskToggled();
 
   Note& note_;
-  RECT desktopRect_;
+  ScreenRect desktopRect_;
   FontPickers fonts_;
 };
 

@@ -3,19 +3,9 @@
 
 #include <cstdint>
 
+#include "common/geometry.h"
+
 namespace zettrella {
-
-struct ScreenPoint {
-  int32_t x = 0;
-  int32_t y = 0;
-};
-
-struct ScreenRect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t right = 0;
-  int32_t bottom = 0;
-};
 
 // A dialog of width w and height h placed at a note's position: negative
 // coordinates become 0, then the dialog is moved left and up until it ends

@@ -1,4 +1,4 @@
-// The settings dialog: filling the controls, taking them back and saving.
+// The settings dialog: filling the controls and taking them back.
 #include "notes/dialogs/settings_dialog.h"
 
 #include "notes/dialogs/dialog_placement.h"
@@ -8,8 +8,8 @@
 
 namespace zettrella {
 
-SettingsDialog::SettingsDialog(SystemSettings& settings, SettingsFile& file, HWND owner)
-    : ui::Dialog(IDD_SETTINGS, owner), settings_(settings), file_(file) {}
+SettingsDialog::SettingsDialog(const SystemSettings& settings, HWND owner)
+    : ui::Dialog(IDD_SETTINGS, owner), settings_(settings) {}
 
 BOOL SettingsDialog::OnInitDialog() {
   fonts_.Attach(hwnd(), IDC_SETTINGS_FONT_NAME, IDC_SETTINGS_FONT_SIZE);
@@ -47,7 +47,6 @@ void SettingsDialog::OnOK() {
   settings_.HotKeyShow = SingleLine(ItemText(IDC_SETTINGS_HOTKEY_SHOW));
   settings_.DefaultWidth = AtLeast(ItemInt(IDC_SETTINGS_WIDTH), kMinNoteWidth);
   settings_.DefaultHeight = AtLeast(ItemInt(IDC_SETTINGS_HEIGHT), kMinNoteHeight);
-  file_.SaveSystemSettings(settings_);
   EndModal(IDOK);
 }
 

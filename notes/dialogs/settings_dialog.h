@@ -1,6 +1,6 @@
 // The settings dialog: the four hot keys, the default note size and the
-// default font. Writes the values back and saves section "System" on OK;
-// the caller then registers the hot keys and builds the notes again.
+// default font. On OK, values() holds what was set; the caller saves them,
+// registers the hot keys and builds the notes again.
 #pragma once
 
 #include <windows.h>
@@ -8,13 +8,14 @@
 #include "common/dialog.h"
 #include "notes/dialogs/font_pickers.h"
 #include "notes/model/note_table.h"
-#include "notes/model/settings_file.h"
 
 namespace zettrella {
 
 class SettingsDialog : public ui::Dialog {
  public:
-  SettingsDialog(SystemSettings& settings, SettingsFile& file, HWND owner);
+  SettingsDialog(const SystemSettings& settings, HWND owner);
+  // The settings shown, with what was set in the dialog after OK.
+  const SystemSettings& values() const { return settings_; }
 
  protected:
   BOOL OnInitDialog() override;
@@ -22,8 +23,7 @@ class SettingsDialog : public ui::Dialog {
   bool OnCommand(int id, int notifyCode, HWND control) override;
 
  private:
-  SystemSettings& settings_;
-  SettingsFile& file_;
+  SystemSettings settings_;
   FontPickers fonts_;
 };
 

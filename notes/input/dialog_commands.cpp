@@ -21,14 +21,14 @@ void BoardInput::DeleteNote(int32_t noteId) {
   (void)board_.Delete(ref);
 }
 
-// The dialog saves the new settings itself; the hot keys and every note
-// follow them here.
+// The board saves the new settings and builds every note again; the hot
+// keys follow them here.
 void BoardInput::ChangeSettings() {
-  SettingsDialog dialog(board_.settings(), board_.settingsFile(), window_);
+  SettingsDialog dialog(board_.settings(), window_);
   if (dialog.RunModal() != IDOK) return;
+  board_.ApplySettings(dialog.values());
   UnregisterHotKeys();
   RegisterHotKeys();
-  board_.ApplySettings();
 }
 
 void BoardInput::ShowAbout() {

@@ -84,7 +84,7 @@ bool FlushToDisk(const std::string& path) {
 IniProfile::IniProfile(std::string path)
     : path_(std::move(path)), copyPath_(path_.empty() ? std::string() : path_ + ".new"), writable_(!path_.empty()) {}
 
-bool IniProfile::BeginLoading(DWORD waitMs) {
+bool IniProfile::BeginLoading(uint32_t waitMs) {
   if (path_.empty()) return true;
   // Only this program writes the copy, and puts it in place only once it is
   // whole on the disk: with the file missing, it is the file of the last
@@ -130,11 +130,14 @@ std::vector<std::string> IniProfile::ReadSection(const char* section) {
 void IniProfile::Write(const char* section, const char* key, const char* value) {
   ProfileChange change;
   change.Section = section;
-  if (!key && !value) {
-    change.Type = ProfileChange::Kind::kRemoveSection;
-  } else {
-    change.Values.emplace_back(key ? key : "", value ? value : "");
-  }
+  change.Values.emplace_back(key, value);
+  Change(std::move(change));
+}
+
+void IniProfile::RemoveSection(const char* section) {
+  ProfileChange change;
+  change.Type = ProfileChange::Kind::kRemoveSection;
+  change.Section = section;
   Change(std::move(change));
 }
 

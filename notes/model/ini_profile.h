@@ -5,12 +5,13 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
 #include "common/win_handles.h"
 #include "notes/model/pending_changes.h"
-#include "notes/model/settings_file.h"
+#include "notes/model/profile.h"
 
 namespace zettrella {
 
@@ -27,7 +28,7 @@ class IniProfile : public Profile {
   // never written during this run, so that the next start finds every note
   // it holds; the result is false then. While loading, the file is held open
   // (sharing reads and writes) so that no program can lock it half-way.
-  [[nodiscard]] bool BeginLoading(DWORD waitMs);
+  [[nodiscard]] bool BeginLoading(uint32_t waitMs);
   void EndLoading();
   // For a file that could not be read at start-up: true once it can, and
   // then it is written again; the reads of it follow, up to EndLoading.
@@ -38,21 +39,15 @@ class IniProfile : public Profile {
   std::vector<std::string> ReadSection(const char* section) override;
   void WriteSection(const char* section, const std::vector<std::string>& lines) override;
   void WriteKeys(const char* section, const std::vector<std::pair<std::string, std::string>>& values) override;
-
-  // Changes made between BeginBatch and EndBatch replace the file once,
-  // together: a build of every note must not rewrite it a hundred times.
-  void BeginBatch() { batching_ = true; }
-  [[nodiscard]] bool EndBatch();
-
-  // Called at a save that finds the file gone although it was there: writes
-  // everything the program holds, so that the file is made again whole.
-  void OnFileMissing(std::function<void()> writeEverything) { writeEverything_ = std::move(writeEverything); }
-
+  void RemoveSection(const char* section) override;
+  // Each batch replaces the file once.
+  void BeginBatch() override { batching_ = true; }
+  [[nodiscard]] bool EndBatch() override;
+  void OnFileMissing(std::function<void()> writeEverything) override { writeEverything_ = std::move(writeEverything); }
   // Changes made while the file could not be replaced (another program had
-  // it open, or the copy found the disk full) are kept and made again by the
-  // next write or by this call.
-  // True when none is left.
-  [[nodiscard]] bool SavePending();
+  // it open, or the copy found the disk full) wait for the next write or for
+  // this call, which replaces the file with all of them or not at all.
+  [[nodiscard]] bool SavePending() override;
 
   const std::string& path() const { return path_; }
   // The copy a change is written to before it replaces the file.

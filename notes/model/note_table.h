@@ -12,6 +12,9 @@ inline constexpr int kSlotCount = 100;
 inline constexpr int kNoSlot = -1;
 inline constexpr int32_t kNoObject = -1;
 
+// The font of new notes until the settings name another.
+inline constexpr char kDefaultFontName[] = "ＭＳ ゴシック";
+
 // Note colours.
 enum NoteType : int32_t { kTypeCyan = 0, kTypeMagenta = 1, kTypeYellow = 2 };
 
@@ -99,7 +102,7 @@ struct SystemSettings {
   std::string HotKeyShow = "A";
   int32_t DefaultWidth = 200;
   int32_t DefaultHeight = 30;  // also the least height of every note
-  std::string DefaultFontName = "ＭＳ ゴシック";
+  std::string DefaultFontName = kDefaultFontName;
   int32_t DefaultFontSize = 8;
 };
 

@@ -5,21 +5,17 @@
 #include <utility>
 
 #include "common/decimal.h"
+#include "notes/model/settings_keys.h"
 #include "notes/model/settings_values.h"
 
 namespace zettrella {
 
 namespace {
 
-constexpr char kSystem[] = "System";
-
-// A value is read with room for 1023 bytes, as the profile functions give it.
-constexpr size_t kValueBytes = 1023;
-
-// Per-note defaults; fixed, they do not follow the System values.
-constexpr char kNoteDefaultWidth[] = "200";
-constexpr char kNoteDefaultFontName[] = "ＭＳ ゴシック";
-constexpr char kNoteDefaultFontSize[] = "8";
+// A value is read with room for 1023 bytes, as the profile functions give it;
+// a note text with room for the longest text the program writes, so that
+// it comes back whole.
+size_t ReadLimit(const SettingKey& key) { return key.Form == ValueForm::kText ? kMaxStoredTextBytes + 1 : 1023; }
 
 // Keys of a profile file are compared without regard to ASCII case.
 bool SameKey(std::string_view a, std::string_view b) {
@@ -51,105 +47,64 @@ std::string SectionValue(const std::vector<std::string>& lines, std::string_view
 
 std::string SettingsFile::SectionName(int slot) { return "Husen" + FormatDecimal(slot + 1); }
 
-int32_t SettingsFile::ReadInt(const char* section, const char* key, const char* defaultValue) {
-  return ParseDecimal(profile_.Read(section, key, defaultValue, kValueBytes));
+std::string SettingsFile::Read(const SettingKey& key) {
+  return profile_.Read(kSystemSection, key.Name, key.Default, ReadLimit(key));
 }
 
-std::string SettingsFile::ReadText(const char* section, const char* key, const char* defaultValue) {
-  return profile_.Read(section, key, defaultValue, kValueBytes);
+int32_t SettingsFile::ReadTrayDelay() {
+  SystemSettings settings;
+  const SettingKey& key = SystemKey("TrayDelay");
+  ReadValue(key, Read(key), &settings);
+  return settings.TrayDelay;
 }
 
-void SettingsFile::WriteInt(const char* section, const char* key, int32_t value) {
-  profile_.Write(section, key, FormatDecimal(value).c_str());
-}
-
-int32_t SettingsFile::ReadTrayDelay() { return ReadInt(kSystem, "TrayDelay", "30"); }
-
-void SettingsFile::ReadSystem(SystemSettings* s) {
-  s->Floating = ParseOnOff(ReadText(kSystem, "Floating", "Off"));
-  s->HotKeyCreateC = ReadText(kSystem, "HotKeyCreateC", "F1");
-  s->HotKeyCreateM = ReadText(kSystem, "HotKeyCreateM", "F2");
-  s->HotKeyCreateY = ReadText(kSystem, "HotKeyCreateY", "F3");
-  s->HotKeyShow = ReadText(kSystem, "HotKeyShow", "A");
-  s->DefaultWidth = ReadInt(kSystem, "Width", "200");
-  s->DefaultHeight = ReadInt(kSystem, "Height", "30");
-  s->DefaultFontName = ReadText(kSystem, "FontName", "ＭＳ ゴシック");
-  s->DefaultFontSize = ReadInt(kSystem, "FontSize", "8");
+void SettingsFile::ReadSystem(SystemSettings* settings) {
+  for (size_t i = 0; i < kSettingKeyCount; ++i) {
+    const SettingKey& key = kSettingKeys[i];
+    if (key.Section == kSystemSection && key.Saved != SavedWith::kNever) ReadValue(key, Read(key), settings);
+  }
 }
 
 void SettingsFile::ReadNotes(NoteTable* table) {
   // Each section is read whole and looked up here: one profile call per
   // note instead of twelve, each of which reads the file again.
+  const SettingKey& idKey = NoteKey("ID");
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const std::string section = SectionName(slot);
     const std::vector<std::string> lines = profile_.ReadSection(section.c_str());
-    auto text = [&](const char* key, const char* defaultValue, size_t maxBytes = kValueBytes) {
-      return SectionValue(lines, key, defaultValue, maxBytes);
-    };
-    auto number = [&](const char* key, const char* defaultValue) { return ParseDecimal(text(key, defaultValue)); };
     Note& note = (*table)[slot];
     note = Note{};
-    const int32_t id = number("ID", "-1");
-    if (id < 0) continue;  // an empty slot: nothing else of it is read
+    ReadValue(idKey, SectionValue(lines, idKey.Name, idKey.Default, ReadLimit(idKey)), &note);
+    if (note.ID < 0) continue;  // an empty slot: nothing else of it is read
     note.InUse = true;
-    note.ID = id;
-    note.Priority = number("Priority", "0");
-    note.PosX = number("PosX", "0");
-    note.PosY = number("PosY", "0");
-    note.Width = number("Width", kNoteDefaultWidth);
-    note.Type = number("Type", "0");
-    note.FontName = text("FontName", kNoteDefaultFontName);
-    note.FontSize = number("FontSize", kNoteDefaultFontSize);
-    // Room for the longest text the program writes, so that it comes back whole.
-    note.Text = TextFromStored(LimitStoredText(text("Text", "", kMaxStoredTextBytes + 1)));
-    note.TextRed = ParseFlag(text("TextRed", "0"));
-    note.TextAster = ParseFlag(text("TextAster", "0"));
-    note.TextAsterNum = ParseAsterNum(text("TextAsterNum", "1"));
+    for (size_t i = 0; i < kSettingKeyCount; ++i) {
+      const SettingKey& key = kSettingKeys[i];
+      if (key.Section == nullptr && &key != &idKey) {
+        ReadValue(key, SectionValue(lines, key.Name, key.Default, ReadLimit(key)), &note);
+      }
+    }
   }
   table->NormalisePriorities();
 }
 
-void SettingsFile::SaveSystemSettings(const SystemSettings& s) {
-  profile_.WriteKeys(kSystem, {
-                                  {"HotKeyCreateC", SingleLine(s.HotKeyCreateC)},
-                                  {"HotKeyCreateM", SingleLine(s.HotKeyCreateM)},
-                                  {"HotKeyCreateY", SingleLine(s.HotKeyCreateY)},
-                                  {"HotKeyShow", SingleLine(s.HotKeyShow)},
-                                  {"Width", FormatDecimal(s.DefaultWidth)},
-                                  {"Height", FormatDecimal(s.DefaultHeight)},
-                                  {"FontName", SingleLine(s.DefaultFontName)},
-                                  {"FontSize", FormatDecimal(s.DefaultFontSize)},
-                              });
+void SettingsFile::SaveSystemSettings(const SystemSettings& settings) {
+  std::vector<std::pair<std::string, std::string>> values;
+  for (size_t i = 0; i < kSettingKeyCount; ++i) {
+    const SettingKey& key = kSettingKeys[i];
+    if (key.Saved == SavedWith::kDialog) values.emplace_back(key.Name, FormatValue(key, settings));
+  }
+  profile_.WriteKeys(kSystemSection, values);
 }
 
-void SettingsFile::SaveFloating(int32_t floating) { profile_.Write(kSystem, "Floating", FormatOnOff(floating)); }
+void SettingsFile::SaveFloating(int32_t floating) {
+  SystemSettings settings;
+  settings.Floating = floating;
+  const SettingKey& key = SystemKey("Floating");
+  profile_.Write(kSystemSection, key.Name, FormatValue(key, settings).c_str());
+}
 
-void SettingsFile::SaveNote(int slot, const Note& note) {
-  // A note without a layer object still keeps its section loadable: its
-  // ID is only a placeholder, the next start hands out new ids anyway.
-  std::vector<std::pair<const char*, std::string>> values = {
-      {"ID", FormatDecimal(note.ID >= 0 ? note.ID : 0)},
-      {"Priority", FormatDecimal(note.Priority)},
-      {"PosX", FormatDecimal(note.PosX)},
-      {"PosY", FormatDecimal(note.PosY)},
-      {"Width", FormatDecimal(note.Width)},
-      {"Type", FormatDecimal(note.Type)},
-      {"FontName", SingleLine(note.FontName)},
-      {"FontSize", FormatDecimal(note.FontSize)},
-      {"Text", ProfileValue(TextToStored(note.Text))},
-      {"TextRed", FormatFlag(note.TextRed)},
-      {"TextAster", FormatFlag(note.TextAster)},
-  };
-  if (note.TextAster) values.emplace_back("TextAsterNum", FormatDecimal(note.TextAsterNum));
-
-  // The section is rewritten in one write, with the same result as writing
-  // the keys one by one (each key replaced where it stands, new keys added at
-  // the end, other keys kept): every write of a profile file rewrites the
-  // whole file, and a note build must stay cheap when 100 notes are built at
-  // start-up.
-  const std::string section = SectionName(slot);
-  const std::vector<std::string> original = profile_.ReadSection(section.c_str());
-  std::vector<std::string> lines = original;
+std::vector<std::string> MergeIntoSection(std::vector<std::string> lines,
+                                          const std::vector<std::pair<std::string, std::string>>& values) {
   for (const auto& [key, value] : values) {
     bool found = false;
     for (std::string& line : lines) {
@@ -160,31 +115,53 @@ void SettingsFile::SaveNote(int slot, const Note& note) {
       found = true;
       break;
     }
-    if (!found) lines.push_back(std::string(key) + "=" + value);
+    if (!found) lines.push_back(key + "=" + value);
   }
+  return lines;
+}
+
+void SettingsFile::SaveNote(int slot, const Note& note) {
+  std::vector<std::pair<std::string, std::string>> values;
+  for (size_t i = 0; i < kSettingKeyCount; ++i) {
+    const SettingKey& key = kSettingKeys[i];
+    // TextAsterNum is written only while TextAster is set.
+    if (key.Section != nullptr || (key.NoteNumber == &Note::TextAsterNum && !note.TextAster)) continue;
+    values.emplace_back(key.Name, FormatValue(key, note));
+  }
+  // The section is rewritten in one write: every write of a profile file
+  // rewrites the whole file, and a note build must stay cheap when 100
+  // notes are built at start-up.
+  const std::string section = SectionName(slot);
+  const std::vector<std::string> original = profile_.ReadSection(section.c_str());
+  const std::vector<std::string> lines = MergeIntoSection(original, values);
   // A section that would come out as it is stays untouched: at start-up most
   // notes are built again with the id and priority they already have.
   if (lines != original) profile_.WriteSection(section.c_str(), lines);
 }
 
 void SettingsFile::SavePriority(int slot, const Note& note) {
-  WriteInt(SectionName(slot).c_str(), "Priority", note.Priority);
+  const SettingKey& key = NoteKey("Priority");
+  profile_.Write(SectionName(slot).c_str(), key.Name, FormatValue(key, note).c_str());
 }
 
 void SettingsFile::SavePosition(int slot, const Note& note) {
-  profile_.WriteKeys(SectionName(slot).c_str(),
-                     {{"PosX", FormatDecimal(note.PosX)}, {"PosY", FormatDecimal(note.PosY)}});
+  const SettingKey& x = NoteKey("PosX");
+  const SettingKey& y = NoteKey("PosY");
+  profile_.WriteKeys(SectionName(slot).c_str(), {{x.Name, FormatValue(x, note)}, {y.Name, FormatValue(y, note)}});
 }
 
 void SettingsFile::SaveEverything(const SystemSettings& settings, const NoteTable& table) {
-  profile_.WriteKeys(kSystem,
-                     {{"TrayDelay", FormatDecimal(settings.TrayDelay)}, {"Floating", FormatOnOff(settings.Floating)}});
-  SaveSystemSettings(settings);
+  std::vector<std::pair<std::string, std::string>> values;
+  for (size_t i = 0; i < kSettingKeyCount; ++i) {
+    const SettingKey& key = kSettingKeys[i];
+    if (key.Section == kSystemSection) values.emplace_back(key.Name, FormatValue(key, settings));
+  }
+  profile_.WriteKeys(kSystemSection, values);
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (table[slot].InUse) SaveNote(slot, table[slot]);
   }
 }
 
-void SettingsFile::RemoveNote(int slot) { profile_.Write(SectionName(slot).c_str(), nullptr, nullptr); }
+void SettingsFile::RemoveNote(int slot) { profile_.RemoveSection(SectionName(slot).c_str()); }
 
 }  // namespace zettrella

@@ -11,27 +11,9 @@
 #include <vector>
 
 #include "notes/model/note_table.h"
+#include "notes/model/profile.h"
 
 namespace zettrella {
-
-// Access to a profile (INI) file.
-class Profile {
- public:
-  virtual ~Profile() = default;
-  // The value of section/key, or defaultValue when missing; at most
-  // maxBytes bytes of it.
-  virtual std::string Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) = 0;
-  // Sets section/key to value. Key and value both null remove the section.
-  virtual void Write(const char* section, const char* key, const char* value) = 0;
-  // The lines of a section ("key=value"), in file order.
-  virtual std::vector<std::string> ReadSection(const char* section) = 0;
-  // Replaces the lines of a section in one write.
-  virtual void WriteSection(const char* section, const std::vector<std::string>& lines) = 0;
-  // Sets several keys of a section, in order, as one change of the file.
-  virtual void WriteKeys(const char* section, const std::vector<std::pair<std::string, std::string>>& values) {
-    for (const auto& [key, value] : values) Write(section, key.c_str(), value.c_str());
-  }
-};
 
 // The value of key in the lines of a section, found as the profile functions
 // find it (first line, any ASCII case; matching quotes around the value
@@ -39,7 +21,16 @@ class Profile {
 std::string SectionValue(const std::vector<std::string>& lines, std::string_view key, const char* defaultValue,
                          size_t maxBytes);
 
-// Reads and writes the program's settings through a Profile.
+// The lines of a section with values set as writing them key by key would
+// set them: each key replaced where it stands (found in any ASCII case, its
+// spelling kept), new keys added at the end, other lines kept.
+std::vector<std::string> MergeIntoSection(std::vector<std::string> lines,
+                                          const std::vector<std::pair<std::string, std::string>>& values);
+
+struct SettingKey;
+
+// Reads and writes the program's settings through a Profile, key by key as
+// the table of settings_keys.h says.
 class SettingsFile {
  public:
   explicit SettingsFile(Profile& profile) : profile_(profile) {}
@@ -68,9 +59,8 @@ class SettingsFile {
   static std::string SectionName(int slot);
 
  private:
-  int32_t ReadInt(const char* section, const char* key, const char* defaultValue);
-  std::string ReadText(const char* section, const char* key, const char* defaultValue);
-  void WriteInt(const char* section, const char* key, int32_t value);
+  // A System key's text, or its default.
+  std::string Read(const SettingKey& key);
 
   Profile& profile_;
 };

@@ -19,6 +19,8 @@ RECT DesktopWindowRect() {
   return rect;
 }
 
+const ScreenRect kDesktop{0, 0, 800, 600};
+
 // Where a window of the given size lands when centred on the desktop inside
 // the work area of its monitor.
 POINT CentredAt(const RECT& window) {
@@ -83,7 +85,7 @@ Note NoteAt(int32_t x, int32_t y) {
 TEST(DeleteConfirmDialogTest, EnterConfirmsAndEscapeOrCloseBoxKeeps) {
   const Note note = NoteAt(50, 60);
   {
-    DeleteConfirmDialog dialog(note, DesktopWindowRect(), nullptr);
+    DeleteConfirmDialog dialog(note, kDesktop, nullptr);
     const INT_PTR result = RunDriven(dialog, [](HWND hwnd) {
       EXPECT_EQ(GetFocus(), GetDlgItem(hwnd, IDOK));
       testing::SaveScreenshot(hwnd, "delete_confirm_dialog");
@@ -92,20 +94,20 @@ TEST(DeleteConfirmDialogTest, EnterConfirmsAndEscapeOrCloseBoxKeeps) {
     EXPECT_EQ(result, IDOK);
   }
   {
-    DeleteConfirmDialog dialog(note, DesktopWindowRect(), nullptr);
+    DeleteConfirmDialog dialog(note, kDesktop, nullptr);
     EXPECT_EQ(RunDriven(dialog, [](HWND) { testing::PostKey(GetFocus(), VK_ESCAPE); }), IDCANCEL);
   }
   {
-    DeleteConfirmDialog dialog(note, DesktopWindowRect(), nullptr);
+    DeleteConfirmDialog dialog(note, kDesktop, nullptr);
     EXPECT_EQ(RunDriven(dialog, [](HWND hwnd) { PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); }), IDCANCEL);
   }
   {
-    DeleteConfirmDialog dialog(note, DesktopWindowRect(), nullptr);
+    DeleteConfirmDialog dialog(note, kDesktop, nullptr);
     EXPECT_EQ(RunDriven(dialog, [](HWND hwnd) { Click(hwnd, IDCANCEL); }), IDCANCEL);
   }
 }
 
-RECT ConfirmRect(const Note& note, const RECT& desktop) {
+RECT ConfirmRect(const Note& note, const ScreenRect& desktop) {
   RECT opened{};
   DeleteConfirmDialog dialog(note, desktop, nullptr);
   RunDriven(dialog, [&](HWND hwnd) {
@@ -116,7 +118,7 @@ RECT ConfirmRect(const Note& note, const RECT& desktop) {
 }
 
 TEST(DeleteConfirmDialogTest, OpensAtTheNoteInsideTheDesktop) {
-  const RECT desktop{0, 0, 800, 600};
+  const ScreenRect desktop{0, 0, 800, 600};
   RECT opened = ConfirmRect(NoteAt(-30, -5), desktop);
   EXPECT_EQ(opened.left, 0);
   EXPECT_EQ(opened.top, 0);

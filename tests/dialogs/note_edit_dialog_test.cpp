@@ -21,10 +21,10 @@ using testing::Type;
 // A TrueType face with Shift-JIS that the test prefix always has.
 constexpr char kJapaneseFace[] = "ＭＳ ゴシック";
 
-RECT ScreenRect() {
+ScreenRect DesktopRect() {
   RECT rect{};
   GetWindowRect(GetDesktopWindow(), &rect);
-  return rect;
+  return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 Note SampleNote() {
@@ -62,7 +62,7 @@ void ExpectSameNote(const Note& actual, const Note& expected) {
 
 // Opens the dialog on note, lets change set the controls, then presses "完了".
 INT_PTR EditAndConfirm(Note& note, const std::function<void(HWND)>& change) {
-  NoteEditDialog dialog(note, ScreenRect(), nullptr);
+  NoteEditDialog dialog(note, DesktopRect(), nullptr);
   return RunDriven(dialog, [&](HWND hwnd) {
     change(hwnd);
     Click(hwnd, IDOK);
@@ -72,7 +72,7 @@ INT_PTR EditAndConfirm(Note& note, const std::function<void(HWND)>& change) {
 TEST(NoteEditDialogTest, OpensWithTheNotesValuesAndOkWithoutChangesKeepsThem) {
   const Note original = SampleNote();
   Note note = original;
-  NoteEditDialog dialog(note, ScreenRect(), nullptr);
+  NoteEditDialog dialog(note, DesktopRect(), nullptr);
   const INT_PTR result = RunDriven(dialog, [](HWND hwnd) {
     EXPECT_EQ(ControlText(hwnd, IDC_EDIT_TEXT), "abc\r\n");
     EXPECT_EQ(ControlText(hwnd, IDC_EDIT_FONT_NAME), kJapaneseFace);
@@ -146,7 +146,7 @@ TEST(NoteEditDialogTest, MaskPositionBelow1BecomesOneWhetherOrNotMasked) {
 TEST(NoteEditDialogTest, MaskCheckBoxEnablesAndDisablesThePosition) {
   Note note = SampleNote();
   note.TextAster = 0;
-  NoteEditDialog dialog(note, ScreenRect(), nullptr);
+  NoteEditDialog dialog(note, DesktopRect(), nullptr);
   RunDriven(dialog, [](HWND hwnd) {
     HWND from = GetDlgItem(hwnd, IDC_EDIT_MASK_FROM);
     EXPECT_FALSE(IsWindowEnabled(from));
@@ -257,7 +257,7 @@ TEST(NoteEditDialogTest, CancelAfterChangingEveryControlLeavesTheNote) {
   for (const auto& leave : ways) {
     const Note original = SampleNote();
     Note note = original;
-    NoteEditDialog dialog(note, ScreenRect(), nullptr);
+    NoteEditDialog dialog(note, DesktopRect(), nullptr);
     const INT_PTR result = RunDriven(dialog, [&](HWND hwnd) {
       SetDlgItemTextA(hwnd, IDC_EDIT_TEXT, "changed");
       Type(hwnd, IDC_EDIT_FONT_NAME, "Other");
@@ -277,7 +277,7 @@ TEST(NoteEditDialogTest, CancelAfterChangingEveryControlLeavesTheNote) {
 TEST(NoteEditDialogTest, SizeListOfATrueTypeFaceHoldsTheSixteenUsualSizes) {
   Note note = SampleNote();
   std::vector<std::string> sizes;
-  NoteEditDialog dialog(note, ScreenRect(), nullptr);
+  NoteEditDialog dialog(note, DesktopRect(), nullptr);
   RunDriven(dialog, [&](HWND hwnd) {
     HWND size = GetDlgItem(hwnd, IDC_EDIT_FONT_SIZE);
     SendMessageA(size, CB_SHOWDROPDOWN, TRUE, 0);
@@ -299,7 +299,7 @@ TEST(NoteEditDialogTest, SizeListOfATrueTypeFaceHoldsTheSixteenUsualSizes) {
 
 TEST(NoteEditDialogTest, SizeListKeepsItsContentForAFaceThatIsNotListed) {
   Note note = SampleNote();
-  NoteEditDialog dialog(note, ScreenRect(), nullptr);
+  NoteEditDialog dialog(note, DesktopRect(), nullptr);
   RunDriven(dialog, [&](HWND hwnd) {
     HWND size = GetDlgItem(hwnd, IDC_EDIT_FONT_SIZE);
     SendMessageA(size, CB_SHOWDROPDOWN, TRUE, 0);
@@ -316,7 +316,7 @@ TEST(NoteEditDialogTest, SizeListKeepsItsContentForAFaceThatIsNotListed) {
 }
 
 // The dialog's window rectangle after it opened for note.
-RECT OpenedRect(const Note& note, const RECT& desktop) {
+RECT OpenedRect(const Note& note, const ScreenRect& desktop) {
   Note copy = note;
   RECT opened{};
   NoteEditDialog dialog(copy, desktop, nullptr);
@@ -328,7 +328,7 @@ RECT OpenedRect(const Note& note, const RECT& desktop) {
 }
 
 TEST(NoteEditDialogTest, OpensAtTheNoteInsideTheDesktopsRightAndBottomEdges) {
-  const RECT desktop{0, 0, 900, 700};
+  const ScreenRect desktop{0, 0, 900, 700};
   Note note = SampleNote();
   note.PosX = -20;
   note.PosY = 10;

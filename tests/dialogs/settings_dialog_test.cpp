@@ -1,12 +1,11 @@
-// The settings dialog: values shown, corrected, saved on OK and left alone
-// on Cancel.
+// The settings dialog: values shown, corrected and returned on OK, left
+// alone on Cancel.
 #include "notes/dialogs/settings_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "notes/model/ini_profile.h"
 #include "resources/zettrella_res.h"
 #include "tests/dialogs/dialog_driver.h"
 #include "tests/support/win_test_support.h"
@@ -32,17 +31,9 @@ SystemSettings SampleSettings() {
   return settings;
 }
 
-class SettingsDialogTest : public ::testing::Test {
- protected:
-  testing::TempDir dir_;
-  std::string path_ = dir_.File("Zettrella.ini");
-  IniProfile profile_{path_};
-  SettingsFile file_{profile_};
-};
-
-TEST_F(SettingsDialogTest, OpensCentredWithTheValues) {
-  SystemSettings settings = SampleSettings();
-  SettingsDialog dialog(settings, file_, nullptr);
+TEST(SettingsDialogTest, OpensCentredWithTheValues) {
+  const SystemSettings settings = SampleSettings();
+  SettingsDialog dialog(settings, nullptr);
   const INT_PTR result = RunDriven(dialog, [](HWND hwnd) {
     EXPECT_EQ(ControlText(hwnd, IDC_SETTINGS_HOTKEY_C), "F5");
     EXPECT_EQ(ControlText(hwnd, IDC_SETTINGS_HOTKEY_M), "F6");
@@ -66,12 +57,12 @@ TEST_F(SettingsDialogTest, OpensCentredWithTheValues) {
     Click(hwnd, IDOK);
   });
   EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(settings.DefaultFontName, "IPAゴシック");
-  EXPECT_EQ(settings.DefaultFontSize, 9);
-  EXPECT_EQ(testing::SettingsValue(path_, "System", "HotKeyShow"), "B");
+  EXPECT_EQ(dialog.values().DefaultFontName, "IPAゴシック");
+  EXPECT_EQ(dialog.values().DefaultFontSize, 9);
+  EXPECT_EQ(dialog.values().HotKeyShow, "B");
 }
 
-TEST_F(SettingsDialogTest, OkRaisesSmallSizesAndSavesEverything) {
+TEST(SettingsDialogTest, OkRaisesSmallSizes) {
   const struct {
     const char* width;
     const char* height;
@@ -83,8 +74,8 @@ TEST_F(SettingsDialogTest, OkRaisesSmallSizesAndSavesEverything) {
                {"-5", "-5", 100, 10},
                {"5000", "900", 5000, 900}};
   for (const auto& c : cases) {
-    SystemSettings settings = SampleSettings();
-    SettingsDialog dialog(settings, file_, nullptr);
+    const SystemSettings settings = SampleSettings();
+    SettingsDialog dialog(settings, nullptr);
     EXPECT_EQ(RunDriven(dialog,
                         [&](HWND hwnd) {
                           Type(hwnd, IDC_SETTINGS_WIDTH, c.width);
@@ -92,16 +83,14 @@ TEST_F(SettingsDialogTest, OkRaisesSmallSizesAndSavesEverything) {
                           Click(hwnd, IDOK);
                         }),
               IDOK);
-    EXPECT_EQ(settings.DefaultWidth, c.storedWidth) << c.width;
-    EXPECT_EQ(settings.DefaultHeight, c.storedHeight) << c.height;
-    EXPECT_EQ(testing::SettingsValue(path_, "System", "Width"), std::to_string(c.storedWidth));
-    EXPECT_EQ(testing::SettingsValue(path_, "System", "Height"), std::to_string(c.storedHeight));
+    EXPECT_EQ(dialog.values().DefaultWidth, c.storedWidth) << c.width;
+    EXPECT_EQ(dialog.values().DefaultHeight, c.storedHeight) << c.height;
   }
 }
 
-TEST_F(SettingsDialogTest, HotKeyNamesAndFontAreStoredAsTyped) {
-  SystemSettings settings = SampleSettings();
-  SettingsDialog dialog(settings, file_, nullptr);
+TEST(SettingsDialogTest, HotKeyNamesAndFontAreTakenAsTyped) {
+  const SystemSettings settings = SampleSettings();
+  SettingsDialog dialog(settings, nullptr);
   EXPECT_EQ(RunDriven(dialog,
                       [](HWND hwnd) {
                         Type(hwnd, IDC_SETTINGS_HOTKEY_C, "");
@@ -113,39 +102,33 @@ TEST_F(SettingsDialogTest, HotKeyNamesAndFontAreStoredAsTyped) {
                         Click(hwnd, IDOK);
                       }),
             IDOK);
-  EXPECT_EQ(settings.HotKeyCreateC, "");
-  EXPECT_EQ(settings.HotKeyCreateM, "f9");
-  EXPECT_EQ(settings.HotKeyCreateY, " space ");
-  EXPECT_EQ(settings.HotKeyShow, "Nope");
-  EXPECT_EQ(settings.DefaultFontName, "IPAゴチック");
-  EXPECT_EQ(settings.DefaultFontSize, 10);
-  EXPECT_EQ(testing::SettingsValue(path_, "System", "HotKeyCreateC"), "");
-  EXPECT_EQ(testing::SettingsValue(path_, "System", "HotKeyCreateM"), "f9");
-  EXPECT_EQ(testing::SettingsValue(path_, "System", "HotKeyShow"), "Nope");
-  EXPECT_EQ(testing::SettingsValue(path_, "System", "FontName"), "IPAゴチック");
-  EXPECT_EQ(testing::SettingsValue(path_, "System", "FontSize"), "10");
+  const SystemSettings& set = dialog.values();
+  EXPECT_EQ(set.HotKeyCreateC, "");
+  EXPECT_EQ(set.HotKeyCreateM, "f9");
+  EXPECT_EQ(set.HotKeyCreateY, " space ");
+  EXPECT_EQ(set.HotKeyShow, "Nope");
+  EXPECT_EQ(set.DefaultFontName, "IPAゴチック");
+  EXPECT_EQ(set.DefaultFontSize, 10);
   // Unreadable sizes keep the size shown when the dialog opened.
-  SettingsDialog again(settings, file_, nullptr);
+  SettingsDialog again(set, nullptr);
   EXPECT_EQ(RunDriven(again,
                       [](HWND hwnd) {
                         Type(hwnd, IDC_SETTINGS_FONT_SIZE, "big");
                         Click(hwnd, IDOK);
                       }),
             IDOK);
-  EXPECT_EQ(settings.DefaultFontSize, 10);
+  EXPECT_EQ(again.values().DefaultFontSize, 10);
 }
 
-TEST_F(SettingsDialogTest, CancelLeavesTheValuesAndTheFile) {
-  testing::WriteFileBytes(path_, "[System]\r\nHotKeyCreateC=F5\r\nWidth=250\r\n");
-  const std::string before = testing::ReadFileBytes(path_);
+TEST(SettingsDialogTest, CancelLeavesTheValues) {
   const std::function<void(HWND)> ways[] = {
       [](HWND hwnd) { Click(hwnd, IDCANCEL); },
       [](HWND) { testing::PostKey(GetFocus(), VK_ESCAPE); },
       [](HWND hwnd) { PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); },
   };
   for (const auto& leave : ways) {
-    SystemSettings settings = SampleSettings();
-    SettingsDialog dialog(settings, file_, nullptr);
+    const SystemSettings settings = SampleSettings();
+    SettingsDialog dialog(settings, nullptr);
     EXPECT_EQ(RunDriven(dialog,
                         [&](HWND hwnd) {
                           Type(hwnd, IDC_SETTINGS_HOTKEY_C, "Q");
@@ -159,22 +142,21 @@ TEST_F(SettingsDialogTest, CancelLeavesTheValuesAndTheFile) {
                           leave(hwnd);
                         }),
               IDCANCEL);
-    const SystemSettings expected = SampleSettings();
-    EXPECT_EQ(settings.HotKeyCreateC, expected.HotKeyCreateC);
-    EXPECT_EQ(settings.HotKeyCreateM, expected.HotKeyCreateM);
-    EXPECT_EQ(settings.HotKeyCreateY, expected.HotKeyCreateY);
-    EXPECT_EQ(settings.HotKeyShow, expected.HotKeyShow);
-    EXPECT_EQ(settings.DefaultWidth, expected.DefaultWidth);
-    EXPECT_EQ(settings.DefaultHeight, expected.DefaultHeight);
-    EXPECT_EQ(settings.DefaultFontName, expected.DefaultFontName);
-    EXPECT_EQ(settings.DefaultFontSize, expected.DefaultFontSize);
-    EXPECT_EQ(testing::ReadFileBytes(path_), before);
+    const SystemSettings& kept = dialog.values();
+    EXPECT_EQ(kept.HotKeyCreateC, settings.HotKeyCreateC);
+    EXPECT_EQ(kept.HotKeyCreateM, settings.HotKeyCreateM);
+    EXPECT_EQ(kept.HotKeyCreateY, settings.HotKeyCreateY);
+    EXPECT_EQ(kept.HotKeyShow, settings.HotKeyShow);
+    EXPECT_EQ(kept.DefaultWidth, settings.DefaultWidth);
+    EXPECT_EQ(kept.DefaultHeight, settings.DefaultHeight);
+    EXPECT_EQ(kept.DefaultFontName, settings.DefaultFontName);
+    EXPECT_EQ(kept.DefaultFontSize, settings.DefaultFontSize);
   }
 }
 
-TEST_F(SettingsDialogTest, SizeListFollowsTheChosenFace) {
-  SystemSettings settings = SampleSettings();
-  SettingsDialog dialog(settings, file_, nullptr);
+TEST(SettingsDialogTest, SizeListFollowsTheChosenFace) {
+  const SystemSettings settings = SampleSettings();
+  SettingsDialog dialog(settings, nullptr);
   RunDriven(dialog, [](HWND hwnd) {
     HWND size = GetDlgItem(hwnd, IDC_SETTINGS_FONT_SIZE);
     SendMessageA(size, CB_SHOWDROPDOWN, TRUE, 0);

@@ -75,23 +75,6 @@ TEST(HotKeys, PostedHotKeysCreateNotesAndRedraw) {
   EXPECT_EQ(h.IniValue("Husen3", "Type"), "1");
 }
 
-TEST(HotKeys, CreateWithAllSlotsInUseOnlyRedraws) {
-  std::string ini;
-  for (int n = 1; n <= 100; ++n) ini += "[Husen" + std::to_string(n) + "]\r\nID=0\r\n";
-  BoardHarness h(ini);
-  std::vector<std::string> calls;
-  ASSERT_TRUE((h.Run(
-      {
-          h.Do([&] { h.ClearLayerCalls(); }),
-          h.Post(WM_HOTKEY, kHotKeyCreateCyan, 0),
-          h.WaitUntil([&] { return HasCall(h.LayerCalls(), "_redraw()"); }),
-          h.Do([&] { calls = h.LayerCalls(); }),
-      },
-      60000)));
-  EXPECT_EQ(calls, std::vector<std::string>{"_redraw()"});
-  EXPECT_EQ(h.board().notes().NextPriority, 1) << "equal stored priorities load as 0";
-}
-
 TEST(HotKeys, RealKeyPressesReachTheBoard) {
   ASSERT_TRUE(WaitUntilCombosFree({VK_F1, VK_F2, VK_SPACE, 'A'}));
   BoardHarness h(Ini({"[System]", "HotKeyCreateM=sPaCe"}));

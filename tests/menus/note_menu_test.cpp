@@ -263,20 +263,6 @@ TEST(NoteMenu, DuplicateAndCreateWithAllSlotsInUseChangeNothing) {
   EXPECT_EQ(h.board().notes().NextPriority, 1);
 }
 
-TEST(NoteMenu, DuplicateStopsAtTheLargestPosition) {
-  BoardHarness h(Ini({"[Husen1]", "ID=0", "PosX=2147483640", "PosY=-2147483648"}));
-  ASSERT_TRUE(h.Run({
-      h.OpenNoteMenuOfSlot(0),
-      h.WaitForMenu(),
-      h.Choose(kCmdDuplicate),
-      h.WaitForMenuClosed(),
-      h.WaitUntil([&] { return h.board().notes()[1].InUse; }),
-  }));
-  EXPECT_EQ(h.board().notes()[1].PosX, 2147483647);
-  EXPECT_EQ(h.board().notes()[1].PosY, -2147483633);
-  EXPECT_EQ(h.IniValue("Husen2", "PosX"), "2147483647");
-}
-
 TEST(NoteMenu, ChosenAddressIsOpenedAsWritten) {
   BoardHarness h(AddressNotes());
   std::vector<std::string> opened;

@@ -1,6 +1,6 @@
 // The card a note is drawn on: clipped to what the layer can draw and a
 // 32-bit process can hold a hundred times, never refused.
-#include "notes/layer/card_size.h"
+#include "notes/card/card_size.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "notes/layer/display_text.h"
+#include "notes/card/display_text.h"
 
 #include <gtest/gtest.h>
 

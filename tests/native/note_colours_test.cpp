@@ -1,4 +1,4 @@
-#include "notes/layer/note_colours.h"
+#include "notes/card/note_colours.h"
 
 #include <gtest/gtest.h>
 

@@ -2,65 +2,18 @@
 // checked against an in-memory profile that records every access.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "notes/model/pending_changes.h"
 #include "notes/model/settings_file.h"
+#include "notes/model/settings_keys.h"
 #include "notes/model/settings_values.h"
+#include "tests/native/memory_profile.h"
 
 namespace zettrella {
 namespace {
-
-// A profile file in memory: sections of "key=value" lines in file order.
-class MemoryProfile : public Profile {
- public:
-  std::map<std::string, std::vector<std::string>> sections;
-  std::vector<std::string> writes;
-
-  void Set(const std::string& section, const std::vector<std::string>& lines) { sections[section] = lines; }
-
-  std::string Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) override {
-    std::string value = defaultValue;
-    auto s = sections.find(section);
-    if (s != sections.end()) {
-      for (const std::string& line : s->second) {
-        if (line.compare(0, strlen(key) + 1, std::string(key) + "=") == 0) {
-          value = line.substr(strlen(key) + 1);
-          break;
-        }
-      }
-    }
-    return value.substr(0, maxBytes);
-  }
-  void Write(const char* section, const char* key, const char* value) override {
-    if (!key && !value) {
-      sections.erase(section);
-      writes.push_back(std::string("remove ") + section);
-      return;
-    }
-    writes.push_back(std::string(section) + "." + key + "=" + value);
-    auto& lines = sections[section];
-    for (std::string& line : lines) {
-      if (line.compare(0, strlen(key) + 1, std::string(key) + "=") == 0) {
-        line = std::string(key) + "=" + value;
-        return;
-      }
-    }
-    lines.push_back(std::string(key) + "=" + value);
-  }
-  std::vector<std::string> ReadSection(const char* section) override {
-    auto s = sections.find(section);
-    return s == sections.end() ? std::vector<std::string>() : s->second;
-  }
-  void WriteSection(const char* section, const std::vector<std::string>& lines) override {
-    writes.push_back(std::string("section ") + section);
-    sections[section] = lines;
-  }
-};
 
 TEST(SettingsValues, FloatingIsOnInAnyMixOfCapitalsOnly) {
   EXPECT_EQ(ParseOnOff("on"), 1);
@@ -168,6 +121,22 @@ TEST(SettingsFile, MissingFileGivesEveryDefault) {
   file.ReadNotes(&table);
   EXPECT_EQ(table.FirstEmptySlot(), 0);
   EXPECT_EQ(table.NextPriority, 0);
+}
+
+// The defaults are spelled twice, in the table and in SystemSettings's
+// initializers; a run without a settings file and one before loading must
+// agree.
+TEST(SettingKeys, SystemDefaultsAreTheSettingsOwnInitialValues) {
+  const SystemSettings initial;
+  for (size_t i = 0; i < kSettingKeyCount; ++i) {
+    const SettingKey& key = kSettingKeys[i];
+    if (key.Section != kSystemSection) continue;
+    SystemSettings read;
+    read.TrayDelay = read.Floating = read.DefaultWidth = read.DefaultHeight = read.DefaultFontSize = -7;
+    read.HotKeyCreateC = read.HotKeyCreateM = read.HotKeyCreateY = read.HotKeyShow = read.DefaultFontName = "?";
+    ReadValue(key, key.Default, &read);
+    EXPECT_EQ(FormatValue(key, read), FormatValue(key, initial)) << key.Name;
+  }
 }
 
 TEST(SettingsFile, NoteSectionsAreReadWithDefaultsAndConversions) {
@@ -424,7 +393,7 @@ TEST(PendingChanges, FoldedChangesGiveTheSameFileAsEachChangeAtOnce) {
       change.Lines = {"ID=" + std::to_string(step), "PosX=1"};
       pending.Add(change);
       auto apply = [&](MemoryProfile& profile, const ProfileChange& c) {
-        if (c.Type == ProfileChange::Kind::kRemoveSection) profile.Write(c.Section.c_str(), nullptr, nullptr);
+        if (c.Type == ProfileChange::Kind::kRemoveSection) profile.RemoveSection(c.Section.c_str());
         if (c.Type == ProfileChange::Kind::kSection) profile.WriteSection(c.Section.c_str(), c.Lines);
         if (c.Type == ProfileChange::Kind::kKeys) profile.WriteKeys(c.Section.c_str(), c.Values);
       };

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "notes/layer/card_size.h"
+#include "notes/card/card_size.h"
 #include "tests/support/zettrella_run.h"
 
 namespace zettrella::testing {

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "notes/card/card_build.h"
+
 namespace vextal::testing {
 
 bool Client::Open() {
@@ -33,7 +35,24 @@ std::string WordWrap(const Client& vx, std::string_view text, int32_t font, int3
 Card BuildCard(const Client& vx, int32_t x, int32_t y, int32_t width, int32_t priority, std::string_view text,
                int32_t background, int32_t textColour, std::string_view face, int32_t points) {
   zettrella::VextalCalls layer(vx);
-  return driver::BuildCard(layer, x, y, width, priority, text, background, textColour, face, points);
+  zettrella::CardRequest request;
+  request.PosX = x;
+  request.PosY = y;
+  request.Width = width;
+  request.Priority = priority;
+  request.Text = text;
+  request.FontName = face;
+  request.FontSize = points;
+  request.Colours = {background, textColour, 0x000000};
+  request.MinHeight = 30;
+  Card card;
+  zettrella::NoteImage image;
+  const zettrella::CardShape shape = zettrella::BuildCard(layer, request, &card.id, &image);
+  card.bitmap = image.NoteBitmap;
+  card.extra = image.NoteBitmapExtra;
+  card.height = shape.Height;
+  card.textRect = shape.TextRect;
+  return card;
 }
 
 RecordSink::RecordSink() {

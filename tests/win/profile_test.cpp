@@ -124,7 +124,7 @@ TEST(IniProfile, FileThatCannotBeReadAtStartIsNeverWritten) {
   }
   EXPECT_FALSE(testing::FileExists(path + ".new"));
   locked.Write("Husen1", "ID", "2");
-  locked.Write("Husen1", nullptr, nullptr);
+  locked.RemoveSection("Husen1");
   // Nothing waits to be written either, even now that the file is free.
   EXPECT_TRUE(locked.SavePending());
   EXPECT_EQ(testing::ReadFileBytes(path), stored);

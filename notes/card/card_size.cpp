@@ -1,5 +1,5 @@
 // Clipping a note's card to a size the layer can draw.
-#include "notes/layer/card_size.h"
+#include "notes/card/card_size.h"
 
 #include <algorithm>
 

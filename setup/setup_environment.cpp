@@ -1,5 +1,5 @@
 // Setup's process environment through the platform.
-#include "setup/setup_environment_win.h"
+#include "setup/setup_environment.h"
 
 #include <windows.h>
 

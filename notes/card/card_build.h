@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "notes/layer/note_colours.h"
+#include "notes/card/note_colours.h"
 #include "notes/layer/note_layer.h"
 
 namespace zettrella {

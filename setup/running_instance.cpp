@@ -1,5 +1,5 @@
 // Stopping a running note program before setup changes its files.
-#include "setup/running_instance_win.h"
+#include "setup/running_instance.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // Shell links through IShellLinkA and IPersistFile.
-#include "setup/shortcut_win.h"
+#include "setup/shortcut.h"
 
 #include <windows.h>
 #include <objbase.h>

@@ -1,5 +1,5 @@
 // Hidden addresses, masking and trimming of a note's text.
-#include "notes/layer/display_text.h"
+#include "notes/card/display_text.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 // The window class of the desktop objects: layered tool popups that never
 // take the activation, and whose mouse messages become event records.
-#include "vextal/library_win.h"
+#include "vextal/library.h"
 
 namespace vextal {
 namespace {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "vextal/canvas.h"
-#include "vextal/font_win.h"
+#include "vextal/font.h"
 #include "vextal/handle_table.h"
 #include "vextal/placement.h"
 #include "vextal/vextal_api.h"
@@ -166,7 +166,7 @@ class Library {
   std::vector<UniqueWindow> retired_;
 };
 
-// The window class of the objects (object_window_win.cpp).
+// The window class of the objects (object_window.cpp).
 ATOM RegisterObjectClass(HINSTANCE module);
 void UnregisterObjectClass(HINSTANCE module);
 HWND CreateObjectWindow(HINSTANCE module, int32_t id, Point at, bool topmost);

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "vextal/library_win.h"
+#include "vextal/library.h"
 #include "vextal/vextal_api.h"
 
 namespace {

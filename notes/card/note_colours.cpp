@@ -1,5 +1,5 @@
 // Card colours.
-#include "notes/layer/note_colours.h"
+#include "notes/card/note_colours.h"
 
 namespace zettrella {
 

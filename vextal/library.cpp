@@ -1,5 +1,5 @@
 // Objects, fonts, bitmaps and the drawing lock of the loaded layer.
-#include "vextal/library_win.h"
+#include "vextal/library.h"
 
 #include <algorithm>
 #include <climits>

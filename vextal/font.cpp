@@ -1,5 +1,5 @@
 // Font creation at the screen's resolution, and character widths from GDI.
-#include "vextal/font_win.h"
+#include "vextal/font.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,11 +1,11 @@
 // The build steps of a note's card.
-#include "notes/layer/card_build.h"
+#include "notes/card/card_build.h"
 
 #include <algorithm>
 #include <string>
 
 #include "common/saturate.h"
-#include "notes/layer/card_size.h"
+#include "notes/card/card_size.h"
 
 namespace zettrella {
 
