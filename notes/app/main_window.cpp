@@ -2,7 +2,6 @@
 // table.
 #include "notes/app/main_window.h"
 
-#include <algorithm>
 #include <cstdint>
 
 #include "common/decimal.h"
@@ -22,14 +21,6 @@ RECT DesktopWindowRect() {
   GetWindowRect(GetDesktopWindow(), &rect);
   return rect;
 }
-
-// What the delayed tray thread needs, copied so that it never reaches into
-// the window after the window is gone.
-struct TrayDelayParams {
-  int32_t delaySeconds;
-  NOTIFYICONDATAA icon;
-  HANDLE stop;  // set at shutdown: the icon is not added any more
-};
 
 }  // namespace
 
@@ -52,15 +43,11 @@ BOOL MainWindow::OnInitDialog() {
   PublishWindowHandle();
   SetWindowPos(window, nullptr, -100, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
-  trayIcon_.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  trayIcon_.hWnd = window;
-  trayIcon_.hIcon = smallIcon_.get();
-  trayIcon_.uID = kTrayIconId;
-  trayIcon_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  trayIcon_.uCallbackMessage = kTrayMessage;
-  lstrcpynA(trayIcon_.szTip, kTrayTip, sizeof trayIcon_.szTip);
-
-  StartTrayIcon(board_.BeginLoad(kSettingsLockWaitMs));
+  trayIcon_.emplace(window, kTrayIconId, kTrayMessage, smallIcon_.get(), kTrayTip);
+  // After a start from the Startup folder the icon waits TrayDelay seconds,
+  // so that it does not get lost while the shell is still starting.
+  const int32_t trayDelay = board_.BeginLoad(kSettingsLockWaitMs);
+  trayIcon_->Add(IsStartupStart(app_.Arguments) ? trayDelay : 0);
   board_.FinishLoad(DesktopWindowRect());
 
   input_.SetWindow(window);
@@ -74,7 +61,6 @@ void MainWindow::StartRunning() {
   board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary),
                static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd())));
   input_.RegisterHotKeys();
-  tickCount_ = 0;
   timerId_ = SetTimer(hwnd(), kTimerId, kTimerPeriodMs, nullptr);
 }
 
@@ -85,7 +71,7 @@ void MainWindow::StartRunning() {
 void MainWindow::ResumeAfterCancelledEnd() {
   if (!shutDown_) return;
   shutDown_ = false;
-  Shell_NotifyIconA(NIM_ADD, &trayIcon_);
+  trayIcon_->Add();
   StartRunning();
 }
 
@@ -95,30 +81,7 @@ void MainWindow::PublishWindowHandle() {
   app_.Store->SetValue(kStoreWindowKey, FormatDecimal(handle).c_str());
 }
 
-// After a start from the Startup folder the tray icon waits TrayDelay
-// seconds, so that it does not get lost while the shell is still starting.
-void MainWindow::StartTrayIcon(int32_t trayDelay) {
-  if (IsStartupStart(app_.Arguments) && trayDelay > 0) {
-    trayThreadStop_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    auto* params = new TrayDelayParams{trayDelay, trayIcon_, trayThreadStop_.get()};
-    trayThread_.reset(CreateThread(nullptr, 0, &MainWindow::TrayDelayThread, params, 0, nullptr));
-    if (trayThread_) return;
-    delete params;
-  }
-  Shell_NotifyIconA(NIM_ADD, &trayIcon_);
-}
-
-DWORD WINAPI MainWindow::TrayDelayThread(void* param) {
-  std::unique_ptr<TrayDelayParams> params(static_cast<TrayDelayParams*>(param));
-  const uint64_t ms = static_cast<uint64_t>(params->delaySeconds) * 1000u;
-  const DWORD wait = static_cast<DWORD>(std::min<uint64_t>(ms, INFINITE - 1));
-  if (WaitForSingleObject(params->stop, wait) == WAIT_TIMEOUT) Shell_NotifyIconA(NIM_ADD, &params->icon);
-  return 0;
-}
-
 void MainWindow::OnTimer() {
-  ++tickCount_;
-  if (tickCount_ % kDesktopCheckTicks != 0) return;
   // Changes that found the settings file held by another program.
   (void)board_.SavePending();
   board_.FollowDesktop(DesktopWindowRect());
@@ -134,13 +97,8 @@ void MainWindow::Shutdown() {
   }
   board_.Release();
   input_.UnregisterHotKeys();
-  if (trayThread_) {
-    // A tray icon still waiting for its delay must not appear after the end.
-    SetEvent(trayThreadStop_.get());
-    WaitForSingleObject(trayThread_.get(), 2000);
-    trayThread_.reset();
-  }
-  Shell_NotifyIconA(NIM_DELETE, &trayIcon_);
+  // A tray icon still waiting for its delay does not appear after the end.
+  if (trayIcon_) trayIcon_->Remove();
   SaveWaitingChanges();
 }
 
@@ -153,10 +111,7 @@ void MainWindow::SaveWaitingChanges() {
 }
 
 void MainWindow::OnTaskbarCreated() {
-  if (shutDown_) return;
-  // An icon still waiting for its delay is added by its thread.
-  if (trayThread_ && WaitForSingleObject(trayThread_.get(), 0) == WAIT_TIMEOUT) return;
-  Shell_NotifyIconA(NIM_ADD, &trayIcon_);
+  if (!shutDown_ && trayIcon_) trayIcon_->AddAgain();
 }
 
 void MainWindow::OnPaint() {
