@@ -44,10 +44,8 @@ class IniProfile : public Profile {
   // True when none is left.
   [[nodiscard]] bool SavePending();
 
-  const std::string& path() const { return path_; }
   // The copy a change is written to before it replaces the file.
   const std::string& copyPath() const { return copyPath_; }
-  bool writable() const { return writable_; }
 
  private:
   void Change(ProfileChange change);
