@@ -6,7 +6,7 @@
 
 #include "notes/dialogs/note_edit_dialog.h"
 #include "notes/input/board_input.h"
-#include "notes/input/event_record.h"
+#include "common/event_record.h"
 
 namespace zettrella {
 
