@@ -43,4 +43,9 @@ class SharedValueStore {
   UniqueKernelHandle mapping_;
 };
 
+// The main window that the running note program publishes in its store
+// (common/protocol.h); null when no note program publishes one. The handle
+// may name a window that is gone.
+HWND PublishedWindow();
+
 }  // namespace zettrella

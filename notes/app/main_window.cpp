@@ -58,8 +58,7 @@ BOOL MainWindow::OnInitDialog() {
 // Loads the layer and shows every note, then the hot keys and the timer:
 // the end of start-up, and the way back from a cancelled end of session.
 void MainWindow::StartRunning() {
-  board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary),
-               static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd())));
+  board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary), WindowId(hwnd()));
   input_.RegisterHotKeys();
   timerId_ = SetTimer(hwnd(), kTimerId, kTimerPeriodMs, nullptr);
 }
@@ -77,8 +76,7 @@ void MainWindow::ResumeAfterCancelledEnd() {
 
 void MainWindow::PublishWindowHandle() {
   app_.Store = std::make_unique<SharedValueStore>(kStoreName, true);
-  const auto handle = static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd()));
-  app_.Store->SetValue(kStoreWindowKey, FormatDecimal(handle).c_str());
+  app_.Store->SetValue(kStoreWindowKey, FormatDecimal(WindowId(hwnd())).c_str());
 }
 
 void MainWindow::OnTimer() {
