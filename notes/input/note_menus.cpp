@@ -50,7 +50,7 @@ UniqueMenu BuildNoteMenu(const AddressItems& addresses, const Note* note, int32_
   if (!menu) return menu;
   HMENU m = menu.get();
   bool anyAddress = false;
-  for (int k = 0; k < kAddressItemCount; ++k) {
+  for (int k = 0; k < kMaxAddresses; ++k) {
     const std::string& address = addresses[static_cast<size_t>(k)];
     if (address.empty()) continue;
     AppendItem(m, kCmdFirstAddress + k, AddressMenuLabel(address).c_str());
