@@ -59,7 +59,7 @@ BOOL MainWindow::OnInitDialog() {
 // the end of start-up, and the way back from a cancelled end of session.
 void MainWindow::StartRunning() {
   board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary), WindowId(hwnd()));
-  input_.RegisterHotKeys();
+  input_.hotKeys.Register(hwnd());
   timerId_ = SetTimer(hwnd(), kTimerId, kTimerPeriodMs, nullptr);
 }
 
@@ -94,7 +94,7 @@ void MainWindow::Shutdown() {
     timerId_ = 0;
   }
   board_.Release();
-  input_.UnregisterHotKeys();
+  input_.hotKeys.Unregister();
   // A tray icon still waiting for its delay does not appear after the end.
   if (trayIcon_) trayIcon_->Remove();
   SaveWaitingChanges();
@@ -127,7 +127,7 @@ void MainWindow::OnPaint() {
 // WM_HOTKEY is taken here, before dispatching, so that it works while a
 // menu's dialog or any other nested dialog runs.
 bool MainWindow::PreTranslateMessage(MSG& msg) {
-  if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) return input_.OnHotKey(LOWORD(msg.wParam));
+  if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) return input_.hotKeys.OnHotKey(LOWORD(msg.wParam));
   return ui::Dialog::PreTranslateMessage(msg);
 }
 
@@ -146,7 +146,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       *result = 0;
       return true;
     case WM_COPYDATA:
-      *result = input_.OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+      *result = input_.pointer.OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
       return true;
     case WM_PAINT:
       if (!IsIconic(hwnd())) return false;
@@ -162,7 +162,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       Shutdown();
       return false;
     case kTrayMessage:
-      *result = input_.OnTrayNotify(wParam, lParam);
+      *result = input_.menus.OnTrayNotify(wParam, lParam);
       return true;
     case WM_QUERYENDSESSION:
       Shutdown();
