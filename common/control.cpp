@@ -59,7 +59,14 @@ LRESULT CALLBACK Control::StaticWindowProc(HWND hwnd, UINT message, WPARAM wPara
   Control* self = FromHandle(hwnd);
   if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
   LRESULT result = 0;
-  if (self->OnMessage(message, wParam, lParam, &result)) return result;
+  // No exception unwinds through the system's code: the control's own
+  // procedure takes a message whose handler threw.
+  bool handled = false;
+  try {
+    handled = self->OnMessage(message, wParam, lParam, &result);
+  } catch (...) {
+  }
+  if (handled) return result;
   if (message == WM_NCDESTROY) {
     // The window goes: give it its own procedure back before it ends.
     WNDPROC original = self->original_;

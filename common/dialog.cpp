@@ -136,7 +136,13 @@ INT_PTR CALLBACK Dialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam
     self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
   }
   if (!self) return FALSE;
-  return self->DialogProc(message, wParam, lParam);
+  // No exception (std::bad_alloc is the only one) unwinds through the
+  // system's code: the message counts as not handled.
+  try {
+    return self->DialogProc(message, wParam, lParam);
+  } catch (...) {
+    return FALSE;
+  }
 }
 
 INT_PTR Dialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {

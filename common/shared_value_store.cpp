@@ -1,6 +1,8 @@
 // The shared value store on Win32: backing file and named file mapping.
 #include "common/shared_value_store.h"
 
+#include "common/decimal.h"
+#include "common/protocol.h"
 #include "common/store_format.h"
 
 namespace zettrella {
@@ -103,6 +105,14 @@ bool SharedValueStore::GetValue(const char* key, const char* defaultValue, std::
   }
   UnmapViewOfFile(view);
   return readable;
+}
+
+HWND PublishedWindow() {
+  const SharedValueStore store(kStoreName, false);
+  std::string value;
+  if (!store.GetValue(kStoreWindowKey, "0", &value)) return nullptr;
+  // The note program writes its handle with FormatDecimal(WindowId(...)).
+  return WindowOfId(ParseDecimal(value));
 }
 
 }  // namespace zettrella

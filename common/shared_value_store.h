@@ -47,4 +47,9 @@ class SharedValueStore {
   bool named_ = false;
 };
 
+// The main window that the running note program publishes in its store
+// (common/protocol.h); null when no note program publishes one. The handle
+// may name a window that is gone.
+HWND PublishedWindow();
+
 }  // namespace zettrella

@@ -3,9 +3,16 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <utility>
 
 namespace zettrella {
+
+// Window handles are 32-bit values even in 64-bit processes: they travel as
+// int32_t (the layer's entry points, the published store value) and widen
+// back to pointer width with sign extension.
+inline int32_t WindowId(HWND window) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(window)); }
+inline HWND WindowOfId(int32_t id) { return reinterpret_cast<HWND>(static_cast<intptr_t>(id)); }
 
 // Owns one handle of a kind described by Traits (Invalid(), Close(h)).
 template <class Traits>

@@ -4,7 +4,7 @@
 
 // Program-wide resources.
 #define IDI_ZETTRELLA 128
-#define IDB_FONT_MARK 130
+#define IDB_FONT_MARK 132
 #define IDS_VERSION 101
 
 // The hidden main window.

@@ -1,9 +1,5 @@
 // Stopping a running note program before setup changes its files.
 #include "setup/running_instance.h"
-
-#include <string>
-
-#include "common/decimal.h"
 #include "common/protocol.h"
 #include "common/shared_value_store.h"
 #include "common/win_handles.h"
@@ -14,16 +10,6 @@ namespace {
 
 constexpr char kNoticeText[] = "Zettrellaが起動中です。\nセットアップは、Zettrellaを安全に終了させます。";
 constexpr char kStillRunningText[] = "Zettrellaが終了しません。\nセットアップは、何も変更せずに終了します。";
-
-// The published main window, or null when no note program publishes one.
-HWND PublishedWindow() {
-  const SharedValueStore store(kStoreName, false);
-  std::string value;
-  if (!store.GetValue(kStoreWindowKey, "0", &value)) return nullptr;  // no note program runs
-  // The note program writes its handle with "%d"; handles are 32-bit values
-  // even in 64-bit processes, sign-extended to pointer width.
-  return reinterpret_cast<HWND>(static_cast<INT_PTR>(ParseDecimal(value)));
-}
 
 }  // namespace
 

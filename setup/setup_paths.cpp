@@ -32,6 +32,7 @@ std::optional<std::string> DirectoryOf(std::string_view modulePath) {
 }
 
 std::optional<std::string> ProfileDir(const SetupEnvironment& env) {
+  // Windows 95/98/Me keep no user profile: the shortcuts go under the Windows folder.
   return NonEmpty(env.ntPlatform ? env.userProfile : env.windowsDir);
 }
 
@@ -41,6 +42,7 @@ std::optional<std::string> QuickLaunchDir(std::string_view profileDir) {
 
 std::optional<std::string> StartupDir(std::string_view profileDir, unsigned long majorVersion) {
   if (majorVersion >= 5) return Join(profileDir, "スタート メニュー\\プログラム\\スタートアップ");
+  // Version 4 (Windows NT 4, 95, 98, Me) spells the Japanese folder names in half-width katakana.
   return Join(profileDir, "ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ");
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "common/win_handles.h"
 #include "vextal/library.h"
 #include "vextal/vextal_api.h"
 
@@ -58,11 +59,6 @@ void WithLibrary(F f) {
   });
 }
 
-HWND WindowFrom32(int32_t value) {
-  // Window handles are 32-bit values that widen with sign extension.
-  return reinterpret_cast<HWND>(static_cast<intptr_t>(value));
-}
-
 }  // namespace
 
 extern "C" {
@@ -90,7 +86,7 @@ void VEXTAL_CALL vx_floating(int32_t on) {
 }
 
 void VEXTAL_CALL vx_attach(int32_t hwnd) {
-  WithLibrary([&](vextal::Library& lib) { lib.Attach(WindowFrom32(hwnd)); });
+  WithLibrary([&](vextal::Library& lib) { lib.Attach(zettrella::WindowOfId(hwnd)); });
 }
 
 int32_t VEXTAL_CALL vx_create(int32_t x, int32_t y, int32_t, int32_t, int32_t priority) {

@@ -3,12 +3,15 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 
+#include "common/event_record.h"
 #include "common/protocol.h"
+#include "common/saturate.h"
 
 namespace vextal {
 namespace {
+
+using zettrella::SaturatedAdd;
 
 // The one loaded instance, owned here: created by _load, destroyed by _unload.
 Library* g_instance = nullptr;
@@ -35,10 +38,6 @@ Point CursorPoint() {
 }
 
 constexpr UINT kStackFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
-
-int32_t SaturatedAdd(int32_t a, int32_t b) {
-  return static_cast<int32_t>(std::clamp<int64_t>(int64_t{a} + b, INT32_MIN, INT32_MAX));
-}
 
 BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   MONITORINFO info{};
@@ -510,15 +509,11 @@ void Library::EndDrag(HWND hwnd, int32_t id, DeskObject& o, Point at) {
   SendEvent(hwnd, zettrella::kEventLButtonUp, id, at);
 }
 
-// One record: the event name, id, x and y, each line ended by CR LF.
 void Library::SendEvent(HWND from, const char* name, int32_t id, Point at) {
   HWND to = target_;
   if (!to || !IsWindow(to)) return;
-  char record[96];
-  const int n = std::snprintf(record, sizeof record, "%s\r\n%ld\r\n%ld\r\n%ld\r\n", name, static_cast<long>(id),
-                              static_cast<long>(at.x), static_cast<long>(at.y));
-  if (n <= 0 || n >= static_cast<int>(sizeof record)) return;
-  COPYDATASTRUCT data{0, static_cast<DWORD>(n), record};
+  std::string record = zettrella::FormatEventRecord(name, id, at.x, at.y);
+  COPYDATASTRUCT data{0, static_cast<DWORD>(record.size()), record.data()};
   DWORD_PTR result = 0;
   // A receiver in a hung process must not freeze the notes' thread.
   SendMessageTimeoutA(to, WM_COPYDATA, reinterpret_cast<WPARAM>(from), reinterpret_cast<LPARAM>(&data),

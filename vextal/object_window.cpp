@@ -7,14 +7,11 @@ namespace {
 
 constexpr char kClassName[] = "VextalObject";
 
-LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+bool OnObjectMessage(HWND hwnd, UINT message) {
   switch (message) {
-    case WM_MOUSEACTIVATE:
-      // Clicking or dragging a note leaves the keyboard focus where it was.
-      return MA_NOACTIVATE;
     case WM_DISPLAYCHANGE:
       if (Library* lib = Library::Instance()) lib->OnDisplayChange();
-      break;
+      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
@@ -22,10 +19,21 @@ LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     case WM_RBUTTONUP:
     case WM_CAPTURECHANGED:
     case WM_TIMER:
-      if (Library* lib = Library::Instance(); lib && lib->OnObjectMouse(hwnd, message)) return 0;
-      break;
+      if (Library* lib = Library::Instance()) return lib->OnObjectMouse(hwnd, message);
+      return false;
     default:
-      break;
+      return false;
+  }
+}
+
+LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Clicking or dragging a note leaves the keyboard focus where it was.
+  if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
+  // No exception (std::bad_alloc is the only one) unwinds through the
+  // system's code: the message goes on to the default procedure.
+  try {
+    if (OnObjectMessage(hwnd, message)) return 0;
+  } catch (...) {
   }
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }

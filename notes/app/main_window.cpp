@@ -2,7 +2,6 @@
 // table.
 #include "notes/app/main_window.h"
 
-#include <algorithm>
 #include <cstdint>
 
 #include "common/decimal.h"
@@ -22,14 +21,6 @@ ScreenRect DesktopWindowRect() {
   GetWindowRect(GetDesktopWindow(), &rect);
   return {rect.left, rect.top, rect.right, rect.bottom};
 }
-
-// What the delayed tray thread needs, copied so that it never reaches into
-// the window after the window is gone.
-struct TrayDelayParams {
-  int32_t delaySeconds;
-  NOTIFYICONDATAA icon;
-  HANDLE stop;  // set at shutdown: the icon is not added any more
-};
 
 }  // namespace
 
@@ -56,19 +47,15 @@ BOOL MainWindow::OnInitDialog() {
   PublishWindowHandle();
   SetWindowPos(window, nullptr, -100, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
-  trayIcon_.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  trayIcon_.hWnd = window;
-  trayIcon_.hIcon = smallIcon_.get();
-  trayIcon_.uID = kTrayIconId;
-  trayIcon_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  trayIcon_.uCallbackMessage = kTrayMessage;
-  lstrcpynA(trayIcon_.szTip, kTrayTip, sizeof trayIcon_.szTip);
-
+  trayIcon_.emplace(window, kTrayIconId, kTrayMessage, smallIcon_.get(), kTrayTip);
   // A settings file that another program holds is waited for a while; one
   // that cannot be read even then is never written over: the run goes on
-  // without it, and the next start finds every note it holds.
+  // without it, and the timer tries it again.
   (void)profile_.BeginLoading(kSettingsLockWaitMs);
-  StartTrayIcon(board_.BeginLoad());
+  // After a start from the Startup folder the icon waits TrayDelay seconds,
+  // so that it does not get lost while the shell is still starting.
+  const int32_t trayDelay = board_.BeginLoad();
+  trayIcon_->Add(IsStartupStart(app_.Arguments) ? trayDelay : 0);
   board_.FinishLoad(DesktopWindowRect());
   profile_.EndLoading();
 
@@ -80,10 +67,8 @@ BOOL MainWindow::OnInitDialog() {
 // Loads the layer and shows every note, then the hot keys and the timer:
 // the end of start-up, and the way back from a cancelled end of session.
 void MainWindow::StartRunning() {
-  board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary),
-               static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd())));
-  input_.RegisterHotKeys();
-  tickCount_ = 0;
+  board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary), WindowId(hwnd()));
+  input_.hotKeys.Register(hwnd());
   timerId_ = SetTimer(hwnd(), kTimerId, kTimerPeriodMs, nullptr);
 }
 
@@ -94,47 +79,23 @@ void MainWindow::StartRunning() {
 void MainWindow::ResumeAfterCancelledEnd() {
   if (!shutDown_) return;
   shutDown_ = false;
-  Shell_NotifyIconA(NIM_ADD, &trayIcon_);
+  trayIcon_->Add();
   StartRunning();
 }
 
 void MainWindow::PublishWindowHandle() {
   app_.Store = std::make_unique<SharedValueStore>(kStoreName, true);
-  const auto handle = static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd()));
-  app_.Store->SetValue(kStoreWindowKey, FormatDecimal(handle).c_str());
-}
-
-// After a start from the Startup folder the tray icon waits TrayDelay
-// seconds, so that it does not get lost while the shell is still starting.
-void MainWindow::StartTrayIcon(int32_t trayDelay) {
-  if (IsStartupStart(app_.Arguments) && trayDelay > 0) {
-    trayThreadStop_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    auto* params = new TrayDelayParams{trayDelay, trayIcon_, trayThreadStop_.get()};
-    trayThread_.reset(CreateThread(nullptr, 0, &MainWindow::TrayDelayThread, params, 0, nullptr));
-    if (trayThread_) return;
-    delete params;
-  }
-  Shell_NotifyIconA(NIM_ADD, &trayIcon_);
-}
-
-DWORD WINAPI MainWindow::TrayDelayThread(void* param) {
-  std::unique_ptr<TrayDelayParams> params(static_cast<TrayDelayParams*>(param));
-  const uint64_t ms = static_cast<uint64_t>(params->delaySeconds) * 1000u;
-  const DWORD wait = static_cast<DWORD>(std::min<uint64_t>(ms, INFINITE - 1));
-  if (WaitForSingleObject(params->stop, wait) == WAIT_TIMEOUT) Shell_NotifyIconA(NIM_ADD, &params->icon);
-  return 0;
+  app_.Store->SetValue(kStoreWindowKey, FormatDecimal(WindowId(hwnd())).c_str());
 }
 
 void MainWindow::OnTimer() {
-  ++tickCount_;
-  if (tickCount_ % kDesktopCheckTicks != 0) return;
   // A settings file held by another program since start-up.
   if (profile_.RetryLoading()) {
     board_.ReadStored();
     profile_.EndLoading();
     board_.ShowStored();
-    input_.UnregisterHotKeys();
-    input_.RegisterHotKeys();
+    input_.hotKeys.Unregister();
+    input_.hotKeys.Register(hwnd());
   }
   // Changes that found the settings file held by another program.
   (void)board_.SavePending();
@@ -150,14 +111,9 @@ void MainWindow::Shutdown(DWORD saveWaitMs) {
     timerId_ = 0;
   }
   board_.Release();
-  input_.UnregisterHotKeys();
-  if (trayThread_) {
-    // A tray icon still waiting for its delay must not appear after the end.
-    SetEvent(trayThreadStop_.get());
-    WaitForSingleObject(trayThread_.get(), 2000);
-    trayThread_.reset();
-  }
-  Shell_NotifyIconA(NIM_DELETE, &trayIcon_);
+  input_.hotKeys.Unregister();
+  // A tray icon still waiting for its delay does not appear after the end.
+  if (trayIcon_) trayIcon_->Remove();
   SaveWaitingChanges(saveWaitMs);
 }
 
@@ -170,10 +126,7 @@ void MainWindow::SaveWaitingChanges(DWORD waitMs) {
 }
 
 void MainWindow::OnTaskbarCreated() {
-  if (shutDown_) return;
-  // An icon still waiting for its delay is added by its thread.
-  if (trayThread_ && WaitForSingleObject(trayThread_.get(), 0) == WAIT_TIMEOUT) return;
-  Shell_NotifyIconA(NIM_ADD, &trayIcon_);
+  if (!shutDown_ && trayIcon_) trayIcon_->AddAgain();
 }
 
 void MainWindow::OnPaint() {
@@ -191,7 +144,7 @@ void MainWindow::OnPaint() {
 // WM_HOTKEY is taken here, before dispatching, so that it works while a
 // menu's dialog or any other nested dialog runs.
 bool MainWindow::PreTranslateMessage(MSG& msg) {
-  if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) return input_.OnHotKey(LOWORD(msg.wParam));
+  if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) return input_.hotKeys.OnHotKey(LOWORD(msg.wParam));
   return ui::Dialog::PreTranslateMessage(msg);
 }
 
@@ -210,7 +163,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       *result = 0;
       return true;
     case WM_COPYDATA:
-      *result = input_.OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+      *result = input_.pointer.OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
       return true;
     case WM_PAINT:
       if (!IsIconic(hwnd())) return false;
@@ -226,7 +179,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       Shutdown(kPendingSaveLongWaitMs);
       return false;
     case kTrayMessage:
-      *result = input_.OnTrayNotify(wParam, lParam);
+      *result = input_.menus.OnTrayNotify(wParam, lParam);
       return true;
     case WM_QUERYENDSESSION:
       Shutdown(kPendingSaveWaitMs);

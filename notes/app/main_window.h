@@ -5,14 +5,15 @@
 #pragma once
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/dialog.h"
 #include "common/shared_value_store.h"
 #include "common/win_handles.h"
+#include "notes/app/tray_icon.h"
 #include "notes/board/note_board.h"
 #include "notes/input/board_input.h"
 #include "notes/model/ini_profile.h"
@@ -47,14 +48,12 @@ class MainWindow : public ui::Dialog {
 
  private:
   void PublishWindowHandle();
-  void StartTrayIcon(int32_t trayDelay);
   void StartRunning();
   void Shutdown(DWORD saveWaitMs);
   void SaveWaitingChanges(DWORD waitMs);
   void ResumeAfterCancelledEnd();
   void OnTimer();
   void OnPaint();
-  static DWORD WINAPI TrayDelayThread(void* param);
 
   // Re-adds the tray icon after the shell (and its notification area) has
   // been restarted.
@@ -69,11 +68,9 @@ class MainWindow : public ui::Dialog {
 
   HICON bigIcon_ = nullptr;  // shared icon, not destroyed
   UniqueIcon smallIcon_;
-  NOTIFYICONDATAA trayIcon_{};
-  UniqueKernelHandle trayThread_;
-  UniqueKernelHandle trayThreadStop_;
+  // Made with the window, in OnInitDialog.
+  std::optional<TrayIcon> trayIcon_;
   UINT_PTR timerId_ = 0;
-  int32_t tickCount_ = 0;
   UINT taskbarCreatedMessage_ = 0;
   bool shutDown_ = false;
 };

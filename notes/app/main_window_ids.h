@@ -13,9 +13,8 @@ static_assert(kQuitMessage == WM_USER + 1 && kTrayMessage == WM_USER + 100);
 
 // The timer's id is the tray icon's id.
 inline constexpr UINT_PTR kTimerId = kTrayIconId;
-inline constexpr UINT kTimerPeriodMs = 50;
-// The desktop size is checked on every 20th tick, once a second.
-inline constexpr int kDesktopCheckTicks = 20;
+// Once a second the desktop size is checked and waiting changes are saved.
+inline constexpr UINT kTimerPeriodMs = 1000;
 // How long start-up waits for a settings file that another program holds
 // locked (a virus scanner or backup at log-on) before it runs without it.
 inline constexpr DWORD kSettingsLockWaitMs = 5000;

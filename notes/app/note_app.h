@@ -20,8 +20,6 @@ class NoteApp {
   // program name.
   void Run(const char* arguments);
 
-  const AppContext& context() const { return context_; }
-
  private:
   AppContext context_;
   // Held, never closed: the system releases it when the process ends.

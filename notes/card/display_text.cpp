@@ -1,8 +1,9 @@
 // Hidden addresses, masking and trimming of a note's text.
 #include "notes/card/display_text.h"
 
-#include <array>
+#include <algorithm>
 
+#include "common/address_scan.h"
 #include "common/mbcs.h"
 
 namespace zettrella {
@@ -14,36 +15,10 @@ constexpr char kHideMark = '\x01';
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// The length of the address prefix at text[i], 0 when none starts there.
-size_t AddressPrefixAt(std::string_view text, size_t i) {
-  static constexpr std::array<std::string_view, 4> kPrefixes = {"http://", "https://", "ttp://", "ttps://"};
-  for (std::string_view prefix : kPrefixes) {
-    if (text.compare(i, prefix.size(), prefix) == 0) return prefix.size();
-  }
-  return 0;
-}
-
 // Overwrites each address without its "h" with hide marks.
 void MarkHiddenAddresses(std::string& text) {
-  int examined = 0;
-  size_t i = 0;
-  while (i < text.size() && examined < kMaxAddresses) {
-    if (IsLeadByte(text[i])) {
-      i += CharLengthAt(text, i);
-      continue;
-    }
-    if (AddressPrefixAt(text, i) == 0) {
-      ++i;
-      continue;
-    }
-    ++examined;
-    size_t end = i;
-    while (end < text.size() && !IsBlank(text[end]) && !IsLeadByte(text[end])) ++end;
-    if (text[i] == 't') {
-      for (size_t k = i; k < end; ++k) text[k] = kHideMark;
-    }
-    if (end >= text.size()) break;
-    i = end + CharLengthAt(text, end);
+  for (std::string_view address : FindAddresses(text)) {
+    if (address.front() == 't') std::fill_n(text.begin() + (address.data() - text.data()), address.size(), kHideMark);
   }
 }
 

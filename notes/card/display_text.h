@@ -7,14 +7,11 @@
 
 namespace zettrella {
 
-// At most this many web addresses are looked at in one text.
-inline constexpr int kMaxAddresses = 10;
-
 // The text as the card shows it:
 // - an address written without its leading "h" ("ttp://..." or
 //   "ttps://...") is left out, together with the blanks and line breaks
 //   after it; "http://" and "https://" addresses stay (both kinds count
-//   towards the ten addresses looked at);
+//   towards the kMaxAddresses looked at, common/address_scan.h);
 // - with mask set, every character from position maskFrom (1-based; line
 //   breaks do not count) on is shown as one "*";
 // - trailing blanks and line breaks are dropped.

@@ -18,7 +18,7 @@ std::string TextFromEditBox(std::string_view edited) {
   const std::string normal = NormaliseLineBreaks(edited);
   // A plain byte cut could keep the first byte of a two-byte character,
   // which would then swallow whatever follows it when the note is shown.
-  std::string_view kept = CutAtCharBoundary(normal, kNoteTextMaxBytes);
+  std::string_view kept = CutAtCharBoundary(normal, kMaxStoredTextBytes);
   while (!kept.empty() && (kept.back() == '\r' || kept.back() == '\n')) kept.remove_suffix(1);
   return std::string(kept);
 }

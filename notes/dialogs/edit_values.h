@@ -7,10 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace zettrella {
+#include "notes/model/settings_values.h"
 
-// The most bytes a note's text keeps.
-inline constexpr size_t kNoteTextMaxBytes = 1024;
+namespace zettrella {
 
 // The least values the dialogs accept; anything below is raised to them.
 inline constexpr int32_t kMinNoteWidth = 100;
@@ -22,7 +21,7 @@ inline constexpr int32_t kMinMaskFrom = 1;
 // opens with an empty last line.
 std::string TextForEditBox(std::string_view text);
 
-// The edited text as the note keeps it: at most kNoteTextMaxBytes bytes,
+// The edited text as the note keeps it: at most kMaxStoredTextBytes bytes,
 // cut before a two-byte character that would not fit whole, and without
 // line breaks at its end.
 std::string TextFromEditBox(std::string_view edited);

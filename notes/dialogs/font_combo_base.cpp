@@ -16,10 +16,6 @@ void FontComboBase::SetCurrentText(const std::string& text, bool exact) {
   if (index == CB_ERR) SetWindowTextA(hwnd(), text.c_str());
 }
 
-void FontComboBase::LimitText(int n) {
-  if (Send(CB_LIMITTEXT, static_cast<WPARAM>(n))) textLimit_ = n;
-}
-
 std::string FontComboBase::ItemString(int index) const {
   const auto length = static_cast<int>(Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index)));
   if (length == CB_ERR) return std::string();

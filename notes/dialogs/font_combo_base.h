@@ -19,16 +19,11 @@ class FontComboBase : public ui::Control {
   // exact), ignoring case; with no such item the selection is cleared and
   // the edit field shows text.
   void SetCurrentText(const std::string& text, bool exact);
-  // Limits the edit field to n characters; TextLimit() remembers the limit
-  // the control accepted.
-  void LimitText(int n);
-  int TextLimit() const { return textLimit_; }
+  // Limits the edit field to n characters.
+  void LimitText(int n) { Send(CB_LIMITTEXT, static_cast<WPARAM>(n)); }
 
   int Count() const { return static_cast<int>(Send(CB_GETCOUNT)); }
   std::string ItemString(int index) const;
-
- private:
-  int textLimit_ = 0;
 };
 
 }  // namespace zettrella

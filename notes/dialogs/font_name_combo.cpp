@@ -54,6 +54,7 @@ void FontNameCombo::FillFontNames(BYTE charset) {
     EnumFontFamiliesExA(screen_.get(), &wanted, reinterpret_cast<FONTENUMPROCA>(&EnumFontProc),
                         reinterpret_cast<LPARAM>(&context), 0);
   } else {
+    // Windows before version 4 has no EnumFontFamiliesExA: every family, of any character set.
     EnumFontFamiliesA(screen_.get(), nullptr, reinterpret_cast<FONTENUMPROCA>(&EnumFontProc),
                       reinterpret_cast<LPARAM>(&context));
   }

@@ -25,7 +25,6 @@ class FontSizeCombo : public FontComboBase {
   void InsertSize(int32_t twips);
 
   int32_t LastTwips() const { return lastTwips_; }
-  int LogPixelsY() const { return logPixelsY_; }
 
  private:
   static int CALLBACK EnumSizeProc(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType, LPARAM param);

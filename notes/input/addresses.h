@@ -5,20 +5,16 @@
 #include <string>
 #include <string_view>
 
-namespace zettrella {
+#include "common/address_scan.h"
 
-inline constexpr int kAddressItemCount = 10;
+namespace zettrella {
 
 // The addresses of the most recent note menu; entry k belongs to the menu
 // command kCmdFirstAddress + k. Unused entries are empty.
-using AddressItems = std::array<std::string, kAddressItemCount>;
+using AddressItems = std::array<std::string, kMaxAddresses>;
 
-// Empties items and fills them with the first kAddressItemCount addresses of
-// text (code page 932). An address starts with "http://", "https://",
-// "ttp://" or "ttps://" (exactly, case-sensitive) at a single-byte
-// character and runs up to the next space, tab, CR, LF, two-byte character
-// or the end of the text. The forms without the leading "h" get it put in
-// front.
+// Empties items and fills them with the addresses of text (FindAddresses).
+// The forms without the leading "h" get it put in front.
 void ExtractAddresses(std::string_view text, AddressItems* items);
 
 // The menu text of an address: every "&" doubled, so that the menu shows

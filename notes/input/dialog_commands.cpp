@@ -1,16 +1,28 @@
-// The menu commands that run a dialog: delete, settings and about (editing
-// is shared with the double click, in pointer_events.cpp).
-// Each dialog runs modally with the main window as its owner; the note
-// table is looked at again only after the dialog has ended, since a note
-// may have changed or gone while it was open.
+// The commands that run a dialog.
+#include "notes/input/dialog_commands.h"
+
 #include "notes/dialogs/about_dialog.h"
 #include "notes/dialogs/delete_confirm_dialog.h"
+#include "notes/dialogs/note_edit_dialog.h"
 #include "notes/dialogs/settings_dialog.h"
-#include "notes/input/board_input.h"
 
 namespace zettrella {
 
-void BoardInput::DeleteNote(int32_t noteId) {
+void DialogCommands::Edit(int32_t noteId) {
+  const int slot = board_.notes().FindSlot(noteId);
+  if (slot == kNoSlot) return;
+  // The dialog works on a copy: while it is open the note can still be
+  // dragged or raised, and a copy taken back whole would undo that.
+  Note edited = board_.notes()[slot];
+  const NoteRef ref = board_.notes().Ref(slot);
+  NoteEditDialog dialog(edited, board_.desktopRect(), window_);
+  if (dialog.RunModal() != IDOK) return;
+  // A note deleted while its dialog was open stays deleted, and a new note
+  // that took its slot keeps its own content.
+  (void)board_.ApplyEdit(ref, edited);
+}
+
+void DialogCommands::Delete(int32_t noteId) {
   const int slot = board_.notes().FindSlot(noteId);
   if (slot == kNoSlot) return;
   const NoteRef ref = board_.notes().Ref(slot);
@@ -23,15 +35,15 @@ void BoardInput::DeleteNote(int32_t noteId) {
 
 // The board saves the new settings and builds every note again; the hot
 // keys follow them here.
-void BoardInput::ChangeSettings() {
+void DialogCommands::ChangeSettings() {
   SettingsDialog dialog(board_.settings(), window_);
   if (dialog.RunModal() != IDOK) return;
   board_.ApplySettings(dialog.values());
-  UnregisterHotKeys();
-  RegisterHotKeys();
+  hotKeys_.Unregister();
+  hotKeys_.Register(window_);
 }
 
-void BoardInput::ShowAbout() {
+void DialogCommands::ShowAbout() {
   AboutDialog dialog(window_);
   dialog.RunModal();
 }

@@ -1,6 +1,8 @@
 // The table of hot-key names.
 #include "notes/input/hot_key_names.h"
 
+#include "common/ascii.h"
+
 namespace zettrella {
 
 namespace {
@@ -31,16 +33,6 @@ constexpr NamedKey kNamedKeys[] = {
     {"DELETE", kKeyDelete}, {"DEL", kKeyDelete},
 };
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
-  }
-  return true;
-}
-
 // "F1" to "F24" in either case: the function key's number, else 0.
 int FunctionKeyNumber(std::string_view name) {
   if (name.size() < 2 || name.size() > 3 || AsciiUpper(name[0]) != 'F') return 0;
@@ -59,7 +51,7 @@ int FunctionKeyNumber(std::string_view name) {
 std::optional<uint32_t> HotKeyCode(std::string_view name) {
   if (name.empty()) return std::nullopt;
   for (const NamedKey& key : kNamedKeys) {
-    if (EqualsIgnoringCase(name, key.name)) return key.code;
+    if (EqualsIgnoringAsciiCase(name, key.name)) return key.code;
   }
   if (const int n = FunctionKeyNumber(name)) return kKeyF1 + static_cast<uint32_t>(n - 1);
   const auto first = static_cast<unsigned char>(name[0]);

@@ -1,33 +1,35 @@
-// The global hot keys Ctrl + Shift + key of one window, ids 0-3.
+// The global hot keys Ctrl + Shift + key of one window, ids 0-3, and what
+// they do to the board.
 #pragma once
 
 #include <windows.h>
 
-#include <string_view>
+#include "notes/board/note_board.h"
 
 namespace zettrella {
 
 // Both modifiers of every hot key.
 inline constexpr UINT kHotKeyModifiers = MOD_CONTROL | MOD_SHIFT;
 
-// Registrations of a window's hot keys; whatever is registered is
-// unregistered again by UnregisterAll or at the latest by the destructor.
-class HotKeyRegistrations {
+class HotKeys {
  public:
-  HotKeyRegistrations() = default;
-  ~HotKeyRegistrations() { UnregisterAll(); }
-  HotKeyRegistrations(const HotKeyRegistrations&) = delete;
-  HotKeyRegistrations& operator=(const HotKeyRegistrations&) = delete;
+  explicit HotKeys(NoteBoard& board) : board_(board) {}
+  ~HotKeys() { Unregister(); }
+  HotKeys(const HotKeys&) = delete;
+  HotKeys& operator=(const HotKeys&) = delete;
 
-  // Registers Ctrl + Shift + the key named by name under id. A name without
-  // a key (empty, or not starting with an ASCII character) registers
-  // nothing; a combination that Windows refuses (held by another program)
-  // simply stays without effect.
-  void Register(HWND window, int id, std::string_view name);
-  // Unregisters ids 0-3 of the window (ids never registered are harmless).
-  void UnregisterAll();
+  // Registers for window Ctrl + Shift + the keys named in the board's
+  // settings. A name without a key (empty, or not starting with an ASCII
+  // character) registers nothing; a combination that Windows refuses (held
+  // by another program) simply stays without effect.
+  void Register(HWND window);
+  // Unregisters ids 0-3 (ids never registered are harmless).
+  void Unregister();
+  // WM_HOTKEY; false for an id that is not ours.
+  bool OnHotKey(int id);
 
  private:
+  NoteBoard& board_;
   HWND window_ = nullptr;
 };
 

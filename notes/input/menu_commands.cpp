@@ -1,18 +1,17 @@
-// The tray callback of the main window: the tray and note menus, and every
-// command they offer.
-#include "notes/input/board_input.h"
+// The tray and note menus and their commands.
+#include "notes/input/menu_commands.h"
+
 #include "notes/input/command_ids.h"
 #include "notes/input/note_menus.h"
 
 namespace zettrella {
 
-LRESULT BoardInput::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
+LRESULT MenuCommands::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
   switch (lParam) {
     case WM_LBUTTONUP:
       board_.Redraw();
       break;
     case WM_RBUTTONUP:
-      // For a note's menu wParam carries the note's layer id.
       RunMenu(static_cast<int32_t>(wParam));
       break;
     default:
@@ -23,7 +22,7 @@ LRESULT BoardInput::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
 
 // The layer keeps the notes out of the foreground while the menu and any
 // dialog of its command are open, and gets the switch back afterwards.
-void BoardInput::RunMenu(int32_t noteId) {
+void MenuCommands::RunMenu(int32_t noteId) {
   board_.LeaveFront();
   const NoteTable& notes = board_.notes();
   const int32_t floating = board_.settings().Floating;
@@ -52,7 +51,7 @@ void BoardInput::RunMenu(int32_t noteId) {
   board_.RestoreFront();
 }
 
-void BoardInput::RunCommand(int command, int32_t noteId) {
+void MenuCommands::RunCommand(int command, int32_t noteId) {
   const int slot = board_.notes().FindSlot(noteId);
   switch (command) {
     case kCmdQuit:
@@ -68,7 +67,7 @@ void BoardInput::RunCommand(int command, int32_t noteId) {
       board_.Create(kTypeYellow);
       break;
     case kCmdEdit:
-      EditNoteOfId(noteId);
+      dialogs_.Edit(noteId);
       break;
     case kCmdTextRed:
       if (slot != kNoSlot) board_.ToggleTextRed(slot);
@@ -86,16 +85,16 @@ void BoardInput::RunCommand(int command, int32_t noteId) {
       if (slot != kNoSlot) board_.Duplicate(slot);
       break;
     case kCmdDelete:
-      DeleteNote(noteId);
+      dialogs_.Delete(noteId);
       break;
     case kCmdFloating:
       board_.ToggleFloating();
       break;
     case kCmdSettings:
-      ChangeSettings();
+      dialogs_.ChangeSettings();
       break;
     case kCmdAbout:
-      ShowAbout();
+      dialogs_.ShowAbout();
       break;
     default:
       if (command >= kCmdFirstAddress && command <= kCmdLastAddress) OpenAddress(command - kCmdFirstAddress);
@@ -103,16 +102,9 @@ void BoardInput::RunCommand(int command, int32_t noteId) {
   }
 }
 
-void BoardInput::EditNoteOfId(int32_t noteId) {
-  const int slot = board_.notes().FindSlot(noteId);
-  if (slot != kNoSlot) EditNote(slot);
-}
-
-void BoardInput::OpenAddress(int index) {
+void MenuCommands::OpenAddress(int index) {
   const std::string& address = addressItems_[static_cast<size_t>(index)];
   if (!address.empty() && openAddress_) openAddress_(address);
 }
-
-void BoardInput::SetAddressOpener(AddressOpener opener) { openAddress_ = std::move(opener); }
 
 }  // namespace zettrella

@@ -7,30 +7,60 @@ namespace zettrella {
 
 namespace {
 
-void AppendItem(HMENU menu, int command, const char* text) {
-  AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(command), text);
+// One item of a menu; a separator where text is null.
+struct MenuItem {
+  int command;
+  const char* text;
+};
+constexpr MenuItem kSeparator{0, nullptr};
+
+constexpr MenuItem kTrayItems[] = {
+    {kCmdCreateCyan, "シアン付箋を作成(&C)"},
+    {kCmdCreateMagenta, "マゼンタ付箋を作成(&M)"},
+    {kCmdCreateYellow, "イエロー付箋を作成(&Y)"},
+    kSeparator,
+    {kCmdFloating, "常に手前に表示(&T)"},
+    kSeparator,
+    {kCmdSettings, "設定(&P)..."},
+    kSeparator,
+    {kCmdAbout, "バージョン情報(&A)..."},
+    {kCmdQuit, "終了(&Q)"},
+};
+
+// The note menu after its addresses.
+constexpr MenuItem kNoteItems[] = {
+    {kCmdEdit, "編集(&E)..."},
+    kSeparator,
+    {kCmdTextRed, "文字色レッド(&R)"},
+    kSeparator,
+    {kCmdCyan, "シアン(&C)"},
+    {kCmdMagenta, "マゼンタ(&M)"},
+    {kCmdYellow, "イエロー(&Y)"},
+    kSeparator,
+    {kCmdDuplicate, "複製(&O)"},
+    kSeparator,
+    {kCmdDelete, "消去(&D)"},
+    kSeparator,
+    {kCmdFloating, "常に手前に表示(&T)"},
+    kSeparator,
+    {kCmdQuit, "終了(&Q)"},
+};
+
+void Append(HMENU menu, const MenuItem& item) {
+  if (item.text) {
+    AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(item.command), item.text);
+  } else {
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  }
 }
 
-void AppendSeparator(HMENU menu) { AppendMenuA(menu, MF_SEPARATOR, 0, nullptr); }
+template <size_t N>
+void AppendAll(HMENU menu, const MenuItem (&items)[N]) {
+  for (const MenuItem& item : items) Append(menu, item);
+}
 
 void Check(HMENU menu, int command, bool checked) {
   CheckMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
-enum class MenuKind { Tray, Note };
-
-// The items both menus end with; settings and about only in the tray menu.
-void AppendCommonTail(HMENU menu, MenuKind kind, int32_t floating) {
-  AppendSeparator(menu);
-  AppendItem(menu, kCmdFloating, "常に手前に表示(&T)");
-  AppendSeparator(menu);
-  if (kind == MenuKind::Tray) {
-    AppendItem(menu, kCmdSettings, "設定(&P)...");
-    AppendSeparator(menu);
-    AppendItem(menu, kCmdAbout, "バージョン情報(&A)...");
-  }
-  AppendItem(menu, kCmdQuit, "終了(&Q)");
-  Check(menu, kCmdFloating, floating == 1);
 }
 
 }  // namespace
@@ -38,10 +68,8 @@ void AppendCommonTail(HMENU menu, MenuKind kind, int32_t floating) {
 UniqueMenu BuildTrayMenu(int32_t floating) {
   UniqueMenu menu(CreatePopupMenu());
   if (!menu) return menu;
-  AppendItem(menu.get(), kCmdCreateCyan, "シアン付箋を作成(&C)");
-  AppendItem(menu.get(), kCmdCreateMagenta, "マゼンタ付箋を作成(&M)");
-  AppendItem(menu.get(), kCmdCreateYellow, "イエロー付箋を作成(&Y)");
-  AppendCommonTail(menu.get(), MenuKind::Tray, floating);
+  AppendAll(menu.get(), kTrayItems);
+  Check(menu.get(), kCmdFloating, floating == 1);
   return menu;
 }
 
@@ -50,25 +78,15 @@ UniqueMenu BuildNoteMenu(const AddressItems& addresses, const Note* note, int32_
   if (!menu) return menu;
   HMENU m = menu.get();
   bool anyAddress = false;
-  for (int k = 0; k < kAddressItemCount; ++k) {
+  for (int k = 0; k < kMaxAddresses; ++k) {
     const std::string& address = addresses[static_cast<size_t>(k)];
     if (address.empty()) continue;
-    AppendItem(m, kCmdFirstAddress + k, AddressMenuLabel(address).c_str());
+    const std::string label = AddressMenuLabel(address);
+    Append(m, {kCmdFirstAddress + k, label.c_str()});
     anyAddress = true;
   }
-  if (anyAddress) AppendSeparator(m);
-
-  AppendItem(m, kCmdEdit, "編集(&E)...");
-  AppendSeparator(m);
-  AppendItem(m, kCmdTextRed, "文字色レッド(&R)");
-  AppendSeparator(m);
-  AppendItem(m, kCmdCyan, "シアン(&C)");
-  AppendItem(m, kCmdMagenta, "マゼンタ(&M)");
-  AppendItem(m, kCmdYellow, "イエロー(&Y)");
-  AppendSeparator(m);
-  AppendItem(m, kCmdDuplicate, "複製(&O)");
-  AppendSeparator(m);
-  AppendItem(m, kCmdDelete, "消去(&D)");
+  if (anyAddress) Append(m, kSeparator);
+  AppendAll(m, kNoteItems);
 
   if (note) {
     Check(m, kCmdTextRed, note->TextRed == 1);
@@ -77,7 +95,7 @@ UniqueMenu BuildNoteMenu(const AddressItems& addresses, const Note* note, int32_
     Check(m, kCmdMagenta, note->Type == kTypeMagenta);
     Check(m, kCmdYellow, note->Type == kTypeYellow);
   }
-  AppendCommonTail(m, MenuKind::Note, floating);
+  Check(m, kCmdFloating, floating == 1);
   return menu;
 }
 

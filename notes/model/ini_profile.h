@@ -49,10 +49,8 @@ class IniProfile : public Profile {
   // this call, which replaces the file with all of them or not at all.
   [[nodiscard]] bool SavePending() override;
 
-  const std::string& path() const { return path_; }
   // The copy a change is written to before it replaces the file.
   const std::string& copyPath() const { return copyPath_; }
-  bool writable() const { return writable_; }
 
  private:
   void Change(ProfileChange change);

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "common/ascii.h"
 #include "common/decimal.h"
 #include "notes/model/settings_keys.h"
 #include "notes/model/settings_values.h"
@@ -17,16 +18,6 @@ namespace {
 // it comes back whole.
 size_t ReadLimit(const SettingKey& key) { return key.Form == ValueForm::kText ? kMaxStoredTextBytes + 1 : 1023; }
 
-// Keys of a profile file are compared without regard to ASCII case.
-bool SameKey(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::string SectionValue(const std::vector<std::string>& lines, std::string_view key, const char* defaultValue,
@@ -34,7 +25,8 @@ std::string SectionValue(const std::vector<std::string>& lines, std::string_view
   std::string_view value = defaultValue;
   for (const std::string& line : lines) {
     const size_t equals = line.find('=');
-    if (equals == std::string::npos || !SameKey(std::string_view(line).substr(0, equals), key)) continue;
+    if (equals == std::string::npos || !EqualsIgnoringAsciiCase(std::string_view(line).substr(0, equals), key))
+      continue;
     value = std::string_view(line).substr(equals + 1);
     // Like the profile functions: a value in matching quotes loses them.
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
@@ -110,7 +102,7 @@ std::vector<std::string> MergeIntoSection(std::vector<std::string> lines,
     for (std::string& line : lines) {
       const size_t equals = line.find('=');
       const std::string lineKey = line.substr(0, equals);
-      if (!SameKey(lineKey, key)) continue;
+      if (!EqualsIgnoringAsciiCase(lineKey, key)) continue;
       line = lineKey + "=" + value;
       found = true;
       break;

@@ -1,14 +1,13 @@
 // Settings value conversions.
 #include "notes/model/settings_values.h"
 
+#include "common/ascii.h"
 #include "common/decimal.h"
 #include "common/mbcs.h"
 
 namespace zettrella {
 
-int32_t ParseOnOff(std::string_view value) {
-  return value.size() == 2 && (value[0] == 'o' || value[0] == 'O') && (value[1] == 'n' || value[1] == 'N');
-}
+int32_t ParseOnOff(std::string_view value) { return EqualsIgnoringAsciiCase(value, "On"); }
 
 const char* FormatOnOff(int32_t flag) { return flag ? "On" : "Off"; }
 

@@ -8,7 +8,8 @@
 
 namespace zettrella {
 
-// The longest note text that is stored; longer texts are cut before saving.
+// The longest note text that is kept and stored; longer texts are cut in the
+// edit dialog and before saving.
 inline constexpr size_t kMaxStoredTextBytes = 1024;
 
 // "On" in any mix of capitals is 1; anything else 0.

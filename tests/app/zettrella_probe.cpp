@@ -23,12 +23,10 @@
 
 namespace {
 
-HWND PublishedWindow() {
-  zettrella::SharedValueStore store(zettrella::kStoreName, false);
-  std::string value;
-  if (!store.GetValue(zettrella::kStoreWindowKey, "", &value) || value.empty()) return nullptr;
-  HWND window = reinterpret_cast<HWND>(static_cast<intptr_t>(std::atol(value.c_str())));
-  return IsWindow(window) ? window : nullptr;
+// The program's main window, or null when none runs.
+HWND MainWindowOfProgram() {
+  HWND window = zettrella::PublishedWindow();
+  return window && IsWindow(window) ? window : nullptr;
 }
 
 struct Count {
@@ -50,7 +48,7 @@ uint64_t Ticks(const FILETIME& time) { return (static_cast<uint64_t>(time.dwHigh
 int WaitShown(int wanted, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   for (;;) {
-    HWND main = PublishedWindow();
+    HWND main = MainWindowOfProgram();
     if (main) {
       Count count{0, main, 0};
       GetWindowThreadProcessId(main, &count.process);
@@ -94,7 +92,7 @@ BOOL CALLBACK PrintSize(HWND window, LPARAM param) {
 }
 
 int PrintSizes() {
-  HWND main = PublishedWindow();
+  HWND main = MainWindowOfProgram();
   if (!main) return 1;
   Count count{0, main, 0};
   GetWindowThreadProcessId(main, &count.process);
@@ -115,7 +113,7 @@ int PrintStoreFile() {
 
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "quit") == 0) {
-    HWND main = PublishedWindow();
+    HWND main = MainWindowOfProgram();
     if (!main) return 1;
     PostMessageA(main, zettrella::kQuitMessage, 0, 0);
     return 0;

@@ -102,19 +102,6 @@ std::string ControlText(HWND dialog, int id) {
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
-RECT DialogUnits(HWND dialog, int x, int y, int w, int h) {
-  RECT rect{x, y, x + w, y + h};
-  MapDialogRect(dialog, &rect);
-  return rect;
-}
-
-RECT ClientRectOf(HWND dialog, HWND control) {
-  RECT rect{};
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
 void SaveScreenshot(HWND window, const std::string& name) {
   char folder[MAX_PATH] = {};
   if (!GetEnvironmentVariableA("ZETTRELLA_SCREENSHOTS", folder, sizeof folder)) return;

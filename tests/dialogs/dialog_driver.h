@@ -27,11 +27,6 @@ void Type(HWND dialog, int id, const std::string& text);
 std::string ControlText(HWND dialog, int id);
 bool Checked(HWND dialog, int id);
 
-// The dialog unit rectangle x, y, w, h of the dialog in client pixels.
-RECT DialogUnits(HWND dialog, int x, int y, int w, int h);
-// A control's rectangle in the dialog's client pixels.
-RECT ClientRectOf(HWND dialog, HWND control);
-
 // Saves a picture of the window, as it is on the screen, to
 // <ZETTRELLA_SCREENSHOTS>\<name>.bmp when that variable names a folder;
 // does nothing otherwise.

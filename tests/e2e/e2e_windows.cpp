@@ -8,7 +8,9 @@
 //                                           also the screen centre of that control
 //   e2e-windows gone CLASS TITLE MS         waits until no such window is visible
 //   e2e-windows cover X Y W H [MS]          shows a plain green window over that
-//                                           rectangle for MS (default 120000) ms
+//                                           rectangle for MS (default 120000) ms;
+//                                           its title counts the clicks it has
+//                                           handled: "e2e-cover", "e2e-cover 1", ...
 // The driver only looks with this tool; every action on the program goes
 // through real X input. Texts are exchanged in UTF-8. Exit code 0 on success,
 // 1 on a time-out, 2 on a usage error.
@@ -171,6 +173,13 @@ LRESULT CALLBACK CoverProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       // side, so the window does what a user's click does on Windows.
       SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
       SetForegroundWindow(window);
+      {
+        // The driver waits for this sign before it looks at the screen.
+        static int clicks = 0;
+        wchar_t title[32];
+        std::swprintf(title, sizeof title / sizeof title[0], L"e2e-cover %d", ++clicks);
+        SetWindowTextW(window, title);
+      }
       return 0;
     case WM_TIMER:
       DestroyWindow(window);

@@ -1,5 +1,5 @@
 #include "common/protocol.h"
-#include "notes/input/event_record.h"
+#include "common/event_record.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +30,18 @@ TEST(EventRecord, FourLinesGiveNameIdAndPosition) {
   EXPECT_EQ(point.id, 7);
   EXPECT_EQ(point.x, 100);
   EXPECT_EQ(point.y, 200);
+}
+
+TEST(EventRecord, WrittenRecordReadsBackEvenAtTheEndsOfTheRange) {
+  const std::string text = FormatEventRecord(kEventMouseMove, INT32_MIN, -5, INT32_MAX);
+  EXPECT_EQ(text, std::string(kEventMouseMove) + "\r\n-2147483648\r\n-5\r\n2147483647\r\n");
+  const EventRecord record = Parse(text);
+  ASSERT_EQ(FieldCount(record), 4);
+  EXPECT_EQ(EventKindOf(record), EventKind::kMouseMove);
+  const EventPoint point = EventNumbers(record);
+  EXPECT_EQ(point.id, INT32_MIN);
+  EXPECT_EQ(point.x, -5);
+  EXPECT_EQ(point.y, INT32_MAX);
 }
 
 TEST(EventRecord, TextAfterTheLastLineBreakIsNoField) {

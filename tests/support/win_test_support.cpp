@@ -1,6 +1,8 @@
 // Helpers shared by the Wine tests.
 #include "tests/support/win_test_support.h"
 
+#include "common/event_record.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -201,9 +203,7 @@ std::string SettingsValue(const std::string& path, const std::string& section, c
   return missing;
 }
 
-std::string Record(const std::string& name, int id, int x, int y) {
-  return name + "\r\n" + std::to_string(id) + "\r\n" + std::to_string(x) + "\r\n" + std::to_string(y) + "\r\n";
-}
+std::string Record(const std::string& name, int id, int x, int y) { return FormatEventRecord(name, id, x, y); }
 
 std::string WindowText(HWND window) {
   char text[512] = {};

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/protocol.h"
+#include "common/win_handles.h"
 
 namespace zettrella::testing {
 
@@ -18,7 +19,7 @@ std::string RealLayer() { return ExeDir() + "\\vextal.dll"; }
 HWND AttachedWindow(const std::vector<std::string>& calls) {
   for (const std::string& call : calls) {
     if (call.rfind("_attach(", 0) == 0) {
-      return reinterpret_cast<HWND>(static_cast<intptr_t>(std::atoi(call.c_str() + 8)));
+      return WindowOfId(std::atoi(call.c_str() + 8));
     }
   }
   return nullptr;

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/win_handles.h"
 #include "notes/layer/vextal_binding.h"
 #include "vextal/vextal_api.h"
 
@@ -53,7 +54,7 @@ class RecordSink {
   RecordSink(const RecordSink&) = delete;
   RecordSink& operator=(const RecordSink&) = delete;
   HWND hwnd() const { return hwnd_; }
-  int32_t handle32() const { return static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd_)); }
+  int32_t handle32() const { return zettrella::WindowId(hwnd_); }
   std::vector<std::string> records;
   // Called for each record as it arrives, inside the WM_COPYDATA handler,
   // where the note program reacts to it.

@@ -2,6 +2,7 @@
 // blocks handed over, the "none" results of a library without entry points.
 #include <gtest/gtest.h>
 
+#include "common/win_handles.h"
 #include "notes/layer/vextal_binding.h"
 #include "tests/support/win_test_support.h"
 
@@ -60,7 +61,7 @@ TEST(VextalBinding, MissingEntryPointsGiveTheirNoneResults) {
   VextalBinding layer(dir.path(), "vextal.dll");
   ASSERT_TRUE(layer.loaded());
   layer.Floating(1);
-  layer.Attach(static_cast<int32_t>(reinterpret_cast<intptr_t>(GetDesktopWindow())));
+  layer.Attach(WindowId(GetDesktopWindow()));
   layer.Redraw();
   layer.LockDraw();
   EXPECT_EQ(layer.Create(1, 2, 3), -1);

@@ -1,10 +1,16 @@
-// Parsing of the layer library's event records.
-#include "notes/input/event_record.h"
+// Writing and parsing of the layer library's event records.
+#include "common/event_record.h"
 
 #include "common/decimal.h"
 #include "common/protocol.h"
 
 namespace zettrella {
+
+std::string FormatEventRecord(std::string_view name, int32_t id, int32_t x, int32_t y) {
+  std::string record(name);
+  for (const int32_t number : {id, x, y}) record += "\r\n" + FormatDecimal(number);
+  return record + "\r\n";
+}
 
 void ParseEventRecord(std::string_view data, EventRecord* record) {
   record->Clear();

@@ -1,5 +1,6 @@
 // The event records that the layer library sends with WM_COPYDATA: lines
-// ended by CR LF holding the event name, the object's id, x and y.
+// ended by CR LF holding the event name, the object's id, x and y. The
+// library writes them and the note program reads them here.
 #pragma once
 
 #include <array>
@@ -19,6 +20,9 @@ struct EventRecord {
   void Clear() { Fields = {}; }
   const std::optional<std::string>& Field(int k) const { return Fields[static_cast<size_t>(k)]; }
 };
+
+// The record of one event: name, id, x and y, each line ended by CR LF.
+std::string FormatEventRecord(std::string_view name, int32_t id, int32_t x, int32_t y);
 
 // Splits a record into at most kMaxEventFields fields. The text ends at its
 // first zero byte; splitting stops at the first empty line, and text after

@@ -1,0 +1,20 @@
+#include "common/ascii.h"
+
+#include <gtest/gtest.h>
+
+namespace zettrella {
+namespace {
+
+// Only A-Z and a-z fold: the bytes beside them in the code table, and bytes
+// above 0x7F (which a locale's folding might take for Latin letters), do not.
+TEST(AsciiCase, OnlyTheTwentySixLettersFold) {
+  EXPECT_TRUE(EqualsIgnoringAsciiCase("Husen12", "hUSEN12"));
+  EXPECT_TRUE(EqualsIgnoringAsciiCase("AZaz", "azAZ"));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("@[", "`{"));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("\xC1", "\xE1"));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("On", "On "));
+  EXPECT_EQ(AsciiUpper('\xE1'), '\xE1');
+}
+
+}  // namespace
+}  // namespace zettrella
