@@ -133,8 +133,6 @@ TEST(ProgramManifest, SetupRunsAsInvoker) {
   ReleaseActCtx(setup);
 }
 
-// Without a run level Windows keeps virtualising the settings file in a
-// program folder the user cannot write.
 TEST(ProgramManifest, NoteProgramIsDpiAwareWithoutRunLevel) {
   HANDLE notes = ManifestContext("Zettrella.exe");
   ASSERT_NE(notes, INVALID_HANDLE_VALUE);
