@@ -31,8 +31,10 @@ MainWindow::MainWindow(AppContext& app)
       board_(profile_),
       input_(board_, kTrayMessage) {
   bigIcon_ = LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_ZETTRELLA));
-  smallIcon_.reset(
-      static_cast<HICON>(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_ZETTRELLA), IMAGE_ICON, 16, 16, 0)));
+  // The tray and the caption take the system's small-icon size: 16 x 16 at
+  // 96 DPI, larger on a scaled screen.
+  smallIcon_.reset(static_cast<HICON>(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_ZETTRELLA), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
   taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
 }
 

@@ -8,6 +8,8 @@ namespace zettrella {
 
 namespace {
 
+// Sizes in pixels at 96 DPI; the picker scales them to the screen's DPI.
+constexpr int kBaseDpi = 96;
 constexpr int kMarkWidth = 16;
 constexpr int kMarkHeight = 15;
 constexpr int kMarkCellX = 16;  // the TrueType mark is the bitmap's right cell
@@ -34,6 +36,14 @@ FontNameCombo::FontNameCombo(int markBitmapId)
     GetTextMetricsA(screen_.get(), &metrics);
   }
   itemHeightBase_ = metrics.tmHeight;
+  // The stock font already has the screen's size; the mark and the least
+  // item height grow with it.
+  const int dpiX = GetDeviceCaps(screen_.get(), LOGPIXELSX);
+  const int dpiY = GetDeviceCaps(screen_.get(), LOGPIXELSY);
+  markWidth_ = MulDiv(kMarkWidth, dpiX, kBaseDpi);
+  markHeight_ = MulDiv(kMarkHeight, dpiY, kBaseDpi);
+  minItemHeight_ = MulDiv(kMinItemHeight, dpiY, kBaseDpi);
+  droppedWidthExtra_ = MulDiv(kDroppedWidthExtra, dpiX, kBaseDpi);
 }
 
 FontNameCombo::~FontNameCombo() {
@@ -79,7 +89,7 @@ void FontNameCombo::FillFontNames(BYTE charset) {
       }
     }
   }
-  Send(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + GetSystemMetrics(SM_CXVSCROLL) + kDroppedWidthExtra));
+  Send(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + GetSystemMetrics(SM_CXVSCROLL) + droppedWidthExtra_));
   SetCurrentText(saved, false);
   collection_.clear();
 }
@@ -179,10 +189,16 @@ bool FontNameCombo::DrawItem(const DRAWITEMSTRUCT& item) {
       UniqueMemoryDc memory(CreateCompatibleDC(dc));
       SelectedObject bitmap(memory.get(), mark_.get());
       // SRCAND: the white around the mark leaves the item's background.
-      BitBlt(dc, item.rcItem.left, item.rcItem.top, kMarkWidth, kMarkHeight, memory.get(), kMarkCellX, 0, SRCAND);
+      if (markWidth_ == kMarkWidth && markHeight_ == kMarkHeight) {
+        BitBlt(dc, item.rcItem.left, item.rcItem.top, kMarkWidth, kMarkHeight, memory.get(), kMarkCellX, 0, SRCAND);
+      } else {
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, item.rcItem.left, item.rcItem.top, markWidth_, markHeight_, memory.get(), kMarkCellX, 0,
+                   kMarkWidth, kMarkHeight, SRCAND);
+      }
     }
     const std::string text = ItemString(index);
-    TextOutA(dc, item.rcItem.left + kMarkWidth, item.rcItem.top, text.c_str(), static_cast<int>(text.size()));
+    TextOutA(dc, item.rcItem.left + markWidth_, item.rcItem.top, text.c_str(), static_cast<int>(text.size()));
   }
   RestoreDC(dc, saved);
   return true;
@@ -192,7 +208,7 @@ bool FontNameCombo::MeasureItem(MEASUREITEMSTRUCT& item) {
   RECT rect{};
   GetWindowRect(hwnd(), &rect);
   item.itemWidth = static_cast<UINT>(rect.right - rect.left);
-  item.itemHeight = static_cast<UINT>(std::max(itemHeightBase_, kMinItemHeight));
+  item.itemHeight = static_cast<UINT>(std::max(itemHeightBase_, minItemHeight_));
   return true;
 }
 

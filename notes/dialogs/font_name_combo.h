@@ -40,7 +40,7 @@ class FontNameCombo : public FontComboBase {
   bool MeasureItem(MEASUREITEMSTRUCT& item) override;
   bool CompareItem(const COMPAREITEMSTRUCT& items, int* order) override;
 
-  // The height of one list item before the 15-pixel minimum.
+  // The height of one list item before the minimum (15 pixels at 96 DPI).
   int ItemHeightBase() const { return itemHeightBase_; }
 
  protected:
@@ -56,6 +56,12 @@ class FontNameCombo : public FontComboBase {
   WindowDc screen_{nullptr};
   bool useEx_ = false;
   int itemHeightBase_ = 0;
+  // The mark's size, the least item height and the room beside the widest
+  // name, in pixels at the screen's DPI.
+  int markWidth_ = 0;
+  int markHeight_ = 0;
+  int minItemHeight_ = 0;
+  int droppedWidthExtra_ = 0;
   // Filled only while FillFontNames runs.
   std::vector<std::unique_ptr<FontRecord>> collection_;
 };

@@ -1,5 +1,6 @@
 // The resources inside setup.exe: the dialog template with the ids of the
-// resource header, the icon, the side picture and the version information.
+// resource header, the icon, the side picture and the version information;
+// and the manifests of both programs as Windows reads them.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -105,6 +106,42 @@ TEST(SetupVersionResource, NamesTheProgram) {
   ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
   EXPECT_EQ(fixed->dwFileVersionMS | fixed->dwFileVersionLS, 0u);
   EXPECT_EQ(fixed->dwProductVersionMS | fixed->dwProductVersionLS, 0u);
+}
+
+// The activation context that a program's embedded manifest (resource 1 of
+// type 24) makes; INVALID_HANDLE_VALUE when it has none.
+HANDLE ManifestContext(const char* program) {
+  const std::string path = ExeDir() + "\\" + program;
+  ACTCTXA request{};
+  request.cbSize = sizeof request;
+  request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+  request.lpSource = path.c_str();
+  request.lpResourceName = MAKEINTRESOURCEA(1);
+  return CreateActCtxA(&request);
+}
+
+ACTCTX_REQUESTED_RUN_LEVEL RunLevelOf(HANDLE context) {
+  ACTIVATION_CONTEXT_RUN_LEVEL_INFORMATION level{};
+  QueryActCtxW(0, context, nullptr, RunlevelInformationInActivationContext, &level, sizeof level, nullptr);
+  return level.RunLevel;
+}
+
+TEST(ProgramManifest, SetupRunsAsInvoker) {
+  HANDLE setup = ManifestContext("setup.exe");
+  ASSERT_NE(setup, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(RunLevelOf(setup), ACTCTX_RUN_LEVEL_AS_INVOKER);
+  ReleaseActCtx(setup);
+}
+
+TEST(ProgramManifest, NoteProgramIsDpiAwareWithoutRunLevel) {
+  HANDLE notes = ManifestContext("Zettrella.exe");
+  ASSERT_NE(notes, INVALID_HANDLE_VALUE);
+  wchar_t dpiAware[16] = L"";
+  QueryActCtxSettingsW(0, notes, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware", dpiAware,
+                       ARRAYSIZE(dpiAware), nullptr);
+  EXPECT_STREQ(dpiAware, L"true");
+  EXPECT_EQ(RunLevelOf(notes), ACTCTX_RUN_LEVEL_UNSPECIFIED);
+  ReleaseActCtx(notes);
 }
 
 }  // namespace
