@@ -74,6 +74,11 @@ struct ModuleTraits {
   static Handle Invalid() { return nullptr; }
   static void Close(Handle h) { FreeLibrary(h); }
 };
+struct WindowTraits {
+  using Handle = HWND;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { DestroyWindow(h); }
+};
 struct MemoryDcTraits {
   using Handle = HDC;
   static Handle Invalid() { return nullptr; }
@@ -89,6 +94,7 @@ using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
+using UniqueWindow = UniqueHandle<WindowTraits>;
 
 // A window's device context from GetDC, released on scope exit.
 class WindowDc {

@@ -1,5 +1,6 @@
-// Filling and line drawing straight into DIB memory: exact pixels, no GDI
-// round trip, and coordinates of any size clipped without looping over them.
+// Filling, line drawing and the alpha pass straight into DIB memory: exact
+// pixels, no GDI round trip, and coordinates of any size clipped without
+// looping over them.
 #include "vextal/canvas.h"
 
 #include <algorithm>
@@ -50,6 +51,22 @@ int64_t RoundedRatio(int64_t a, int64_t b, int64_t d) {
   return n >= 0 ? (2 * n + d) / (2 * d) : -((-2 * n + d) / (2 * d));
 }
 
+// Calls f(first, end) with the pixels of each row of the rectangle x, y,
+// width, height that lie on the canvas; sizes of 0 or less give no rows.
+template <class F>
+void ForEachRow(const Canvas& c, int32_t x, int32_t y, int32_t width, int32_t height, F f) {
+  if (width <= 0 || height <= 0) return;
+  const int64_t left = std::max<int64_t>(x, 0);
+  const int64_t top = std::max<int64_t>(y, 0);
+  const int64_t right = std::min<int64_t>(int64_t{x} + width, c.width);
+  const int64_t bottom = std::min<int64_t>(int64_t{y} + height, c.height);
+  if (left >= right || top >= bottom) return;
+  for (int64_t row = top; row < bottom; ++row) {
+    uint32_t* line = c.pixels + row * c.width;
+    f(line + left, line + right);
+  }
+}
+
 }  // namespace
 
 BitmapSize ClipBitmapSize(int32_t width, int32_t height) {
@@ -60,17 +77,14 @@ BitmapSize ClipBitmapSize(int32_t width, int32_t height) {
 }
 
 void FillRect(const Canvas& c, int32_t x, int32_t y, int32_t width, int32_t height, int32_t rgb) {
-  if (width <= 0 || height <= 0) return;
-  const int64_t left = std::max<int64_t>(x, 0);
-  const int64_t top = std::max<int64_t>(y, 0);
-  const int64_t right = std::min<int64_t>(int64_t{x} + width, c.width);
-  const int64_t bottom = std::min<int64_t>(int64_t{y} + height, c.height);
-  if (left >= right || top >= bottom) return;
   const uint32_t px = OpaquePixel(rgb);
-  for (int64_t row = top; row < bottom; ++row) {
-    uint32_t* line = c.pixels + row * c.width;
-    std::fill(line + left, line + right, px);
-  }
+  ForEachRow(c, x, y, width, height, [px](uint32_t* from, uint32_t* to) { std::fill(from, to, px); });
+}
+
+void MakeOpaque(const Canvas& c, int32_t x, int32_t y, int32_t width, int32_t height) {
+  ForEachRow(c, x, y, width, height, [](uint32_t* from, uint32_t* to) {
+    for (uint32_t* p = from; p != to; ++p) *p |= 0xFF000000u;
+  });
 }
 
 void DrawLine(const Canvas& c, int32_t ax, int32_t ay, int32_t bx, int32_t by, int32_t rgb) {

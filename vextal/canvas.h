@@ -44,6 +44,10 @@ BitmapSize ClipBitmapSize(int32_t width, int32_t height);
 // Fills the rectangle x, y, width, height; sizes of 0 or less fill nothing.
 void FillRect(const Canvas& canvas, int32_t x, int32_t y, int32_t width, int32_t height, int32_t rgb);
 
+// Sets the alpha byte of the pixels of the rectangle, clipped as FillRect,
+// to opaque: GDI leaves it at 0 where it draws text.
+void MakeOpaque(const Canvas& canvas, int32_t x, int32_t y, int32_t width, int32_t height);
+
 // A one-pixel line from (x1, y1) to (x2, y2), both end points included.
 void DrawLine(const Canvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t rgb);
 

@@ -82,60 +82,60 @@ void VEXTAL_CALL vx_load(char* dir, int32_t dirLen) {
 void VEXTAL_CALL vx_unload() { vextal::Library::Unload(); }
 
 void VEXTAL_CALL vx_floating(int32_t on) {
-  WithLibrary([&](vextal::Library& lib) { lib.SetFloating(on != 0); });
+  WithLibrary([&](vextal::Library& lib) { lib.objects().SetFloating(on != 0); });
 }
 
 void VEXTAL_CALL vx_attach(int32_t hwnd) {
-  WithLibrary([&](vextal::Library& lib) { lib.Attach(zettrella::WindowOfId(hwnd)); });
+  WithLibrary([&](vextal::Library& lib) { lib.pointer().Attach(zettrella::WindowOfId(hwnd)); });
 }
 
 int32_t VEXTAL_CALL vx_create(int32_t x, int32_t y, int32_t, int32_t, int32_t priority) {
-  return WithLibrary(-1, [&](vextal::Library& lib) { return lib.AddObject(x, y, priority); });
+  return WithLibrary(-1, [&](vextal::Library& lib) { return lib.objects().Add(x, y, priority); });
 }
 
 void VEXTAL_CALL vx_delete(int32_t id) {
-  WithLibrary([&](vextal::Library& lib) { lib.RemoveObject(id); });
+  WithLibrary([&](vextal::Library& lib) { lib.objects().Remove(id); });
 }
 
 void VEXTAL_CALL vx_move(int32_t id, int32_t dx, int32_t dy) {
-  WithLibrary([&](vextal::Library& lib) { lib.MoveObject(id, dx, dy); });
+  WithLibrary([&](vextal::Library& lib) { lib.objects().Move(id, dx, dy); });
 }
 
 int32_t VEXTAL_CALL vx_get_pos_x(int32_t id) {
-  return WithLibrary(0, [&](vextal::Library& lib) { return lib.ObjectPosition(id).x; });
+  return WithLibrary(0, [&](vextal::Library& lib) { return lib.objects().Position(id).x; });
 }
 
 int32_t VEXTAL_CALL vx_get_pos_y(int32_t id) {
-  return WithLibrary(0, [&](vextal::Library& lib) { return lib.ObjectPosition(id).y; });
+  return WithLibrary(0, [&](vextal::Library& lib) { return lib.objects().Position(id).y; });
 }
 
 void VEXTAL_CALL vx_set_priority(int32_t id, int32_t priority) {
-  WithLibrary([&](vextal::Library& lib) { lib.SetPriority(id, priority); });
+  WithLibrary([&](vextal::Library& lib) { lib.objects().SetPriority(id, priority); });
 }
 
 void VEXTAL_CALL vx_redraw() {
-  WithLibrary([&](vextal::Library& lib) { lib.Redraw(); });
+  WithLibrary([&](vextal::Library& lib) { lib.objects().Redraw(); });
 }
 
 void VEXTAL_CALL vx_update_desktopsize() {
-  WithLibrary([&](vextal::Library& lib) { lib.UpdateDesktop(); });
+  WithLibrary([&](vextal::Library& lib) { lib.objects().UpdateDesktop(); });
 }
 
 void VEXTAL_CALL vx_lock_draw() {
-  WithLibrary([&](vextal::Library& lib) { lib.Lock(); });
+  WithLibrary([&](vextal::Library& lib) { lib.objects().Lock(); });
 }
 
 void VEXTAL_CALL vx_unlock_draw() {
-  WithLibrary([&](vextal::Library& lib) { lib.Unlock(); });
+  WithLibrary([&](vextal::Library& lib) { lib.objects().Unlock(); });
 }
 
 int32_t VEXTAL_CALL vx_create_font(char* name, int32_t nameLen, int32_t size) {
   Block block(name, nameLen);
-  return WithLibrary(0, [&](vextal::Library& lib) { return lib.AddFont(block.view(), size); });
+  return WithLibrary(0, [&](vextal::Library& lib) { return lib.text().AddFont(block.view(), size); });
 }
 
 void VEXTAL_CALL vx_delete_font(int32_t font) {
-  WithLibrary([&](vextal::Library& lib) { lib.RemoveFont(font); });
+  WithLibrary([&](vextal::Library& lib) { lib.text().RemoveFont(font); });
 }
 
 // The result is a new GlobalAlloc(GMEM_FIXED) block that the caller frees;
@@ -145,7 +145,7 @@ char* VEXTAL_CALL vx_word_wrap(char* text, int32_t textLen, int32_t font, int32_
   if (outLen) *outLen = 0;
   if (!outLen) return nullptr;
   return WithLibrary<char*>(nullptr, [&](vextal::Library& lib) -> char* {
-    const std::string wrapped = lib.WordWrap(block.view(), font, width);
+    const std::string wrapped = lib.text().WordWrap(block.view(), font, width);
     if (wrapped.empty() || wrapped.size() > INT32_MAX) return nullptr;
     auto* out = static_cast<char*>(GlobalAlloc(GMEM_FIXED, wrapped.size()));
     if (!out) return nullptr;
@@ -181,11 +181,11 @@ void VEXTAL_CALL vx_draw_line(int32_t bitmap, int32_t extra, int32_t x1, int32_t
 }
 
 void VEXTAL_CALL vx_set_image_h(int32_t id, int32_t bitmap, int32_t extra) {
-  WithLibrary([&](vextal::Library& lib) { lib.SetImage(id, bitmap, extra); });
+  WithLibrary([&](vextal::Library& lib) { lib.objects().SetImage(id, bitmap, extra); });
 }
 
 void VEXTAL_CALL vx_update_image_h(int32_t id) {
-  WithLibrary([&](vextal::Library& lib) { lib.UpdateImage(id); });
+  WithLibrary([&](vextal::Library& lib) { lib.objects().UpdateImage(id); });
 }
 
 }  // extern "C"

@@ -1,5 +1,7 @@
 // The window class of the desktop objects: layered tool popups that never
 // take the activation, and whose mouse messages become event records.
+#include "vextal/object_window.h"
+
 #include "vextal/library.h"
 
 namespace vextal {
@@ -10,7 +12,7 @@ constexpr char kClassName[] = "VextalObject";
 bool OnObjectMessage(HWND hwnd, UINT message) {
   switch (message) {
     case WM_DISPLAYCHANGE:
-      if (Library* lib = Library::Instance()) lib->OnDisplayChange();
+      if (Library* lib = Library::Instance()) lib->objects().OnDisplayChange();
       return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
@@ -40,7 +42,7 @@ LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-ATOM RegisterObjectClass(HINSTANCE module) {
+ObjectWindowClass::ObjectWindowClass(HINSTANCE module) : module_(module) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
@@ -48,19 +50,21 @@ ATOM RegisterObjectClass(HINSTANCE module) {
   wc.hInstance = module;
   wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   wc.lpszClassName = kClassName;
-  return RegisterClassExA(&wc);
+  atom_ = RegisterClassExA(&wc);
 }
 
-void UnregisterObjectClass(HINSTANCE module) { UnregisterClassA(kClassName, module); }
+ObjectWindowClass::~ObjectWindowClass() {
+  if (atom_) UnregisterClassA(kClassName, module_);
+}
 
 // A tool window has no task bar button and stays out of Alt+Tab; a layered
 // window shows its bitmap through UpdateLayeredWindow; WS_EX_NOACTIVATE
 // keeps it from becoming the foreground window.
-HWND CreateObjectWindow(HINSTANCE module, int32_t id, Point at, bool topmost) {
+zettrella::UniqueWindow ObjectWindowClass::Create(int32_t id, Point at, bool topmost) const {
   const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE | (topmost ? WS_EX_TOPMOST : 0);
-  HWND hwnd = CreateWindowExA(exStyle, kClassName, "", WS_POPUP, at.x, at.y, 0, 0, nullptr, nullptr, module, nullptr);
+  HWND hwnd = CreateWindowExA(exStyle, kClassName, "", WS_POPUP, at.x, at.y, 0, 0, nullptr, nullptr, module_, nullptr);
   if (hwnd) SetWindowLongPtrA(hwnd, GWLP_USERDATA, id);
-  return hwnd;
+  return zettrella::UniqueWindow(hwnd);
 }
 
 }  // namespace vextal

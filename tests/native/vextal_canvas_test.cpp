@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <utility>
@@ -85,6 +86,13 @@ TEST(FillRect, EmptyAndFarAwayRectanglesDrawNothing) {
   FillRect(b.canvas, INT_MIN, INT_MIN, INT_MAX, INT_MAX, kInk);
   FillRect(b.canvas, -1000, -1000, INT_MAX, INT_MAX, kInk);
   EXPECT_EQ(b.Count(), 16);
+}
+
+TEST(MakeOpaque, SetsOnlyTheAlphaOfTheClippedRectangle) {
+  Bitmap b(3, 2);
+  std::fill(b.pixels.begin(), b.pixels.end(), uint32_t{kInk});
+  MakeOpaque(b.canvas, 1, -5, 10, 6);
+  EXPECT_EQ(b.Picture(), ".##\n...\n");
 }
 
 TEST(DrawLine, DrawsBothEndPoints) {
