@@ -17,6 +17,16 @@ namespace {
 
 HINSTANCE ProgramInstance() { return GetModuleHandleA(nullptr); }
 
+// The screen's DPI, which the layer library also reads for its fonts.
+int32_t ScreenDpi() {
+  int32_t dpi = 0;
+  if (HDC screen = GetDC(nullptr)) {
+    dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+  }
+  return dpi;
+}
+
 ScreenRect DesktopWindowRect() {
   RECT rect{};
   GetWindowRect(GetDesktopWindow(), &rect);
@@ -81,7 +91,7 @@ BOOL MainWindow::OnInitDialog() {
 // the end of start-up, and the way back from a cancelled end of session.
 void MainWindow::StartRunning() {
   board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary),
-               static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd())));
+               static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd())), ScreenDpi());
   input_.RegisterHotKeys();
   tickCount_ = 0;
   timerId_ = SetTimer(hwnd(), kTimerId, kTimerPeriodMs, nullptr);

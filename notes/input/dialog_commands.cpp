@@ -14,7 +14,12 @@ void BoardInput::DeleteNote(int32_t noteId) {
   const int slot = board_.notes().FindSlot(noteId);
   if (slot == kNoSlot) return;
   const NoteRef ref = board_.notes().Ref(slot);
-  DeleteConfirmDialog dialog(board_.notes()[slot], board_.desktopRect(), window_);
+  // The dialog opens where the note is shown.
+  Note shown = board_.notes()[slot];
+  const ScreenPoint at = board_.NoteScreenPosition(slot);
+  shown.PosX = at.x;
+  shown.PosY = at.y;
+  DeleteConfirmDialog dialog(shown, board_.desktopRect(), window_);
   if (dialog.RunModal() != IDOK) return;
   // The note may have been deleted meanwhile from another menu, and a new
   // note may have taken its slot; that one is not what the user confirmed.

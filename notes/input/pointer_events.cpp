@@ -75,7 +75,12 @@ void BoardInput::OnNoteDoubleClick(int32_t id) {
 void BoardInput::EditNote(int slot) {
   // The dialog works on a copy: while it is open the note can still be
   // dragged or raised, and a copy taken back whole would undo that.
+  // The dialog opens where the note is shown; of the copy only the content
+  // is taken back, so its screen position goes no further.
   Note edited = board_.notes()[slot];
+  const ScreenPoint shown = board_.NoteScreenPosition(slot);
+  edited.PosX = shown.x;
+  edited.PosY = shown.y;
   const NoteRef ref = board_.notes().Ref(slot);
   NoteEditDialog dialog(edited, board_.desktopRect(), window_);
   if (dialog.RunModal() != IDOK) return;
