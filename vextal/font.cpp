@@ -43,7 +43,9 @@ Font Font::Create(std::string_view face, int32_t points, int dpi, HDC measureDc)
   if (points <= 0) points = kDefaultPoints;
   points = std::min(points, kLargestPoints);
   LOGFONTA lf{};
-  lf.lfHeight = -MulDiv(points, dpi, 72);
+  // The height at 96 DPI scaled by the screen's DPI as the note program
+  // scales its cards, so that a note breaks into the same lines at every DPI.
+  lf.lfHeight = -MulDiv(MulDiv(points, 96, 72), dpi, 96);
   lf.lfWeight = FW_NORMAL;
   lf.lfCharSet = SHIFTJIS_CHARSET;
   lf.lfOutPrecision = OUT_DEFAULT_PRECIS;

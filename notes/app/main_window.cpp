@@ -16,6 +16,16 @@ namespace {
 
 HINSTANCE ProgramInstance() { return GetModuleHandleA(nullptr); }
 
+// The screen's DPI, which the layer library also reads for its fonts.
+int32_t ScreenDpi() {
+  int32_t dpi = 0;
+  if (HDC screen = GetDC(nullptr)) {
+    dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+  }
+  return dpi;
+}
+
 ScreenRect DesktopWindowRect() {
   RECT rect{};
   GetWindowRect(GetDesktopWindow(), &rect);
@@ -69,7 +79,7 @@ BOOL MainWindow::OnInitDialog() {
 // Loads the layer and shows every note, then the hot keys and the timer:
 // the end of start-up, and the way back from a cancelled end of session.
 void MainWindow::StartRunning() {
-  board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary), WindowId(hwnd()));
+  board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary), WindowId(hwnd()), ScreenDpi());
   input_.hotKeys.Register(hwnd());
   timerId_ = SetTimer(hwnd(), kTimerId, kTimerPeriodMs, nullptr);
 }

@@ -26,7 +26,8 @@ void NoteBoard::FinishLoad(const ScreenRect& desktop) {
   settingsFile_.ReadNotes(&notes_);
 }
 
-void NoteBoard::Start(std::unique_ptr<NoteLayer> layer, int32_t window) {
+void NoteBoard::Start(std::unique_ptr<NoteLayer> layer, int32_t window, int32_t dpi) {
+  scale_.Dpi = dpi;
   layer_ = std::move(layer);
   layer_->Floating(settings_.Floating);
   layer_->Attach(window);
@@ -100,6 +101,10 @@ void NoteBoard::Release() {
   releasedLayer_ = std::move(layer_);
 }
 
+ScreenPoint NoteBoard::NoteScreenPosition(int slot) const {
+  return {scale_.ToScreen(notes_[slot].PosX), scale_.ToScreen(notes_[slot].PosY)};
+}
+
 void NoteBoard::FollowDesktop(const ScreenRect& desktop) {
   if (desktop.right == desktopRect_.right && desktop.bottom == desktopRect_.bottom) return;
   desktopRect_.right = desktop.right;
@@ -130,7 +135,7 @@ void NoteBoard::Create(int32_t type) {
   const int slot = notes_.FirstEmptySlot();
   if (slot != kNoSlot) {
     Note& note = notes_[slot];
-    note = MakeNewNote(type, settings_, desktopRect_.right, desktopRect_.bottom);
+    note = MakeNewNote(type, settings_, scale_.ToStored(desktopRect_.right), scale_.ToStored(desktopRect_.bottom));
     note.Priority = notes_.TakeNextPriority();
     Rebuild(slot);
   }
@@ -163,9 +168,11 @@ void NoteBoard::Drag(int32_t x, int32_t y) {
   dragY_ = y;
   const int slot = notes_.FindSlot(dragId_);
   if (slot == kNoSlot) return;
+  // The place as the layer shows it, converted whole: steps rounded one by
+  // one would drift.
   Note& note = notes_[slot];
-  note.PosX = layer_->GetPosX(dragId_);
-  note.PosY = layer_->GetPosY(dragId_);
+  note.PosX = scale_.ToStored(layer_->GetPosX(dragId_));
+  note.PosY = scale_.ToStored(layer_->GetPosY(dragId_));
 }
 
 void NoteBoard::ReleaseDrag() {
@@ -198,6 +205,7 @@ void NoteBoard::Draw(int slot) {
   card.FontSize = note.FontSize;
   card.Colours = ColoursFor(note.Type, note.TextRed);
   card.MinHeight = settings_.DefaultHeight;
+  card.Scale = scale_;
   BuildCard(*layer_, card, &note.ID, &images_[static_cast<size_t>(slot)]);
 }
 

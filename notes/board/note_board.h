@@ -13,6 +13,7 @@
 
 #include "common/geometry.h"
 #include "notes/card/card_build.h"
+#include "notes/card/display_scale.h"
 #include "notes/layer/note_layer.h"
 #include "notes/model/profile.h"
 #include "notes/model/note_table.h"
@@ -30,7 +31,11 @@ class NoteBoard {
 
   const NoteTable& notes() const { return notes_; }
   const SystemSettings& settings() const { return settings_; }
+  // The desktop in screen pixels.
   const ScreenRect& desktopRect() const { return desktopRect_; }
+  // Where the slot's note is shown, in screen pixels (the table keeps
+  // stored units).
+  ScreenPoint NoteScreenPosition(int slot) const;
   // The layer has been started and not released yet.
   bool hasLayer() const { return layer_ != nullptr; }
 
@@ -45,9 +50,9 @@ class NoteBoard {
   void ReadStored();
   void ShowStored();
   // Hands the notes to the layer, attached to the window (its handle as a
-  // 32-bit value): every note gets its object and card, then every note is
-  // saved with its new id.
-  void Start(std::unique_ptr<NoteLayer> layer, int32_t window);
+  // 32-bit value): every note gets its object and card, drawn for a screen
+  // of dpi, then every note is saved with its new id.
+  void Start(std::unique_ptr<NoteLayer> layer, int32_t window, int32_t dpi = kStoredDpi);
   // Deletes the notes' images and unloads the layer. The layer itself stays
   // with the board (see releasedLayer_). Safe to call twice.
   void Release();
@@ -74,12 +79,14 @@ class NoteBoard {
   // Brings the note with this layer id to the front. Raise and the drag
   // need the layer; without it they do nothing.
   void Raise(int32_t id);
-  // A drag of the note with this id from the pointer position (x, y). It
+  // A drag of the note with this id from the pointer position (x, y), in
+  // screen pixels like every pointer position. It
   // starts even when the id names no note (a note rebuilt meanwhile); its
   // moves then find no slot and change nothing.
   void StartDrag(int32_t id, int32_t x, int32_t y);
   // Moves the dragged note by the pointer's travel since the last position.
-  // The new place is kept in the table only; the release saves it.
+  // The new place, read back from the layer, is kept in the table only; the
+  // release saves it.
   void Drag(int32_t x, int32_t y);
   void ReleaseDrag();
 
@@ -115,6 +122,7 @@ class NoteBoard {
   NoteTable notes_;
   std::array<NoteImage, kSlotCount> images_{};
   ScreenRect desktopRect_{};
+  DisplayScale scale_{};
 
   std::unique_ptr<NoteLayer> layer_;
   // The layer after its release. The release can come while the layer's

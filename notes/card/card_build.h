@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "notes/card/display_scale.h"
 #include "notes/card/note_colours.h"
 #include "notes/layer/note_layer.h"
 
@@ -16,7 +17,8 @@ struct NoteImage {
   int32_t NoteBitmapExtra = 0;
 };
 
-// What a card shows and where.
+// What a card shows and where. Place and sizes are in stored units; the
+// card is drawn Scale times as large, margins and top row included.
 struct CardRequest {
   int32_t PosX = 0;
   int32_t PosY = 0;
@@ -27,9 +29,10 @@ struct CardRequest {
   int32_t FontSize = 0;
   NoteColours Colours{};
   int32_t MinHeight = 0;  // the card is at least this high
+  DisplayScale Scale{};
 };
 
-// The card as it came out.
+// The card as it came out, in screen pixels.
 struct CardShape {
   vextal::Rect TextRect{};  // where the text went on the bitmap
   int32_t Height = 0;       // the bitmap's height

@@ -13,7 +13,12 @@ void DialogCommands::Edit(int32_t noteId) {
   if (slot == kNoSlot) return;
   // The dialog works on a copy: while it is open the note can still be
   // dragged or raised, and a copy taken back whole would undo that.
+  // The dialog opens where the note is shown; of the copy only the content
+  // is taken back, so its screen position goes no further.
   Note edited = board_.notes()[slot];
+  const ScreenPoint shown = board_.NoteScreenPosition(slot);
+  edited.PosX = shown.x;
+  edited.PosY = shown.y;
   const NoteRef ref = board_.notes().Ref(slot);
   NoteEditDialog dialog(edited, board_.desktopRect(), window_);
   if (dialog.RunModal() != IDOK) return;
@@ -26,7 +31,12 @@ void DialogCommands::Delete(int32_t noteId) {
   const int slot = board_.notes().FindSlot(noteId);
   if (slot == kNoSlot) return;
   const NoteRef ref = board_.notes().Ref(slot);
-  DeleteConfirmDialog dialog(board_.notes()[slot], board_.desktopRect(), window_);
+  // The dialog opens where the note is shown.
+  Note shown = board_.notes()[slot];
+  const ScreenPoint at = board_.NoteScreenPosition(slot);
+  shown.PosX = at.x;
+  shown.PosY = at.y;
+  DeleteConfirmDialog dialog(shown, board_.desktopRect(), window_);
   if (dialog.RunModal() != IDOK) return;
   // The note may have been deleted meanwhile from another menu, and a new
   // note may have taken its slot; that one is not what the user confirmed.

@@ -253,5 +253,34 @@ TEST_F(NoteBoardTest, ApplySettingsSavesTheDialogsValuesThenRebuildsEveryNote) {
   EXPECT_EQ(layer->heights, (std::vector<int32_t>{30, 30, 80, 80}));
 }
 
+// At 144 DPI the layer gets screen pixels, the table and the file keep
+// stored units, and a drag stores where the note is shown.
+TEST_F(NoteBoardTest, AtAnotherDpiTheLayerGetsScreenPixelsAndTheFileStoredUnits) {
+  profile.sections = {{"Husen1", {"ID=0", "PosX=100", "PosY=41"}}};
+  (void)board.BeginLoad();
+  board.FinishLoad({0, 0, 1536, 1152});
+  auto recording = std::make_unique<RecordingLayer>(calls);
+  layer = recording.get();
+  board.Start(std::move(recording), 77, 144);
+  EXPECT_EQ(calls.back(), "create 1 at 150,62 p0");
+  EXPECT_EQ(layer->heights, std::vector<int32_t>{45});  // the default height, 30
+  EXPECT_EQ(board.NoteScreenPosition(0).y, 62);
+
+  board.StartDrag(1, 160, 70);
+  board.Drag(220, 100);
+  board.ReleaseDrag();
+  EXPECT_EQ(Value("Husen1", "PosX"), "140");
+  EXPECT_EQ(Value("Husen1", "PosY"), "61");
+  board.StartDrag(1, 220, 100);
+  board.Drag(160, 70);
+  board.ReleaseDrag();
+  EXPECT_EQ(Value("Husen1", "PosX"), "100");
+  EXPECT_EQ(Value("Husen1", "PosY"), "41");
+
+  board.Create(kTypeCyan);  // in the middle of the desktop: 412,369 stored
+  EXPECT_EQ(Value("Husen2", "PosX"), "412");
+  EXPECT_EQ(calls.at(calls.size() - 2), "create 2 at 618,554 p1");
+}
+
 }  // namespace
 }  // namespace zettrella

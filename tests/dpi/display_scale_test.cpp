@@ -1,0 +1,79 @@
+// The note program with the real layer library on a screen of another DPI,
+// the one the prefix's LogPixels sets and ZETTRELLA_TEST_DPI names: the card
+// is drawn that many 96ths as large, in the same lines, at the scaled place,
+// and a drag with the real pointer stores its travel in 96-DPI pixels.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "tests/support/zettrella_run.h"
+
+namespace zettrella::testing {
+namespace {
+
+// Absolute pointer input in screen pixels.
+void SendMouse(DWORD flags, int x = 0, int y = 0) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  if (flags & MOUSEEVENTF_MOVE) {
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    in.mi.dx = static_cast<LONG>((int64_t{x} * 65536 + w - 1) / w);
+    in.mi.dy = static_cast<LONG>((int64_t{y} * 65536 + h - 1) / h);
+    flags |= MOUSEEVENTF_ABSOLUTE;
+  }
+  in.mi.dwFlags = flags;
+  SendInput(1, &in, sizeof in);
+}
+
+TEST(DisplayScale, ANoteIsDrawnScaledInItsLinesAtItsPlaceAndADragStoresStoredUnits) {
+  const char* named = std::getenv("ZETTRELLA_TEST_DPI");
+  ASSERT_NE(named, nullptr);
+  const int dpi = std::atoi(named);
+  HDC screen = GetDC(nullptr);
+  ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), dpi) << "the prefix's LogPixels";
+  ReleaseDC(nullptr, screen);
+  const auto scaled = [dpi](int stored) { return (stored * dpi + 48) / 96; };
+
+  // Two words take three quarters of a line of the note of Width 200, three
+  // take more than all of it: it shows two lines as at 96 DPI, as many as
+  // the wide note whose lines are broken in its text.
+  const std::string word(7, 'M'), line = word + " " + word;
+  ZettrellaRun run(
+      "[System]\r\nTrayDelay=0\r\nFloating=On\r\n[Husen1]\r\nID=0\r\nPosX=100\r\nPosY=80\r\nWidth=200\r\n"
+      "Text=" +
+          line + " " + line +
+          "\r\n[Husen2]\r\nID=1\r\nPosX=0\r\nPosY=300\r\n"
+          "Width=600\r\nText=" +
+          line + "\\n" + line + "\r\n",
+      Layer::kReal);
+  ASSERT_TRUE(run.Start());
+  std::vector<HWND> cards;
+  ASSERT_TRUE(PumpUntil([&] { return (cards = WindowsOfProcess(run.process().Id(), "VextalObject")).size() == 2; }));
+  RECT wrapped{}, broken{};
+  GetWindowRect(cards[0], &wrapped);
+  GetWindowRect(cards[1], &broken);
+  if (wrapped.top > broken.top) std::swap(wrapped, broken);
+  EXPECT_EQ(wrapped.left, scaled(100));
+  EXPECT_EQ(wrapped.top, scaled(80));
+  EXPECT_EQ(wrapped.right - wrapped.left, scaled(200));
+  EXPECT_EQ(broken.top, scaled(300));
+  EXPECT_EQ(wrapped.bottom - wrapped.top, broken.bottom - broken.top);
+
+  const POINT grab{wrapped.left + 20, wrapped.top + 10};
+  SendMouse(MOUSEEVENTF_MOVE, grab.x, grab.y);
+  ASSERT_TRUE(PumpUntil([&] { return WindowFromPoint(grab) != nullptr; }));
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  SendMouse(MOUSEEVENTF_MOVE, grab.x + 60, grab.y + 30);
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  const std::string x = std::to_string(100 + 60 * 96 / dpi), y = std::to_string(80 + 30 * 96 / dpi);
+  EXPECT_TRUE(PumpUntil([&] { return run.Ini("Husen1", "PosX") == x && run.Ini("Husen1", "PosY") == y; }, 20000))
+      << run.Ini("Husen1", "PosX") << "," << run.Ini("Husen1", "PosY");
+  ASSERT_TRUE(run.Quit());
+}
+
+}  // namespace
+}  // namespace zettrella::testing
