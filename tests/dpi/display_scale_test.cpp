@@ -38,10 +38,11 @@ TEST(DisplayScale, ANoteIsDrawnScaledInItsLinesAtItsPlaceAndADragStoresStoredUni
   ReleaseDC(nullptr, screen);
   const auto scaled = [dpi](int stored) { return (stored * dpi + 48) / 96; };
 
-  // Two words take three quarters of a line of the note of Width 200, three
-  // take more than all of it: it shows two lines as at 96 DPI, as many as
-  // the wide note whose lines are broken in its text.
-  const std::string word(7, 'M'), line = word + " " + word;
+  // Half the text (21 half-width characters) takes about half the line of a
+  // note of Width 200, the whole of it more than the line: it shows two
+  // lines as at 96 DPI, as many as the wide note whose lines are broken in
+  // its text.
+  const std::string word(10, 'M'), line = word + " " + word;
   ZettrellaRun run(
       "[System]\r\nTrayDelay=0\r\nFloating=On\r\n[Husen1]\r\nID=0\r\nPosX=100\r\nPosY=80\r\nWidth=200\r\n"
       "Text=" +
