@@ -15,20 +15,6 @@
 namespace zettrella::testing {
 namespace {
 
-// Absolute pointer input in screen pixels.
-void SendMouse(DWORD flags, int x = 0, int y = 0) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  if (flags & MOUSEEVENTF_MOVE) {
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dx = static_cast<LONG>((int64_t{x} * 65536 + w - 1) / w);
-    in.mi.dy = static_cast<LONG>((int64_t{y} * 65536 + h - 1) / h);
-    flags |= MOUSEEVENTF_ABSOLUTE;
-  }
-  in.mi.dwFlags = flags;
-  SendInput(1, &in, sizeof in);
-}
-
 TEST(DisplayScale, ANoteIsDrawnScaledInItsLinesAtItsPlaceAndADragStoresStoredUnits) {
   const char* named = std::getenv("ZETTRELLA_TEST_DPI");
   ASSERT_NE(named, nullptr);

@@ -233,4 +233,17 @@ void PostKey(HWND target, WORD virtualKey) {
   PostMessageA(target, WM_KEYUP, virtualKey, 1 | scan | static_cast<LPARAM>(0xC0000000u));
 }
 
+void SendMouse(DWORD flags, int x, int y) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  if (flags & MOUSEEVENTF_MOVE) {
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    in.mi.dx = static_cast<LONG>((int64_t{x} * 65536 + w - 1) / w);
+    in.mi.dy = static_cast<LONG>((int64_t{y} * 65536 + h - 1) / h);
+    flags |= MOUSEEVENTF_ABSOLUTE;
+  }
+  in.mi.dwFlags = flags;
+  SendInput(1, &in, sizeof in);
+}
+
 }  // namespace zettrella::testing

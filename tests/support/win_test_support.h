@@ -103,5 +103,8 @@ HWND WaitForDialog(DWORD processId, const char* caption, DWORD timeoutMs = 20000
 void PressButton(HWND dialog, int id);
 // A key pressed and released, posted to target as the keyboard sends it.
 void PostKey(HWND target, WORD virtualKey);
+// Pointer input through the system, as the mouse sends it; with
+// MOUSEEVENTF_MOVE, to (x, y) in screen pixels.
+void SendMouse(DWORD flags, int x = 0, int y = 0);
 
 }  // namespace zettrella::testing

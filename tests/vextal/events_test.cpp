@@ -13,20 +13,8 @@ namespace {
 
 using zettrella::testing::PumpUntil;
 using zettrella::testing::Record;
+using zettrella::testing::SendMouse;
 
-// Absolute pointer input in screen pixels.
-void SendMouse(DWORD flags, int x = 0, int y = 0) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  if (flags & MOUSEEVENTF_MOVE) {
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dx = static_cast<LONG>((int64_t{x} * 65536 + w - 1) / w);
-    in.mi.dy = static_cast<LONG>((int64_t{y} * 65536 + h - 1) / h);
-    flags |= MOUSEEVENTF_ABSOLUTE;
-  }
-  in.mi.dwFlags = flags;
-  SendInput(1, &in, sizeof in);
-}
 void MoveTo(int x, int y) { SendMouse(MOUSEEVENTF_MOVE, x, y); }
 
 class Events : public LoadedLibrary {
