@@ -31,24 +31,16 @@ void Control::Detach() {
   original_ = nullptr;
 }
 
-std::string Control::WindowText() const {
-  const int length = GetWindowTextLengthA(hwnd_);
+std::string TextOfWindow(HWND hwnd) {
+  const int length = hwnd ? GetWindowTextLengthA(hwnd) : 0;
   std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(hwnd_, text.data(), length + 1);
+  const int got = hwnd ? GetWindowTextA(hwnd, text.data(), length + 1) : 0;
   text.resize(got > 0 ? static_cast<size_t>(got) : 0);
   return text;
 }
 
 Control* Control::FromHandle(HWND hwnd) {
   return hwnd ? static_cast<Control*>(GetPropA(hwnd, kControlProperty)) : nullptr;
-}
-
-bool Control::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-  (void)message;
-  (void)wParam;
-  (void)lParam;
-  (void)result;
-  return false;
 }
 
 LRESULT Control::CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) {

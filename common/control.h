@@ -10,6 +10,9 @@
 
 namespace zettrella::ui {
 
+// The text of a window; empty for a null handle.
+std::string TextOfWindow(HWND hwnd);
+
 class Control {
  public:
   Control() = default;
@@ -24,30 +27,20 @@ class Control {
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
     return SendMessageA(hwnd_, message, wParam, lParam);
   }
-  std::string WindowText() const;
+  std::string WindowText() const { return TextOfWindow(hwnd_); }
 
   // The object attached to a window, or null.
   static Control* FromHandle(HWND hwnd);
 
   // Owner-draw hooks; the defaults leave the request to the system.
-  virtual bool DrawItem(const DRAWITEMSTRUCT& item) {
-    (void)item;
-    return false;
-  }
-  virtual bool MeasureItem(MEASUREITEMSTRUCT& item) {
-    (void)item;
-    return false;
-  }
-  virtual bool CompareItem(const COMPAREITEMSTRUCT& items, int* order) {
-    (void)items;
-    (void)order;
-    return false;
-  }
+  virtual bool DrawItem(const DRAWITEMSTRUCT&) { return false; }
+  virtual bool MeasureItem(MEASUREITEMSTRUCT&) { return false; }
+  virtual bool CompareItem(const COMPAREITEMSTRUCT&, int*) { return false; }
 
  protected:
   // The control's message table; messages it does not handle go to the
   // control's own window procedure.
-  virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  virtual bool OnMessage(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
   LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:

@@ -1,7 +1,9 @@
 // Decimal reading and writing without the C runtime's locale or overflow traps.
 #include "common/decimal.h"
 
-#include <limits>
+#include <algorithm>
+
+#include "common/saturate.h"
 
 namespace zettrella {
 
@@ -20,17 +22,12 @@ int32_t ParseDecimal(std::string_view text) {
     negative = text[i] == '-';
     ++i;
   }
-  // Accumulate as a negative number so that INT32_MIN is reachable.
-  constexpr int64_t kMin = std::numeric_limits<int32_t>::min();
-  constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
+  // Held at 2^32, past the 32-bit range either way, so that it cannot overflow.
   int64_t value = 0;
   for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = value * 10 - (text[i] - '0');
-    if (value < kMin - 1) value = kMin - 1;  // far enough to saturate either way
+    value = std::min<int64_t>(value * 10 + (text[i] - '0'), int64_t{1} << 32);
   }
-  if (negative) return static_cast<int32_t>(value < kMin ? kMin : value);
-  value = -value;
-  return static_cast<int32_t>(value > kMax ? kMax : value);
+  return Saturate(negative ? -value : value);
 }
 
 std::string FormatDecimal(int32_t value) { return std::to_string(value); }

@@ -1,8 +1,6 @@
 // The dialog framework's modal loop and window procedure.
 #include "common/dialog.h"
 
-#include "common/control.h"
-
 namespace zettrella::ui {
 
 namespace {
@@ -85,15 +83,6 @@ void Dialog::EndModal(INT_PTR result) {
   if (hwnd_) PostMessageA(hwnd_, WM_NULL, 0, 0);
 }
 
-std::string Dialog::ItemText(int id) const {
-  HWND item = Item(id);
-  const int length = item ? GetWindowTextLengthA(item) : 0;
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int got = item ? GetWindowTextA(item, text.data(), length + 1) : 0;
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return text;
-}
-
 int Dialog::ItemInt(int id) const {
   BOOL ok = FALSE;
   const int value = static_cast<int>(GetDlgItemInt(hwnd_, id, &ok, TRUE));
@@ -105,26 +94,6 @@ void Dialog::SetChecked(int id, bool checked) const {
 }
 
 bool Dialog::IsChecked(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-bool Dialog::PreTranslateMessage(MSG& msg) {
-  (void)msg;
-  return false;
-}
-
-bool Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-  (void)message;
-  (void)wParam;
-  (void)lParam;
-  (void)result;
-  return false;
-}
-
-bool Dialog::OnCommand(int id, int notifyCode, HWND control) {
-  (void)id;
-  (void)notifyCode;
-  (void)control;
-  return false;
-}
 
 INT_PTR CALLBACK Dialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Dialog* self;

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "common/control.h"
+
 namespace zettrella::ui {
 
 class Dialog {
@@ -33,7 +35,7 @@ class Dialog {
 
   // Text and check helpers for the dialog's controls.
   void SetItemText(int id, const char* text) const { SetDlgItemTextA(hwnd_, id, text); }
-  std::string ItemText(int id) const;
+  std::string ItemText(int id) const { return TextOfWindow(Item(id)); }
   void SetItemInt(int id, int value) const { SetDlgItemInt(hwnd_, id, static_cast<UINT>(value), TRUE); }
   // GetDlgItemInt, signed; text that is not a whole number reads as 0.
   int ItemInt(int id) const;
@@ -44,15 +46,15 @@ class Dialog {
  protected:
   // Sees every message taken from the queue while the dialog's loop runs,
   // before the dialog manager; true means handled and not dispatched.
-  virtual bool PreTranslateMessage(MSG& msg);
+  virtual bool PreTranslateMessage(MSG&) { return false; }
   // The dialog's message table. Return true when the message was handled,
   // with its result in *result.
-  virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  virtual bool OnMessage(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
   virtual BOOL OnInitDialog() { return TRUE; }
   virtual void OnOK() { EndModal(IDOK); }
   virtual void OnCancel() { EndModal(IDCANCEL); }
   // WM_COMMAND other than IDOK / IDCANCEL; true when handled.
-  virtual bool OnCommand(int id, int notifyCode, HWND control);
+  virtual bool OnCommand(int, int, HWND) { return false; }
 
  private:
   static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

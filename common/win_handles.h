@@ -43,58 +43,31 @@ class UniqueHandle {
   Handle handle_ = Traits::Invalid();
 };
 
-struct KernelHandleTraits {
-  using Handle = HANDLE;
+// The traits of a handle that is null when unset and closed by Close.
+template <class H, auto CloseFn>
+struct NullHandleTraits {
+  using Handle = H;
   static Handle Invalid() { return nullptr; }
-  static void Close(Handle h) { CloseHandle(h); }
+  static void Close(Handle h) { CloseFn(h); }
 };
+// CreateFile's handles are INVALID_HANDLE_VALUE when unset.
 struct FileHandleTraits {
   using Handle = HANDLE;
   static Handle Invalid() { return INVALID_HANDLE_VALUE; }
   static void Close(Handle h) { CloseHandle(h); }
 };
-struct MenuTraits {
-  using Handle = HMENU;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle h) { DestroyMenu(h); }
-};
-struct IconTraits {
-  using Handle = HICON;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle h) { DestroyIcon(h); }
-};
-template <class T>
-struct GdiObjectTraits {
-  using Handle = T;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle h) { DeleteObject(h); }
-};
-struct ModuleTraits {
-  using Handle = HMODULE;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle h) { FreeLibrary(h); }
-};
-struct WindowTraits {
-  using Handle = HWND;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle h) { DestroyWindow(h); }
-};
-struct MemoryDcTraits {
-  using Handle = HDC;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle h) { DeleteDC(h); }
-};
+inline void DeleteGdiObject(HGDIOBJ h) { DeleteObject(h); }
 
-using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, CloseHandle>>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
-using UniqueMenu = UniqueHandle<MenuTraits>;
-using UniqueIcon = UniqueHandle<IconTraits>;
-using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
-using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
-using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
-using UniqueModule = UniqueHandle<ModuleTraits>;
-using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
-using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueMenu = UniqueHandle<NullHandleTraits<HMENU, DestroyMenu>>;
+using UniqueIcon = UniqueHandle<NullHandleTraits<HICON, DestroyIcon>>;
+using UniqueBitmap = UniqueHandle<NullHandleTraits<HBITMAP, DeleteGdiObject>>;
+using UniqueFont = UniqueHandle<NullHandleTraits<HFONT, DeleteGdiObject>>;
+using UniqueBrush = UniqueHandle<NullHandleTraits<HBRUSH, DeleteGdiObject>>;
+using UniqueModule = UniqueHandle<NullHandleTraits<HMODULE, FreeLibrary>>;
+using UniqueMemoryDc = UniqueHandle<NullHandleTraits<HDC, DeleteDC>>;
+using UniqueWindow = UniqueHandle<NullHandleTraits<HWND, DestroyWindow>>;
 
 // A window's device context from GetDC, released on scope exit.
 class WindowDc {

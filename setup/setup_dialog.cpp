@@ -71,8 +71,7 @@ void SetupDialog::ProbeQuickLaunch() {
   }
 }
 
-bool SetupDialog::OnCommand(int id, int notifyCode, HWND control) {
-  (void)control;
+bool SetupDialog::OnCommand(int id, int notifyCode, HWND) {
   if (id == IDC_SETUP_UNINSTALL && notifyCode == BN_CLICKED) {
     OnUninstallClicked();
     return true;
