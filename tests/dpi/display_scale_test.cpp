@@ -43,7 +43,10 @@ TEST(DisplayScale, ANoteIsDrawnScaledInItsLinesAtItsPlaceAndADragStoresStoredUni
   RECT wrapped{}, broken{};
   GetWindowRect(cards[0], &wrapped);
   GetWindowRect(cards[1], &broken);
-  if (wrapped.top > broken.top) std::swap(wrapped, broken);
+  if (wrapped.top > broken.top) {
+    std::swap(wrapped, broken);
+    std::swap(cards[0], cards[1]);
+  }
   EXPECT_EQ(wrapped.left, scaled(100));
   EXPECT_EQ(wrapped.top, scaled(80));
   EXPECT_EQ(wrapped.right - wrapped.left, scaled(200));
@@ -52,8 +55,13 @@ TEST(DisplayScale, ANoteIsDrawnScaledInItsLinesAtItsPlaceAndADragStoresStoredUni
 
   const POINT grab{wrapped.left + 20, wrapped.top + 10};
   SendMouse(MOUSEEVENTF_MOVE, grab.x, grab.y);
-  ASSERT_TRUE(PumpUntil([&] { return WindowFromPoint(grab) != nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return WindowFromPoint(grab) == cards[0]; }));
   SendMouse(MOUSEEVENTF_LEFTDOWN);
+  // The drag starts once the card has taken the press (it captures the mouse).
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  const DWORD threadId = GetWindowThreadProcessId(cards[0], nullptr);
+  ASSERT_TRUE(PumpUntil([&] { return GetGUIThreadInfo(threadId, &thread) && thread.hwndCapture != nullptr; }));
   SendMouse(MOUSEEVENTF_MOVE, grab.x + 60, grab.y + 30);
   SendMouse(MOUSEEVENTF_LEFTUP);
   const std::string x = std::to_string(100 + 60 * 96 / dpi), y = std::to_string(80 + 30 * 96 / dpi);
