@@ -14,6 +14,8 @@ namespace {
 constexpr std::string_view kNoStartWide =
     "、。，．・：；？！゛゜ヽヾゝゞ々ー）］｝」』】〕〉》”’"
     "ぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮヵヶ…‥％";
+// ASCII characters that may not begin a line.
+constexpr std::string_view kNoStartNarrow = ")]},.!?:;%";
 // Double-byte characters that may not end a line.
 constexpr std::string_view kNoEndWide = "（［｛「『【〔〈《“‘＄￥";
 
@@ -161,22 +163,9 @@ bool MayNotStartLine(std::string_view ch) {
   if (ch.size() == 2) return ContainsWide(kNoStartWide, ch);
   if (ch.size() != 1) return false;
   const auto b = static_cast<unsigned char>(ch[0]);
-  switch (b) {
-    case ')':
-    case ']':
-    case '}':
-    case ',':
-    case '.':
-    case '!':
-    case '?':
-    case ':':
-    case ';':
-    case '%':
-      return true;
-    default:
-      // Half-width katakana: ｡ ｣ ､ ･, small ｧ-ｯ, ｰ and the sound marks.
-      return b == 0xA1 || (b >= 0xA3 && b <= 0xA5) || (b >= 0xA7 && b <= 0xB0) || b == 0xDE || b == 0xDF;
-  }
+  // Half-width katakana: ｡ ｣ ､ ･, small ｧ-ｯ, ｰ and the sound marks.
+  return kNoStartNarrow.find(ch[0]) != std::string_view::npos || b == 0xA1 || (b >= 0xA3 && b <= 0xA5) ||
+         (b >= 0xA7 && b <= 0xB0) || b == 0xDE || b == 0xDF;
 }
 
 bool MayNotEndLine(std::string_view ch) {
