@@ -41,13 +41,13 @@ bool PointerReporter::OnMouse(HWND hwnd, UINT message, int32_t id, Drag& drag) {
       SendEvent(hwnd, zettrella::kEventLButtonDown, id, messagePos);
       return true;
     case WM_MOUSEMOVE:
-      if (drag.pressed) ReportDragMove(hwnd, id, drag);
+      if (drag.pressed) ReportMove(hwnd, id, drag, CursorPoint());
       return true;
     case WM_TIMER:
       if (!drag.pressed) {
         KillTimer(hwnd, kDragTimer);
       } else if (GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) < 0) {
-        ReportDragMove(hwnd, id, drag);
+        ReportMove(hwnd, id, drag, CursorPoint());
       } else {
         // The release went to another window (Wine routes captured input
         // only to the foreground thread): end the drag here.
@@ -72,11 +72,10 @@ bool PointerReporter::OnMouse(HWND hwnd, UINT message, int32_t id, Drag& drag) {
   }
 }
 
-void PointerReporter::ReportDragMove(HWND hwnd, int32_t id, Drag& drag) {
-  const Point p = CursorPoint();
-  if (p.x == drag.lastReported.x && p.y == drag.lastReported.y) return;
-  drag.lastReported = p;
-  SendEvent(hwnd, zettrella::kEventMouseMove, id, p);
+void PointerReporter::ReportMove(HWND hwnd, int32_t id, Drag& drag, Point at) {
+  if (at.x == drag.lastReported.x && at.y == drag.lastReported.y) return;
+  drag.lastReported = at;
+  SendEvent(hwnd, zettrella::kEventMouseMove, id, at);
 }
 
 // A release away from the last reported point first reports the move to
@@ -85,9 +84,7 @@ void PointerReporter::EndDrag(HWND hwnd, int32_t id, Drag& drag, Point at) {
   drag.pressed = false;
   KillTimer(hwnd, kDragTimer);
   if (GetCapture() == hwnd) ReleaseCapture();
-  const bool moved = at.x != drag.lastReported.x || at.y != drag.lastReported.y;
-  drag.lastReported = at;
-  if (moved) SendEvent(hwnd, zettrella::kEventMouseMove, id, at);
+  ReportMove(hwnd, id, drag, at);
   // `drag` may be gone from here on: the receiver can delete the object.
   SendEvent(hwnd, zettrella::kEventLButtonUp, id, at);
 }
