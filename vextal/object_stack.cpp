@@ -33,7 +33,7 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   if (GetMonitorInfoA(monitor, &info)) {
-    auto box = [](const RECT& r) { return Box{r.left, r.top, r.right, r.bottom}; };
+    auto box = [](const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; };
     reinterpret_cast<std::vector<Monitor>*>(data)->push_back({box(info.rcMonitor), box(info.rcWork)});
   }
   return TRUE;
@@ -75,11 +75,10 @@ int32_t ObjectStack::Add(int32_t x, int32_t y, int32_t priority) {
   const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE | (floating_ ? WS_EX_TOPMOST : 0);
   o.window.reset(
       CreateWindowExA(exStyle, kClassName, "", WS_POPUP, o.pos.x, o.pos.y, 0, 0, nullptr, nullptr, module_, nullptr));
-  if (!o.window) return -1;
+  if (!o.window) return kNoId;
   SetWindowLongPtrA(o.window.get(), GWLP_USERDATA, id);
   SetWindowLongPtrA(o.window.get(), 0, reinterpret_cast<LONG_PTR>(this));
-  if (objects_.Add(std::move(o)) != id) return -1;
-  return id;
+  return objects_.Add(std::move(o)) == id ? id : kNoId;
 }
 
 void ObjectStack::Remove(int32_t id) {
@@ -120,9 +119,8 @@ void ObjectStack::SetFloating(bool on) {
   floating_ = on;
   // Lowest first: each window goes to the front of its band, so the
   // highest priority ends up in front.
-  for (auto& [id, o] : ByPriority()) {
+  for (auto& [id, o] : ByPriority())
     SetWindowPos(o->window.get(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, kStackFlags);
-  }
 }
 
 void ObjectStack::Redraw() {
@@ -149,14 +147,11 @@ void ObjectStack::UpdateDesktop() {
   });
 }
 
+// The outermost unlock shows what changed while locked: replaced objects
+// first, so that a note being rebuilt is never missing from the screen,
+// then the old windows go.
 void ObjectStack::Unlock() {
-  if (lockDepth_ == 0) return;
-  if (--lockDepth_ == 0) Flush();
-}
-
-// Shows what changed while locked: replaced objects first, so that a note
-// being rebuilt is never missing from the screen, then the old windows go.
-void ObjectStack::Flush() {
+  if (lockDepth_ == 0 || --lockDepth_ > 0) return;
   for (auto& [id, o] : ByPriority()) {
     if (o->dirty) Present(id, *o);
     if (o->restack && o->visible) PlaceInStack(id, *o);
@@ -209,9 +204,7 @@ void ObjectStack::Present(int32_t id, DeskObject& o) {
 void ObjectStack::ApplyPosition(DeskObject& o) {
   if (lockDepth_ > 0) {
     o.dirty = true;
-    return;
-  }
-  if (o.visible) {
+  } else if (o.visible) {
     SetWindowPos(o.window.get(), nullptr, o.pos.x, o.pos.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
   }

@@ -17,7 +17,6 @@
 
 namespace vextal {
 
-// One desktop object.
 struct DeskObject {
   zettrella::UniqueWindow window;
   int32_t priority = 0;
@@ -71,7 +70,6 @@ class ObjectStack {
   void PlaceInStack(int32_t id, DeskObject& o);
   // Objects by priority, lowest first; equal priorities by age, older first.
   std::vector<std::pair<int32_t, DeskObject*>> ByPriority();
-  void Flush();
 
   HINSTANCE module_;
   ATOM windowClass_ = 0;
