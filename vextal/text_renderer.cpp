@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "common/mbcs.h"
 #include "vextal/canvas.h"
 #include "vextal/text_layout.h"
 
@@ -21,11 +22,10 @@ constexpr wchar_t kUnmappable = 0x30FB;  // "・", for bytes that are no charact
 // Copies a face name into LOGFONTA's field: up to the first NUL, at most
 // LF_FACESIZE - 1 bytes, never ending inside a double-byte character.
 void CopyFaceName(std::string_view face, char (&out)[LF_FACESIZE]) {
-  const size_t nul = face.find('\0');
-  if (nul != std::string_view::npos) face = face.substr(0, nul);
+  face = face.substr(0, face.find('\0'));
   size_t n = 0;
   while (n < face.size()) {
-    const size_t len = IsLeadByte(static_cast<unsigned char>(face[n])) ? 2 : 1;
+    const size_t len = zettrella::IsLeadByte(static_cast<unsigned char>(face[n])) ? 2 : 1;
     if (n + len > LF_FACESIZE - 1 || n + len > face.size()) break;
     n += len;
   }
@@ -64,9 +64,7 @@ class GdiMeasurer : public Measurer {
 
   void MeasureChars(std::string_view text, const std::vector<CharSpan>& chars, std::vector<int>& widths) override {
     wide_.resize(chars.size());
-    for (size_t k = 0; k < chars.size(); ++k) {
-      wide_[k] = WideOf(text.data() + chars[k].start, chars[k].len);
-    }
+    for (size_t k = 0; k < chars.size(); ++k) wide_[k] = WideOf(text.data() + chars[k].start, chars[k].len);
     // One call for the whole text: GDI gives the extent after every character.
     std::vector<int> extents(chars.size(), 0);
     SIZE size{};
@@ -98,16 +96,12 @@ TextRenderer::TextRenderer(int32_t firstFont) : measureDc_(CreateCompatibleDC(nu
 
 int32_t TextRenderer::AddFont(std::string_view face, int32_t points) {
   if (points <= 0) points = kDefaultPoints;
-  LOGFONTA lf{};
+  LOGFONTA lf{};  // default precision, quality and pitch
   // The height at 96 DPI scaled by the screen's DPI as the note program
   // scales its cards, so that a note breaks into the same lines at every DPI.
   lf.lfHeight = -MulDiv(MulDiv(std::min(points, kLargestPoints), 96, 72), dpi_, 96);
   lf.lfWeight = FW_NORMAL;
   lf.lfCharSet = SHIFTJIS_CHARSET;
-  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = DEFAULT_QUALITY;
-  lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
   CopyFaceName(face, lf.lfFaceName);
   Font font;
   font.owned.reset(CreateFontIndirectA(&lf));
