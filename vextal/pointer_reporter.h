@@ -28,7 +28,6 @@ class PointerReporter {
   // Reports a move to `at` unless that is where the last report was.
   void ReportMove(HWND hwnd, int32_t id, Drag& drag, Point at);
   void EndDrag(HWND hwnd, int32_t id, Drag& drag, Point at);
-  void SendEvent(HWND from, const char* name, int32_t id, Point at);
 
   HWND target_ = nullptr;
 };
