@@ -26,11 +26,6 @@ std::unique_ptr<Bitmap> Bitmap::Create(int32_t requestedWidth, int32_t requested
   return b;
 }
 
-Canvas Bitmap::canvas() const {
-  GdiFlush();
-  return canvas_;
-}
-
 Bitmap* FindBitmap(BitmapTable& bitmaps, int32_t bitmap, int32_t extra) {
   if (extra != CompanionOf(bitmap)) return nullptr;
   std::unique_ptr<Bitmap>* b = bitmaps.Find(bitmap);

@@ -26,7 +26,10 @@ class Bitmap {
   int32_t width() const { return canvas_.width; }
   int32_t height() const { return canvas_.height; }
   // Pending GDI drawing is flushed first, so the memory is current.
-  Canvas canvas() const;
+  Canvas canvas() const {
+    GdiFlush();
+    return canvas_;
+  }
 
  private:
   Bitmap() = default;

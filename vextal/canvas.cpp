@@ -115,10 +115,7 @@ void DrawLine(const Canvas& c, int32_t ax, int32_t ay, int32_t bx, int32_t by, i
   const int64_t dx = x2 - x1, dy = y2 - y1;
   for (int64_t t = from; t <= to; ++t) {
     const int64_t m = dx == 0 ? y1 : y1 + RoundedRatio(t - x1, dy, dx);
-    if (steep)
-      plot(m, t);
-    else
-      plot(t, m);
+    plot(steep ? m : t, steep ? t : m);
   }
 }
 

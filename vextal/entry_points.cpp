@@ -1,20 +1,49 @@
-// The 24 exported entry points. Each takes ownership of the string blocks
-// handed to it, checks nothing can escape as an exception, and passes the
-// call on to the loaded Library; before _load and after _unload they do
-// nothing and give the "none" values.
+// The 24 exported entry points and the loaded layer they work on. Each
+// takes ownership of the string blocks handed to it, lets no exception
+// escape, and before _load and after _unload does nothing and gives the
+// "none" values.
 #include <windows.h>
 
 #include <cstring>
+#include <memory>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 #include "common/win_handles.h"
-#include "vextal/library.h"
+#include "vextal/bitmap.h"
+#include "vextal/object_stack.h"
+#include "vextal/pointer_reporter.h"
+#include "vextal/text_renderer.h"
 #include "vextal/vextal_api.h"
 
 namespace {
 
 HINSTANCE g_module = nullptr;
+
+// Handle numbers go on where the previous load stopped, so that no id,
+// font or bitmap number is ever handed out twice in the process.
+struct NextHandles {
+  int32_t object = 1;
+  int32_t font = 1;
+  int32_t bitmap = 1;
+};
+NextHandles g_next;
+
+// The loaded layer. Its members are destroyed from the last: the windows
+// go before the bitmaps they may be showing.
+struct Library {
+  Library() : text(g_next.font), bitmaps(g_next.bitmap), objects(g_module, bitmaps, pointer, g_next.object) {}
+  ~Library() { g_next = {objects.NextId(), text.NextFont(), bitmaps.NextHandle()}; }
+
+  vextal::TextRenderer text;
+  vextal::BitmapTable bitmaps;
+  vextal::PointerReporter pointer;
+  vextal::ObjectStack objects;
+};
+
+// The one loaded instance: created by _load, destroyed by _unload.
+Library* g_library = nullptr;
 
 // A string block from the caller: GlobalAlloc(GMEM_FIXED) memory without a
 // terminator. Freed exactly once, when the entry point returns. A length
@@ -40,23 +69,14 @@ class Block {
 
 // Runs f on the loaded library, giving `none` when there is none or when f
 // throws (only std::bad_alloc can).
-template <class R, class F>
-R WithLibrary(R none, F f) {
-  vextal::Library* lib = vextal::Library::Instance();
-  if (!lib) return none;
+template <class F, class R = std::invoke_result_t<F&, Library&>>
+R WithLibrary(F f, std::conditional_t<std::is_void_v<R>, int, R> none = {}) {
+  if (!g_library) return R(none);
   try {
-    return f(*lib);
+    return f(*g_library);
   } catch (...) {
-    return none;
+    return R(none);
   }
-}
-
-template <class F>
-void WithLibrary(F f) {
-  WithLibrary(0, [&](vextal::Library& lib) {
-    f(lib);
-    return 0;
-  });
 }
 
 }  // namespace
@@ -74,68 +94,68 @@ BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
 void VEXTAL_CALL vx_load(char* dir, int32_t dirLen) {
   Block block(dir, dirLen);
   try {
-    vextal::Library::Load(g_module);
+    if (!g_library) g_library = new Library;
   } catch (...) {
   }
 }
 
-void VEXTAL_CALL vx_unload() { vextal::Library::Unload(); }
+void VEXTAL_CALL vx_unload() { delete std::exchange(g_library, nullptr); }
 
 void VEXTAL_CALL vx_floating(int32_t on) {
-  WithLibrary([&](vextal::Library& lib) { lib.objects().SetFloating(on != 0); });
+  WithLibrary([&](Library& lib) { lib.objects.SetFloating(on != 0); });
 }
 
 void VEXTAL_CALL vx_attach(int32_t hwnd) {
-  WithLibrary([&](vextal::Library& lib) { lib.pointer().Attach(zettrella::WindowOfId(hwnd)); });
+  WithLibrary([&](Library& lib) { lib.pointer.Attach(zettrella::WindowOfId(hwnd)); });
 }
 
 int32_t VEXTAL_CALL vx_create(int32_t x, int32_t y, int32_t, int32_t, int32_t priority) {
-  return WithLibrary(-1, [&](vextal::Library& lib) { return lib.objects().Add(x, y, priority); });
+  return WithLibrary([&](Library& lib) { return lib.objects.Add(x, y, priority); }, vextal::kNoId);
 }
 
 void VEXTAL_CALL vx_delete(int32_t id) {
-  WithLibrary([&](vextal::Library& lib) { lib.objects().Remove(id); });
+  WithLibrary([&](Library& lib) { lib.objects.Remove(id); });
 }
 
 void VEXTAL_CALL vx_move(int32_t id, int32_t dx, int32_t dy) {
-  WithLibrary([&](vextal::Library& lib) { lib.objects().Move(id, dx, dy); });
+  WithLibrary([&](Library& lib) { lib.objects.Move(id, dx, dy); });
 }
 
 int32_t VEXTAL_CALL vx_get_pos_x(int32_t id) {
-  return WithLibrary(0, [&](vextal::Library& lib) { return lib.objects().Position(id).x; });
+  return WithLibrary([&](Library& lib) { return lib.objects.Position(id).x; });
 }
 
 int32_t VEXTAL_CALL vx_get_pos_y(int32_t id) {
-  return WithLibrary(0, [&](vextal::Library& lib) { return lib.objects().Position(id).y; });
+  return WithLibrary([&](Library& lib) { return lib.objects.Position(id).y; });
 }
 
 void VEXTAL_CALL vx_set_priority(int32_t id, int32_t priority) {
-  WithLibrary([&](vextal::Library& lib) { lib.objects().SetPriority(id, priority); });
+  WithLibrary([&](Library& lib) { lib.objects.SetPriority(id, priority); });
 }
 
 void VEXTAL_CALL vx_redraw() {
-  WithLibrary([&](vextal::Library& lib) { lib.objects().Redraw(); });
+  WithLibrary([&](Library& lib) { lib.objects.Redraw(); });
 }
 
 void VEXTAL_CALL vx_update_desktopsize() {
-  WithLibrary([&](vextal::Library& lib) { lib.objects().UpdateDesktop(); });
+  WithLibrary([&](Library& lib) { lib.objects.UpdateDesktop(); });
 }
 
 void VEXTAL_CALL vx_lock_draw() {
-  WithLibrary([&](vextal::Library& lib) { lib.objects().Lock(); });
+  WithLibrary([&](Library& lib) { lib.objects.Lock(); });
 }
 
 void VEXTAL_CALL vx_unlock_draw() {
-  WithLibrary([&](vextal::Library& lib) { lib.objects().Unlock(); });
+  WithLibrary([&](Library& lib) { lib.objects.Unlock(); });
 }
 
 int32_t VEXTAL_CALL vx_create_font(char* name, int32_t nameLen, int32_t size) {
   Block block(name, nameLen);
-  return WithLibrary(0, [&](vextal::Library& lib) { return lib.text().AddFont(block.view(), size); });
+  return WithLibrary([&](Library& lib) { return lib.text.AddFont(block.view(), size); });
 }
 
 void VEXTAL_CALL vx_delete_font(int32_t font) {
-  WithLibrary([&](vextal::Library& lib) { lib.text().RemoveFont(font); });
+  WithLibrary([&](Library& lib) { lib.text.RemoveFont(font); });
 }
 
 // The result is a new GlobalAlloc(GMEM_FIXED) block that the caller frees;
@@ -144,8 +164,8 @@ char* VEXTAL_CALL vx_word_wrap(char* text, int32_t textLen, int32_t font, int32_
   Block block(text, textLen);
   if (outLen) *outLen = 0;
   if (!outLen) return nullptr;
-  return WithLibrary<char*>(nullptr, [&](vextal::Library& lib) -> char* {
-    const std::string wrapped = lib.text().WordWrap(block.view(), font, width);
+  return WithLibrary([&](Library& lib) -> char* {
+    const std::string wrapped = lib.text.WordWrap(block.view(), font, width);
     if (wrapped.empty() || wrapped.size() > INT32_MAX) return nullptr;
     auto* out = static_cast<char*>(GlobalAlloc(GMEM_FIXED, wrapped.size()));
     if (!out) return nullptr;
@@ -158,34 +178,50 @@ char* VEXTAL_CALL vx_word_wrap(char* text, int32_t textLen, int32_t font, int32_
 void VEXTAL_CALL vx_draw_text(int32_t bitmap, char* text, int32_t textLen, int32_t font, int32_t colour,
                               vextal::Rect* rect, int32_t flags) {
   Block block(text, textLen);
-  WithLibrary([&](vextal::Library& lib) { lib.RenderText(bitmap, block.view(), font, colour, rect, flags); });
+  WithLibrary([&](Library& lib) {
+    if (!rect) return;
+    const bool measure = (flags & vextal::kMeasureOnly) != 0;
+    std::unique_ptr<vextal::Bitmap>* target = measure ? nullptr : lib.bitmaps.Find(bitmap);
+    if (measure || target) lib.text.Render(target ? target->get() : nullptr, block.view(), font, colour, *rect);
+  });
 }
 
 int32_t VEXTAL_CALL vx_create_bitmap(int32_t width, int32_t height, int32_t* extra) {
   if (extra) *extra = 0;
-  return WithLibrary(0, [&](vextal::Library& lib) { return lib.AddBitmap(width, height, extra); });
+  return WithLibrary([&](Library& lib) {
+    std::unique_ptr<vextal::Bitmap> b = vextal::Bitmap::Create(width, height);
+    const int32_t handle = b ? lib.bitmaps.Add(std::move(b)) : 0;
+    if (extra && handle) *extra = vextal::CompanionOf(handle);
+    return handle;
+  });
 }
 
 void VEXTAL_CALL vx_delete_bitmap(int32_t bitmap) {
-  WithLibrary([&](vextal::Library& lib) { lib.RemoveBitmap(bitmap); });
+  WithLibrary([&](Library& lib) { lib.bitmaps.Remove(bitmap); });
 }
 
 void VEXTAL_CALL vx_fill_rect(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height,
                               int32_t colour) {
-  WithLibrary([&](vextal::Library& lib) { lib.Fill(bitmap, extra, x, y, width, height, colour); });
+  WithLibrary([&](Library& lib) {
+    if (vextal::Bitmap* b = vextal::FindBitmap(lib.bitmaps, bitmap, extra))
+      vextal::FillRect(b->canvas(), x, y, width, height, colour);
+  });
 }
 
 void VEXTAL_CALL vx_draw_line(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
                               int32_t colour) {
-  WithLibrary([&](vextal::Library& lib) { lib.Line(bitmap, extra, x1, y1, x2, y2, colour); });
+  WithLibrary([&](Library& lib) {
+    if (vextal::Bitmap* b = vextal::FindBitmap(lib.bitmaps, bitmap, extra))
+      vextal::DrawLine(b->canvas(), x1, y1, x2, y2, colour);
+  });
 }
 
 void VEXTAL_CALL vx_set_image_h(int32_t id, int32_t bitmap, int32_t extra) {
-  WithLibrary([&](vextal::Library& lib) { lib.objects().SetImage(id, bitmap, extra); });
+  WithLibrary([&](Library& lib) { lib.objects.SetImage(id, bitmap, extra); });
 }
 
 void VEXTAL_CALL vx_update_image_h(int32_t id) {
-  WithLibrary([&](vextal::Library& lib) { lib.objects().UpdateImage(id); });
+  WithLibrary([&](Library& lib) { lib.objects.UpdateImage(id); });
 }
 
 }  // extern "C"

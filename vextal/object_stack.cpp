@@ -1,4 +1,5 @@
-// Objects, their stacking and the drawing lock of the loaded layer.
+// Objects, their windows, their stacking and the drawing lock of the loaded
+// layer.
 #include "vextal/object_stack.h"
 
 #include <algorithm>
@@ -10,13 +11,29 @@ namespace {
 
 using zettrella::SaturatedAdd;
 
+constexpr char kClassName[] = "VextalObject";
 constexpr UINT kStackFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+
+// Each object window keeps its stack in its extra bytes and its id as its
+// user data.
+LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Clicking or dragging a note leaves the keyboard focus where it was.
+  if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
+  // No exception (std::bad_alloc is the only one) unwinds through the
+  // system's code: the message goes on to the default procedure.
+  try {
+    auto* stack = reinterpret_cast<ObjectStack*>(GetWindowLongPtrA(hwnd, 0));
+    if (stack && stack->OnMessage(hwnd, message)) return 0;
+  } catch (...) {
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
 
 BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   if (GetMonitorInfoA(monitor, &info)) {
-    auto box = [](const RECT& r) { return Box{r.left, r.top, r.right, r.bottom}; };
+    auto box = [](const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; };
     reinterpret_cast<std::vector<Monitor>*>(data)->push_back({box(info.rcMonitor), box(info.rcWork)});
   }
   return TRUE;
@@ -24,8 +41,27 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
 
 }  // namespace
 
-ObjectStack::ObjectStack(const ObjectWindowClass& windows, BitmapTable& bitmaps, int32_t firstId)
-    : windows_(windows), bitmaps_(bitmaps), objects_(firstId) {}
+ObjectStack::ObjectStack(HINSTANCE module, BitmapTable& bitmaps, PointerReporter& pointer, int32_t firstId)
+    : module_(module), bitmaps_(bitmaps), pointer_(pointer), objects_(firstId) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = ObjectWindowProc;
+  wc.cbWndExtra = sizeof(LONG_PTR);
+  wc.hInstance = module;
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.lpszClassName = kClassName;
+  windowClass_ = RegisterClassExA(&wc);
+}
+
+ObjectStack::~ObjectStack() {
+  // The windows go before their class, and none of their last messages
+  // reaches the stack while it is being taken apart.
+  objects_.ForEach([](int32_t, DeskObject& o) { SetWindowLongPtrA(o.window.get(), 0, 0); });
+  objects_.Clear();
+  retired_.clear();
+  if (windowClass_) UnregisterClassA(kClassName, module_);
+}
 
 int32_t ObjectStack::Add(int32_t x, int32_t y, int32_t priority) {
   DeskObject o;
@@ -33,10 +69,16 @@ int32_t ObjectStack::Add(int32_t x, int32_t y, int32_t priority) {
   o.wanted = {x, y};
   o.pos = ReachablePosition(o.wanted, 0, 0, Monitors());
   const int32_t id = objects_.NextHandle();
-  o.window = windows_.Create(id, o.pos, floating_);
-  if (!o.window) return -1;
-  if (objects_.Add(std::move(o)) != id) return -1;
-  return id;
+  // A tool window has no task bar button and stays out of Alt+Tab; a
+  // layered window shows its bitmap through UpdateLayeredWindow;
+  // WS_EX_NOACTIVATE keeps it from becoming the foreground window.
+  const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE | (floating_ ? WS_EX_TOPMOST : 0);
+  o.window.reset(
+      CreateWindowExA(exStyle, kClassName, "", WS_POPUP, o.pos.x, o.pos.y, 0, 0, nullptr, nullptr, module_, nullptr));
+  if (!o.window) return kNoId;
+  SetWindowLongPtrA(o.window.get(), GWLP_USERDATA, id);
+  SetWindowLongPtrA(o.window.get(), 0, reinterpret_cast<LONG_PTR>(this));
+  return objects_.Add(std::move(o)) == id ? id : kNoId;
 }
 
 void ObjectStack::Remove(int32_t id) {
@@ -46,7 +88,7 @@ void ObjectStack::Remove(int32_t id) {
 }
 
 void ObjectStack::Move(int32_t id, int32_t dx, int32_t dy) {
-  DeskObject* o = Find(id);
+  DeskObject* o = objects_.Find(id);
   if (!o) return;
   if (o->placed) {
     o->pos = {SaturatedAdd(o->pos.x, dx), SaturatedAdd(o->pos.y, dy)};
@@ -58,12 +100,12 @@ void ObjectStack::Move(int32_t id, int32_t dx, int32_t dy) {
 }
 
 Point ObjectStack::Position(int32_t id) {
-  DeskObject* o = Find(id);
+  DeskObject* o = objects_.Find(id);
   return o ? o->pos : Point{0, 0};
 }
 
 void ObjectStack::SetPriority(int32_t id, int32_t priority) {
-  DeskObject* o = Find(id);
+  DeskObject* o = objects_.Find(id);
   if (!o) return;
   o->priority = priority;
   if (lockDepth_ > 0) {
@@ -77,9 +119,8 @@ void ObjectStack::SetFloating(bool on) {
   floating_ = on;
   // Lowest first: each window goes to the front of its band, so the
   // highest priority ends up in front.
-  for (auto& [id, o] : ByPriority()) {
+  for (auto& [id, o] : ByPriority())
     SetWindowPos(o->window.get(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, kStackFlags);
-  }
 }
 
 void ObjectStack::Redraw() {
@@ -106,16 +147,11 @@ void ObjectStack::UpdateDesktop() {
   });
 }
 
-void ObjectStack::Lock() { ++lockDepth_; }
-
+// The outermost unlock shows what changed while locked: replaced objects
+// first, so that a note being rebuilt is never missing from the screen,
+// then the old windows go.
 void ObjectStack::Unlock() {
-  if (lockDepth_ == 0) return;
-  if (--lockDepth_ == 0) Flush();
-}
-
-// Shows what changed while locked: replaced objects first, so that a note
-// being rebuilt is never missing from the screen, then the old windows go.
-void ObjectStack::Flush() {
+  if (lockDepth_ == 0 || --lockDepth_ > 0) return;
   for (auto& [id, o] : ByPriority()) {
     if (o->dirty) Present(id, *o);
     if (o->restack && o->visible) PlaceInStack(id, *o);
@@ -168,9 +204,7 @@ void ObjectStack::Present(int32_t id, DeskObject& o) {
 void ObjectStack::ApplyPosition(DeskObject& o) {
   if (lockDepth_ > 0) {
     o.dirty = true;
-    return;
-  }
-  if (o.visible) {
+  } else if (o.visible) {
     SetWindowPos(o.window.get(), nullptr, o.pos.x, o.pos.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
   }
@@ -178,20 +212,15 @@ void ObjectStack::ApplyPosition(DeskObject& o) {
 
 void ObjectStack::PlaceInStack(int32_t id, DeskObject& o) {
   HWND ahead = floating_ ? HWND_TOPMOST : HWND_TOP;
-  const DeskObject* best = nullptr;
-  int32_t bestId = 0;
-  objects_.ForEach([&](int32_t otherId, DeskObject& other) {
-    if (otherId == id || !other.visible) return;
-    const bool inFront = other.priority > o.priority || (other.priority == o.priority && otherId > id);
-    if (!inFront) return;
-    const bool nearer =
-        !best || other.priority < best->priority || (other.priority == best->priority && otherId < bestId);
-    if (nearer) {
-      best = &other;
-      bestId = otherId;
+  // The nearest object in front is the first shown one after this one.
+  bool passed = false;
+  for (auto& [otherId, other] : ByPriority()) {
+    if (passed && other->visible) {
+      ahead = other->window.get();
+      break;
     }
-  });
-  if (best) ahead = best->window.get();
+    passed = passed || otherId == id;
+  }
   SetWindowPos(o.window.get(), ahead, 0, 0, 0, 0, kStackFlags | SWP_SHOWWINDOW);
 }
 
@@ -214,7 +243,7 @@ const std::vector<Monitor>& ObjectStack::Monitors() {
 }
 
 void ObjectStack::SetImage(int32_t id, int32_t bitmap, int32_t extra) {
-  DeskObject* o = Find(id);
+  DeskObject* o = objects_.Find(id);
   if (!o) return;
   if (bitmap != 0 && !FindBitmap(bitmaps_, bitmap, extra)) return;
   o->bitmap = bitmap;
@@ -222,7 +251,17 @@ void ObjectStack::SetImage(int32_t id, int32_t bitmap, int32_t extra) {
 }
 
 void ObjectStack::UpdateImage(int32_t id) {
-  if (DeskObject* o = Find(id)) Present(id, *o);
+  if (DeskObject* o = objects_.Find(id)) Present(id, *o);
+}
+
+bool ObjectStack::OnMessage(HWND hwnd, UINT message) {
+  if (message == WM_DISPLAYCHANGE) {
+    monitorsStale_ = true;
+    return false;
+  }
+  const auto id = static_cast<int32_t>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  DeskObject* o = objects_.Find(id);
+  return o && o->window.get() == hwnd && pointer_.OnMouse(hwnd, message, id, o->drag);
 }
 
 }  // namespace vextal

@@ -1,5 +1,6 @@
-// The desktop objects (one layered popup window each), their stacking by
-// priority and the drawing lock that holds back what they show.
+// The desktop objects (one layered popup window each, of a window class
+// registered while the stack lives), their stacking by priority and the
+// drawing lock that holds back what they show.
 #pragma once
 
 #include <windows.h>
@@ -11,13 +12,11 @@
 #include "common/win_handles.h"
 #include "vextal/bitmap.h"
 #include "vextal/handle_table.h"
-#include "vextal/object_window.h"
 #include "vextal/placement.h"
 #include "vextal/pointer_reporter.h"
 
 namespace vextal {
 
-// One desktop object.
 struct DeskObject {
   zettrella::UniqueWindow window;
   int32_t priority = 0;
@@ -37,11 +36,12 @@ struct DeskObject {
 
 class ObjectStack {
  public:
-  // Ids start at `firstId`; images are looked up in `bitmaps`.
-  ObjectStack(const ObjectWindowClass& windows, BitmapTable& bitmaps, int32_t firstId);
+  // Ids start at `firstId`; images are looked up in `bitmaps`, and the
+  // mouse messages of the objects go to `pointer`.
+  ObjectStack(HINSTANCE module, BitmapTable& bitmaps, PointerReporter& pointer, int32_t firstId);
+  ~ObjectStack();
 
   int32_t NextId() const { return objects_.NextHandle(); }
-  DeskObject* Find(int32_t id) { return objects_.Find(id); }
 
   void SetFloating(bool on);
   int32_t Add(int32_t x, int32_t y, int32_t priority);
@@ -51,11 +51,12 @@ class ObjectStack {
   void SetPriority(int32_t id, int32_t priority);
   void Redraw();
   void UpdateDesktop();
-  void Lock();
+  void Lock() { ++lockDepth_; }
   void Unlock();
   void SetImage(int32_t id, int32_t bitmap, int32_t extra);
   void UpdateImage(int32_t id);
-  void OnDisplayChange() { monitorsStale_ = true; }
+  // A message of an object window; false for those left to the default.
+  bool OnMessage(HWND hwnd, UINT message);
 
  private:
   const std::vector<Monitor>& Monitors();
@@ -69,10 +70,11 @@ class ObjectStack {
   void PlaceInStack(int32_t id, DeskObject& o);
   // Objects by priority, lowest first; equal priorities by age, older first.
   std::vector<std::pair<int32_t, DeskObject*>> ByPriority();
-  void Flush();
 
-  const ObjectWindowClass& windows_;
+  HINSTANCE module_;
+  ATOM windowClass_ = 0;
   BitmapTable& bitmaps_;
+  PointerReporter& pointer_;
   bool floating_ = false;
   int lockDepth_ = 0;
   bool redrawPending_ = false;

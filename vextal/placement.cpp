@@ -53,9 +53,9 @@ Point ReachablePosition(Point at, int32_t width, int32_t height, const std::vect
     }
   }
   if (!nearest) return at;
-  const Box& work = nearest->work.right > nearest->work.left && nearest->work.bottom > nearest->work.top
-                        ? nearest->work
-                        : nearest->area;
+  const Rect& work = nearest->work.right > nearest->work.left && nearest->work.bottom > nearest->work.top
+                         ? nearest->work
+                         : nearest->area;
   return {ToInt32(ClampStart(at.x, w, {work.left, work.right})), ToInt32(ClampStart(at.y, h, {work.top, work.bottom}))};
 }
 

@@ -5,14 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace vextal {
+#include "vextal/vextal_api.h"
 
-struct Box {
-  int32_t left;
-  int32_t top;
-  int32_t right;
-  int32_t bottom;
-};
+namespace vextal {
 
 struct Point {
   int32_t x;
@@ -21,8 +16,8 @@ struct Point {
 
 // One monitor: its whole area, and the part of it not covered by task bars.
 struct Monitor {
-  Box area;
-  Box work;
+  Rect area;
+  Rect work;
 };
 
 // The position at which an object at `at`, `width` x `height` pixels, is

@@ -22,6 +22,16 @@ Point CursorPoint() {
   return {p.x, p.y};
 }
 
+void SendEvent(HWND to, HWND from, const char* name, int32_t id, Point at) {
+  if (!to || !IsWindow(to)) return;
+  std::string record = zettrella::FormatEventRecord(name, id, at.x, at.y);
+  COPYDATASTRUCT data{0, static_cast<DWORD>(record.size()), record.data()};
+  DWORD_PTR result = 0;
+  // A receiver in a hung process must not freeze the notes' thread.
+  SendMessageTimeoutA(to, WM_COPYDATA, reinterpret_cast<WPARAM>(from), reinterpret_cast<LPARAM>(&data),
+                      SMTO_ABORTIFHUNG, 5000, &result);
+}
+
 }  // namespace
 
 bool PointerReporter::OnMouse(HWND hwnd, UINT message, int32_t id, Drag& drag) {
@@ -38,16 +48,16 @@ bool PointerReporter::OnMouse(HWND hwnd, UINT message, int32_t id, Drag& drag) {
       drag.lastReported = messagePos;
       SetCapture(hwnd);
       SetTimer(hwnd, kDragTimer, kDragTimerMs, nullptr);
-      SendEvent(hwnd, zettrella::kEventLButtonDown, id, messagePos);
+      SendEvent(target_, hwnd, zettrella::kEventLButtonDown, id, messagePos);
       return true;
     case WM_MOUSEMOVE:
-      if (drag.pressed) ReportDragMove(hwnd, id, drag);
+      if (drag.pressed) ReportMove(hwnd, id, drag, CursorPoint());
       return true;
     case WM_TIMER:
       if (!drag.pressed) {
         KillTimer(hwnd, kDragTimer);
       } else if (GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) < 0) {
-        ReportDragMove(hwnd, id, drag);
+        ReportMove(hwnd, id, drag, CursorPoint());
       } else {
         // The release went to another window (Wine routes captured input
         // only to the foreground thread): end the drag here.
@@ -62,21 +72,20 @@ bool PointerReporter::OnMouse(HWND hwnd, UINT message, int32_t id, Drag& drag) {
       // goes on following the pointer until the button comes up.
       return true;
     case WM_LBUTTONDBLCLK:
-      SendEvent(hwnd, zettrella::kEventLButtonDoubleClick, id, messagePos);
+      SendEvent(target_, hwnd, zettrella::kEventLButtonDoubleClick, id, messagePos);
       return true;
     case WM_RBUTTONUP:
-      SendEvent(hwnd, zettrella::kEventRButtonUp, id, messagePos);
+      SendEvent(target_, hwnd, zettrella::kEventRButtonUp, id, messagePos);
       return true;
     default:
       return false;
   }
 }
 
-void PointerReporter::ReportDragMove(HWND hwnd, int32_t id, Drag& drag) {
-  const Point p = CursorPoint();
-  if (p.x == drag.lastReported.x && p.y == drag.lastReported.y) return;
-  drag.lastReported = p;
-  SendEvent(hwnd, zettrella::kEventMouseMove, id, p);
+void PointerReporter::ReportMove(HWND hwnd, int32_t id, Drag& drag, Point at) {
+  if (at.x == drag.lastReported.x && at.y == drag.lastReported.y) return;
+  drag.lastReported = at;
+  SendEvent(target_, hwnd, zettrella::kEventMouseMove, id, at);
 }
 
 // A release away from the last reported point first reports the move to
@@ -85,22 +94,9 @@ void PointerReporter::EndDrag(HWND hwnd, int32_t id, Drag& drag, Point at) {
   drag.pressed = false;
   KillTimer(hwnd, kDragTimer);
   if (GetCapture() == hwnd) ReleaseCapture();
-  const bool moved = at.x != drag.lastReported.x || at.y != drag.lastReported.y;
-  drag.lastReported = at;
-  if (moved) SendEvent(hwnd, zettrella::kEventMouseMove, id, at);
+  ReportMove(hwnd, id, drag, at);
   // `drag` may be gone from here on: the receiver can delete the object.
-  SendEvent(hwnd, zettrella::kEventLButtonUp, id, at);
-}
-
-void PointerReporter::SendEvent(HWND from, const char* name, int32_t id, Point at) {
-  HWND to = target_;
-  if (!to || !IsWindow(to)) return;
-  std::string record = zettrella::FormatEventRecord(name, id, at.x, at.y);
-  COPYDATASTRUCT data{0, static_cast<DWORD>(record.size()), record.data()};
-  DWORD_PTR result = 0;
-  // A receiver in a hung process must not freeze the notes' thread.
-  SendMessageTimeoutA(to, WM_COPYDATA, reinterpret_cast<WPARAM>(from), reinterpret_cast<LPARAM>(&data),
-                      SMTO_ABORTIFHUNG, 5000, &result);
+  SendEvent(target_, hwnd, zettrella::kEventLButtonUp, id, at);
 }
 
 }  // namespace vextal

@@ -25,9 +25,9 @@ class PointerReporter {
   bool OnMouse(HWND hwnd, UINT message, int32_t id, Drag& drag);
 
  private:
-  void ReportDragMove(HWND hwnd, int32_t id, Drag& drag);
+  // Reports a move to `at` unless that is where the last report was.
+  void ReportMove(HWND hwnd, int32_t id, Drag& drag, Point at);
   void EndDrag(HWND hwnd, int32_t id, Drag& drag, Point at);
-  void SendEvent(HWND from, const char* name, int32_t id, Point at);
 
   HWND target_ = nullptr;
 };

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "common/mbcs.h"
+
 namespace vextal {
 namespace {
 
@@ -14,6 +16,8 @@ namespace {
 constexpr std::string_view kNoStartWide =
     "、。，．・：；？！゛゜ヽヾゝゞ々ー）］｝」』】〕〉》”’"
     "ぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮヵヶ…‥％";
+// ASCII characters that may not begin a line.
+constexpr std::string_view kNoStartNarrow = ")]},.!?:;%";
 // Double-byte characters that may not end a line.
 constexpr std::string_view kNoEndWide = "（［｛「『【〔〈《“‘＄￥";
 
@@ -23,9 +27,6 @@ bool ContainsWide(std::string_view set, std::string_view ch) {
   }
   return false;
 }
-
-bool IsBlank(unsigned char b) { return b == ' ' || b == '\t'; }
-bool IsBreak(unsigned char b) { return b == '\r' || b == '\n'; }
 
 // Double-byte characters and half-width katakana take part in Japanese
 // line breaking: a line may break between them.
@@ -55,7 +56,7 @@ class LineBreaker {
     const CharSpan& c = out_.chars[k];
     return text_.substr(c.start, c.len);
   }
-  bool Blank(size_t k) const { return IsBlank(static_cast<unsigned char>(Char(k)[0])); }
+  bool Blank(size_t k) const { return Char(k)[0] == ' ' || Char(k)[0] == '\t'; }
   int Advance(size_t k, int x) const {
     if (Char(k)[0] == '\t') return tabStop_ - x % tabStop_;
     return out_.advances[k];
@@ -99,7 +100,9 @@ class LineBreaker {
           return breakNext;
         } else {
           const size_t at = ForcedBreak(pos, k);
-          Emit(pos, TrimBlanks(pos, at));
+          size_t end = at;
+          while (end > pos && Blank(end - 1)) --end;
+          Emit(pos, end);
           return at;
         }
       }
@@ -118,11 +121,6 @@ class LineBreaker {
       if (!MayNotStartLine(Char(k)) && !MayNotEndLine(Char(k - 1))) return k;
     }
     return overflow;
-  }
-
-  size_t TrimBlanks(size_t first, size_t last) const {
-    while (last > first && Blank(last - 1)) --last;
-    return last;
   }
 
   // Adds a line; its width is that of its ink, without trailing blanks.
@@ -149,7 +147,7 @@ std::vector<CharSpan> SplitChars(std::string_view text) {
   std::vector<CharSpan> chars;
   chars.reserve(text.size());
   for (size_t i = 0; i < text.size();) {
-    const bool pair = IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
+    const bool pair = zettrella::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
     const uint32_t len = pair ? 2 : 1;
     chars.push_back({static_cast<uint32_t>(i), len});
     i += len;
@@ -161,22 +159,9 @@ bool MayNotStartLine(std::string_view ch) {
   if (ch.size() == 2) return ContainsWide(kNoStartWide, ch);
   if (ch.size() != 1) return false;
   const auto b = static_cast<unsigned char>(ch[0]);
-  switch (b) {
-    case ')':
-    case ']':
-    case '}':
-    case ',':
-    case '.':
-    case '!':
-    case '?':
-    case ':':
-    case ';':
-    case '%':
-      return true;
-    default:
-      // Half-width katakana: ｡ ｣ ､ ･, small ｧ-ｯ, ｰ and the sound marks.
-      return b == 0xA1 || (b >= 0xA3 && b <= 0xA5) || (b >= 0xA7 && b <= 0xB0) || b == 0xDE || b == 0xDF;
-  }
+  // Half-width katakana: ｡ ｣ ､ ･, small ｧ-ｯ, ｰ and the sound marks.
+  return kNoStartNarrow.find(ch[0]) != std::string_view::npos || b == 0xA1 || (b >= 0xA3 && b <= 0xA5) ||
+         (b >= 0xA7 && b <= 0xB0) || b == 0xDE || b == 0xDF;
 }
 
 bool MayNotEndLine(std::string_view ch) {
@@ -197,8 +182,8 @@ TextLayout LayOutText(std::string_view text, int maxWidth, Measurer& measurer) {
   const size_t n = layout.chars.size();
   size_t lineStart = 0;
   for (size_t k = 0; k < n; ++k) {
-    const auto b = static_cast<unsigned char>(text[layout.chars[k].start]);
-    if (!IsBreak(b)) continue;
+    const char b = text[layout.chars[k].start];
+    if (b != '\r' && b != '\n') continue;
     breaker.LayOutSourceLine(lineStart, k);
     if (b == '\r' && k + 1 < n && text[layout.chars[k + 1].start] == '\n') ++k;
     lineStart = k + 1;

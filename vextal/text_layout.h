@@ -8,13 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/mbcs.h"
-
 namespace vextal {
-
-// The first byte of a two-byte code page 932 character, as the note program
-// tells it.
-using zettrella::IsLeadByte;
 
 // One character of a text: a single byte, or a lead byte with its trail
 // byte. A lead byte at the very end of the text stands alone.

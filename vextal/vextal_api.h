@@ -23,7 +23,7 @@
 
 namespace vextal {
 
-// A rectangle (left, top, right, bottom) passed by address.
+// A rectangle (left, top, right, bottom), in pixels.
 struct Rect {
   int32_t left;
   int32_t top;
