@@ -46,7 +46,7 @@ class Dialog {
   // before the dialog manager; true means handled and not dispatched.
   virtual bool PreTranslateMessage(MSG& msg);
   // The dialog's message table. Return true when the message was handled,
-  // with its result in *result.
+  // with its result in *result, which starts at 0.
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
   virtual BOOL OnInitDialog() { return TRUE; }
   virtual void OnOK() { EndModal(IDOK); }
