@@ -48,7 +48,7 @@ class Dialog {
   // before the dialog manager; true means handled and not dispatched.
   virtual bool PreTranslateMessage(MSG&) { return false; }
   // The dialog's message table. Return true when the message was handled,
-  // with its result in *result.
+  // with its result in *result, which starts at 0.
   virtual bool OnMessage(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
   virtual BOOL OnInitDialog() { return TRUE; }
   virtual void OnOK() { EndModal(IDOK); }

@@ -4,7 +4,6 @@
 #include "notes/app/note_app.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
-  zettrella::NoteApp app;
-  app.Run(arguments);
+  zettrella::NoteApp().Run(arguments);
   return 0;
 }

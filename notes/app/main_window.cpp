@@ -18,12 +18,8 @@ HINSTANCE ProgramInstance() { return GetModuleHandleA(nullptr); }
 
 // The screen's DPI, which the layer library also reads for its fonts.
 int32_t ScreenDpi() {
-  int32_t dpi = 0;
-  if (HDC screen = GetDC(nullptr)) {
-    dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-  }
-  return dpi;
+  const WindowDc screen(nullptr);
+  return screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
 }
 
 ScreenRect DesktopWindowRect() {
@@ -39,7 +35,10 @@ MainWindow::MainWindow(AppContext& app)
       app_(app),
       profile_(app.IniPath),
       board_(profile_),
-      input_(board_, kTrayMessage) {
+      hotKeys_(board_),
+      dialogs_(board_, hotKeys_),
+      menus_(board_, dialogs_),
+      pointer_(board_, menus_, dialogs_) {
   bigIcon_ = LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_ZETTRELLA));
   // The tray and the caption take the system's small-icon size: 16 x 16 at
   // 96 DPI, larger on a scaled screen.
@@ -48,15 +47,15 @@ MainWindow::MainWindow(AppContext& app)
   taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
 }
 
-MainWindow::~MainWindow() = default;
-
 BOOL MainWindow::OnInitDialog() {
   HWND window = hwnd();
   SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
   HICON small = GetSystemMetrics(SM_CYSMICON) >= 32 ? bigIcon_ : smallIcon_.get();
   SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 
-  PublishWindowHandle();
+  // The handle is published for the programs that drive the notes from outside.
+  app_.Store = std::make_unique<SharedValueStore>(kStoreName, true);
+  app_.Store->SetValue(kStoreWindowKey, FormatDecimal(WindowId(window)).c_str());
   SetWindowPos(window, nullptr, -100, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
   trayIcon_.emplace(window, kTrayIconId, kTrayMessage, smallIcon_.get(), kTrayTip);
@@ -71,7 +70,8 @@ BOOL MainWindow::OnInitDialog() {
   board_.FinishLoad(DesktopWindowRect());
   profile_.EndLoading();
 
-  input_.SetWindow(window);
+  dialogs_.SetWindow(window);
+  menus_.SetWindow(window);
   StartRunning();
   return TRUE;
 }
@@ -80,8 +80,8 @@ BOOL MainWindow::OnInitDialog() {
 // the end of start-up, and the way back from a cancelled end of session.
 void MainWindow::StartRunning() {
   board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary), WindowId(hwnd()), ScreenDpi());
-  input_.hotKeys.Register(hwnd());
-  timerId_ = SetTimer(hwnd(), kTimerId, kTimerPeriodMs, nullptr);
+  hotKeys_.Register(hwnd());
+  SetTimer(hwnd(), kTimerId, kTimerPeriodMs, nullptr);
 }
 
 // The log-off or shutdown that released everything was cancelled (another
@@ -95,19 +95,13 @@ void MainWindow::ResumeAfterCancelledEnd() {
   StartRunning();
 }
 
-void MainWindow::PublishWindowHandle() {
-  app_.Store = std::make_unique<SharedValueStore>(kStoreName, true);
-  app_.Store->SetValue(kStoreWindowKey, FormatDecimal(WindowId(hwnd())).c_str());
-}
-
 void MainWindow::OnTimer() {
   // A settings file held by another program since start-up.
   if (profile_.RetryLoading()) {
     board_.ReadStored();
     profile_.EndLoading();
     board_.ShowStored();
-    input_.hotKeys.Unregister();
-    input_.hotKeys.Register(hwnd());
+    hotKeys_.Register(hwnd());
   }
   // Changes that found the settings file held by another program.
   (void)board_.SavePending();
@@ -118,12 +112,9 @@ void MainWindow::OnTimer() {
 // run finds the layer released and leaves it alone.
 void MainWindow::Shutdown(DWORD saveWaitMs) {
   shutDown_ = true;
-  if (timerId_ != 0) {
-    KillTimer(hwnd(), timerId_);
-    timerId_ = 0;
-  }
+  KillTimer(hwnd(), kTimerId);
   board_.Release();
-  input_.hotKeys.Unregister();
+  hotKeys_.Unregister();
   // A tray icon still waiting for its delay does not appear after the end.
   if (trayIcon_) trayIcon_->Remove();
   SaveWaitingChanges(saveWaitMs);
@@ -135,10 +126,6 @@ void MainWindow::Shutdown(DWORD saveWaitMs) {
 void MainWindow::SaveWaitingChanges(DWORD waitMs) {
   const DWORD start = GetTickCount();
   while (!board_.SavePending() && GetTickCount() - start < waitMs) Sleep(100);
-}
-
-void MainWindow::OnTaskbarCreated() {
-  if (!shutDown_ && trayIcon_) trayIcon_->AddAgain();
 }
 
 void MainWindow::OnPaint() {
@@ -156,14 +143,14 @@ void MainWindow::OnPaint() {
 // WM_HOTKEY is taken here, before dispatching, so that it works while a
 // menu's dialog or any other nested dialog runs.
 bool MainWindow::PreTranslateMessage(MSG& msg) {
-  if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) return input_.hotKeys.OnHotKey(LOWORD(msg.wParam));
+  if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) return hotKeys_.OnHotKey(LOWORD(msg.wParam));
   return ui::Dialog::PreTranslateMessage(msg);
 }
 
 bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  // The shell (and its notification area) was restarted and lost the icon.
   if (message == taskbarCreatedMessage_ && message != 0) {
-    OnTaskbarCreated();
-    *result = 0;
+    if (!shutDown_ && trayIcon_) trayIcon_->AddAgain();
     return true;
   }
   switch (message) {
@@ -172,10 +159,9 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       // to end (from setup, say) is not held up until the user clicks.
       EndMenu();
       EndModal(0);
-      *result = 0;
       return true;
     case WM_COPYDATA:
-      *result = input_.pointer.OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+      *result = pointer_.OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
       return true;
     case WM_PAINT:
       if (!IsIconic(hwnd())) return false;
@@ -191,7 +177,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       Shutdown(kPendingSaveLongWaitMs);
       return false;
     case kTrayMessage:
-      *result = input_.menus.OnTrayNotify(wParam, lParam);
+      menus_.OnTrayNotify(wParam, lParam);
       return true;
     case WM_QUERYENDSESSION:
       Shutdown(kPendingSaveWaitMs);
@@ -213,7 +199,6 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       } else {
         ResumeAfterCancelledEnd();
       }
-      *result = 0;
       return true;
     default:
       return false;

@@ -15,7 +15,10 @@
 #include "common/win_handles.h"
 #include "notes/app/tray_icon.h"
 #include "notes/board/note_board.h"
-#include "notes/input/board_input.h"
+#include "notes/input/dialog_commands.h"
+#include "notes/input/hot_keys.h"
+#include "notes/input/menu_commands.h"
+#include "notes/input/pointer_events.h"
 #include "notes/model/ini_profile.h"
 
 namespace zettrella {
@@ -33,10 +36,9 @@ struct AppContext {
 class MainWindow : public ui::Dialog {
  public:
   explicit MainWindow(AppContext& app);
-  ~MainWindow() override;
 
   NoteBoard& board() { return board_; }
-  BoardInput& input() { return input_; }
+  MenuCommands& menus() { return menus_; }
 
  protected:
   bool PreTranslateMessage(MSG& msg) override;
@@ -47,7 +49,6 @@ class MainWindow : public ui::Dialog {
   void OnCancel() override {}
 
  private:
-  void PublishWindowHandle();
   void StartRunning();
   void Shutdown(DWORD saveWaitMs);
   void SaveWaitingChanges(DWORD waitMs);
@@ -55,22 +56,21 @@ class MainWindow : public ui::Dialog {
   void OnTimer();
   void OnPaint();
 
-  // Re-adds the tray icon after the shell (and its notification area) has
-  // been restarted.
-  void OnTaskbarCreated();
-
   AppContext& app_;
   // The settings file, declared before the board that reads and saves it.
   IniProfile profile_;
-  // Declared before the input, which works on it.
+  // What the user does to the notes, declared after the board it works on
+  // and each part after those it calls.
   NoteBoard board_;
-  BoardInput input_;
+  HotKeys hotKeys_;
+  DialogCommands dialogs_;
+  MenuCommands menus_;
+  PointerEvents pointer_;
 
   HICON bigIcon_ = nullptr;  // shared icon, not destroyed
   UniqueIcon smallIcon_;
   // Made with the window, in OnInitDialog.
   std::optional<TrayIcon> trayIcon_;
-  UINT_PTR timerId_ = 0;
   UINT taskbarCreatedMessage_ = 0;
   bool shutDown_ = false;
 };

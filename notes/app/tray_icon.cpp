@@ -16,6 +16,14 @@ struct DelayParams {
   HANDLE stop;  // set at removal: the icon is not added any more
 };
 
+DWORD WINAPI DelayThread(void* param) {
+  std::unique_ptr<DelayParams> params(static_cast<DelayParams*>(param));
+  const uint64_t ms = static_cast<uint64_t>(params->delaySeconds) * 1000u;
+  const DWORD wait = static_cast<DWORD>(std::min<uint64_t>(ms, INFINITE - 1));
+  if (WaitForSingleObject(params->stop, wait) == WAIT_TIMEOUT) Shell_NotifyIconA(NIM_ADD, &params->icon);
+  return 0;
+}
+
 }  // namespace
 
 TrayIcon::TrayIcon(HWND window, UINT id, UINT message, HICON icon, const char* tip) {
@@ -28,13 +36,11 @@ TrayIcon::TrayIcon(HWND window, UINT id, UINT message, HICON icon, const char* t
   lstrcpynA(data_.szTip, tip, sizeof data_.szTip);
 }
 
-TrayIcon::~TrayIcon() { StopDelayedAdd(); }
-
 void TrayIcon::Add(int32_t delaySeconds) {
   if (delaySeconds > 0 && !thread_) {
     stop_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     auto* params = new DelayParams{delaySeconds, data_, stop_.get()};
-    thread_.reset(CreateThread(nullptr, 0, &TrayIcon::DelayThread, params, 0, nullptr));
+    thread_.reset(CreateThread(nullptr, 0, &DelayThread, params, 0, nullptr));
     if (thread_) return;
     delete params;
   }
@@ -56,14 +62,6 @@ void TrayIcon::StopDelayedAdd() {
   SetEvent(stop_.get());
   WaitForSingleObject(thread_.get(), 2000);
   thread_.reset();
-}
-
-DWORD WINAPI TrayIcon::DelayThread(void* param) {
-  std::unique_ptr<DelayParams> params(static_cast<DelayParams*>(param));
-  const uint64_t ms = static_cast<uint64_t>(params->delaySeconds) * 1000u;
-  const DWORD wait = static_cast<DWORD>(std::min<uint64_t>(ms, INFINITE - 1));
-  if (WaitForSingleObject(params->stop, wait) == WAIT_TIMEOUT) Shell_NotifyIconA(NIM_ADD, &params->icon);
-  return 0;
 }
 
 }  // namespace zettrella

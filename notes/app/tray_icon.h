@@ -16,9 +16,7 @@ class TrayIcon {
  public:
   // window gets message (with id in wParam) for every click on the icon.
   TrayIcon(HWND window, UINT id, UINT message, HICON icon, const char* tip);
-  ~TrayIcon();
-  TrayIcon(const TrayIcon&) = delete;
-  TrayIcon& operator=(const TrayIcon&) = delete;
+  ~TrayIcon() { StopDelayedAdd(); }
 
   // Adds the icon, after delaySeconds when that is above 0 (a start from
   // the Startup folder, while the shell may still be starting).
@@ -30,7 +28,6 @@ class TrayIcon {
   void Remove();
 
  private:
-  static DWORD WINAPI DelayThread(void* param);
   void StopDelayedAdd();
 
   NOTIFYICONDATAA data_{};

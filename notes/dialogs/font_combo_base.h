@@ -19,7 +19,6 @@ class FontComboBase : public ui::Control {
   // exact), ignoring case; with no such item the selection is cleared and
   // the edit field shows text.
   void SetCurrentText(const std::string& text, bool exact);
-  // Limits the edit field to n characters.
   void LimitText(int n) { Send(CB_LIMITTEXT, static_cast<WPARAM>(n)); }
 
   int Count() const { return static_cast<int>(Send(CB_GETCOUNT)); }

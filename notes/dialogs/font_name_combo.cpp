@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "resources/zettrella_res.h"
+
 namespace zettrella {
 
 namespace {
@@ -17,16 +19,9 @@ constexpr int kMinItemHeight = 15;
 // Room beside the widest name in the dropped-down list.
 constexpr int kDroppedWidthExtra = 22;
 
-// The enumerating picker and whether the extended enumeration runs.
-struct EnumContext {
-  FontNameCombo* picker;
-  bool extended;
-};
-
 }  // namespace
 
-FontNameCombo::FontNameCombo(int markBitmapId)
-    : mark_(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(markBitmapId))) {
+FontNameCombo::FontNameCombo() : mark_(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_FONT_MARK))) {
   // Version 4 and later enumerate by character set and offer the GUI font.
   useEx_ = LOBYTE(LOWORD(GetVersion())) >= 4;
   HGDIOBJ stockFont = GetStockObject(useEx_ ? DEFAULT_GUI_FONT : ANSI_VAR_FONT);
@@ -43,7 +38,6 @@ FontNameCombo::FontNameCombo(int markBitmapId)
   markWidth_ = MulDiv(kMarkWidth, dpiX, kBaseDpi);
   markHeight_ = MulDiv(kMarkHeight, dpiY, kBaseDpi);
   minItemHeight_ = MulDiv(kMinItemHeight, dpiY, kBaseDpi);
-  droppedWidthExtra_ = MulDiv(kDroppedWidthExtra, dpiX, kBaseDpi);
 }
 
 FontNameCombo::~FontNameCombo() {
@@ -57,20 +51,18 @@ void FontNameCombo::FillFontNames(BYTE charset) {
   FreeRecords();
   Send(CB_RESETCONTENT);
 
-  EnumContext context{this, useEx_};
   if (useEx_) {
     LOGFONTA wanted{};
     wanted.lfCharSet = charset;
     EnumFontFamiliesExA(screen_.get(), &wanted, reinterpret_cast<FONTENUMPROCA>(&EnumFontProc),
-                        reinterpret_cast<LPARAM>(&context), 0);
+                        reinterpret_cast<LPARAM>(this), 0);
   } else {
     // Windows before version 4 has no EnumFontFamiliesExA: every family, of any character set.
     EnumFontFamiliesA(screen_.get(), nullptr, reinterpret_cast<FONTENUMPROCA>(&EnumFontProc),
-                      reinterpret_cast<LPARAM>(&context));
+                      reinterpret_cast<LPARAM>(this));
   }
 
   std::vector<const FontRecord*> records;
-  records.reserve(collection_.size());
   for (const auto& record : collection_) records.push_back(record.get());
   const std::vector<std::string> names = ListedNames(records);
 
@@ -89,71 +81,56 @@ void FontNameCombo::FillFontNames(BYTE charset) {
       }
     }
   }
-  Send(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + GetSystemMetrics(SM_CXVSCROLL) + droppedWidthExtra_));
+  const int extra = MulDiv(kDroppedWidthExtra, GetDeviceCaps(screen_.get(), LOGPIXELSX), kBaseDpi);
+  Send(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + GetSystemMetrics(SM_CXVSCROLL) + extra));
   SetCurrentText(saved, false);
   collection_.clear();
 }
 
-int CALLBACK FontNameCombo::EnumFontProc(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType,
-                                         LPARAM param) {
-  (void)metrics;
-  const auto* context = reinterpret_cast<const EnumContext*>(param);
+int CALLBACK FontNameCombo::EnumFontProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType, LPARAM param) {
+  auto* picker = reinterpret_cast<FontNameCombo*>(param);
+  const bool dbcs = GetSystemMetrics(SM_DBCSENABLED) != 0;
+  if (!IsListedFont((fontType & RASTER_FONTTYPE) != 0, font->lfCharSet, dbcs, font->lfFaceName)) return 1;
   // Only the extended enumeration hands over an ENUMLOGFONTEXA with a script.
   const char* script =
-      context->extended ? reinterpret_cast<const char*>(reinterpret_cast<const ENUMLOGFONTEXA*>(font)->elfScript) : "";
-  context->picker->AddEnumerated(*font, script, fontType);
-  return 1;
-}
-
-void FontNameCombo::AddEnumerated(const LOGFONTA& font, const char* script, DWORD fontType) {
-  const bool dbcs = GetSystemMetrics(SM_DBCSENABLED) != 0;
-  if (!IsListedFont((fontType & RASTER_FONTTYPE) != 0, font.lfCharSet, dbcs, font.lfFaceName)) return;
+      picker->useEx_ ? reinterpret_cast<const char*>(reinterpret_cast<const ENUMLOGFONTEXA*>(font)->elfScript) : "";
   auto record = std::make_unique<FontRecord>();
-  record->Face.assign(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE - 1));
+  record->Face.assign(font->lfFaceName, strnlen(font->lfFaceName, LF_FACESIZE - 1));
   record->Script.assign(script, strnlen(script, LF_FACESIZE - 1));
-  record->Charset = font.lfCharSet;
-  record->PitchAndFamily = font.lfPitchAndFamily;
+  record->Charset = font->lfCharSet;
+  record->PitchAndFamily = font->lfPitchAndFamily;
   record->Kind = (fontType & TRUETYPE_FONTTYPE) ? kFontKindTrueType : 0;
-  collection_.push_back(std::move(record));
+  picker->collection_.push_back(std::move(record));
+  return 1;
 }
 
 void FontNameCombo::SelectFontName(const std::string& name, BYTE charset) {
   const LPARAM text = reinterpret_cast<LPARAM>(name.c_str());
   const auto first = static_cast<int>(Send(CB_FINDSTRING, static_cast<WPARAM>(-1), text));
-  if (first == CB_ERR) {
-    SetCurrentText(name, true);
-    return;
-  }
   // Items beginning with name, in list order, until the search wraps round:
   // the first whose face is name itself (case counts) in the character set.
-  int i = first;
-  for (;;) {
+  for (int i = first; i != CB_ERR;) {
     const FontRecord* record = RecordOf(i);
     if (record && (charset == kAnyCharset || record->Charset == charset) && record->Face == name) {
       if (Send(CB_GETCURSEL) != i) Send(CB_SETCURSEL, static_cast<WPARAM>(i));
       return;
     }
     i = static_cast<int>(Send(CB_FINDSTRING, static_cast<WPARAM>(i), text));
-    if (i == first || i == CB_ERR) {
-      SetCurrentText(name, true);
-      return;
-    }
+    if (i == first) break;
   }
+  SetCurrentText(name, true);
 }
 
-HDC FontNameCombo::GetSelectedFont(std::string* name, LOGFONTA* info) const {
-  if (info) info->lfFaceName[0] = '\0';
+HDC FontNameCombo::GetSelectedFont(LOGFONTA* info) const {
+  info->lfFaceName[0] = '\0';
   const std::string current = GetCurrentText();
-  if (name) *name = current;
   const auto index =
       static_cast<int>(Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(current.c_str())));
   if (index == CB_ERR) return nullptr;
-  if (info) {
-    if (const FontRecord* record = RecordOf(index)) {
-      lstrcpynA(info->lfFaceName, record->Face.c_str(), LF_FACESIZE);
-      info->lfCharSet = record->Charset;
-      info->lfPitchAndFamily = record->PitchAndFamily;
-    }
+  if (const FontRecord* record = RecordOf(index)) {
+    lstrcpynA(info->lfFaceName, record->Face.c_str(), LF_FACESIZE);
+    info->lfCharSet = record->Charset;
+    info->lfPitchAndFamily = record->PitchAndFamily;
   }
   return screen_.get();
 }
@@ -189,13 +166,9 @@ bool FontNameCombo::DrawItem(const DRAWITEMSTRUCT& item) {
       UniqueMemoryDc memory(CreateCompatibleDC(dc));
       SelectedObject bitmap(memory.get(), mark_.get());
       // SRCAND: the white around the mark leaves the item's background.
-      if (markWidth_ == kMarkWidth && markHeight_ == kMarkHeight) {
-        BitBlt(dc, item.rcItem.left, item.rcItem.top, kMarkWidth, kMarkHeight, memory.get(), kMarkCellX, 0, SRCAND);
-      } else {
-        SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, item.rcItem.left, item.rcItem.top, markWidth_, markHeight_, memory.get(), kMarkCellX, 0,
-                   kMarkWidth, kMarkHeight, SRCAND);
-      }
+      SetStretchBltMode(dc, COLORONCOLOR);
+      StretchBlt(dc, item.rcItem.left, item.rcItem.top, markWidth_, markHeight_, memory.get(), kMarkCellX, 0,
+                 kMarkWidth, kMarkHeight, SRCAND);
     }
     const std::string text = ItemString(index);
     TextOutA(dc, item.rcItem.left + markWidth_, item.rcItem.top, text.c_str(), static_cast<int>(text.size()));
@@ -223,12 +196,9 @@ bool FontNameCombo::CompareItem(const COMPAREITEMSTRUCT& items, int* order) {
   return true;
 }
 
-bool FontNameCombo::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-  if (message == WM_DESTROY) {
-    FreeRecords();
-    *result = CallOriginal(message, wParam, lParam);
-    return true;
-  }
+// The records go with the list; the control's own procedure destroys it.
+bool FontNameCombo::OnMessage(UINT message, WPARAM, LPARAM, LRESULT*) {
+  if (message == WM_DESTROY) FreeRecords();
   return false;
 }
 

@@ -17,11 +17,10 @@ namespace zettrella {
 
 class FontNameCombo : public FontComboBase {
  public:
-  // Character set value that matches fonts of any character set.
   static constexpr BYTE kAnyCharset = DEFAULT_CHARSET;
 
-  // markBitmapId: a 32 x 15 bitmap whose right 16 x 15 cell is the mark.
-  explicit FontNameCombo(int markBitmapId);
+  // The mark is the right 16 x 15 cell of the 32 x 15 bitmap IDB_FONT_MARK.
+  FontNameCombo();
   ~FontNameCombo() override;
 
   // Rebuilds the list with the fonts of charset on the screen, keeping the
@@ -30,11 +29,10 @@ class FontNameCombo : public FontComboBase {
   // Selects the item of face name in charset (kAnyCharset: any); with no
   // such item the edit field shows name and nothing is selected.
   void SelectFontName(const std::string& name, BYTE charset);
-  // The current text into *name (may be null) and, when it names a listed
-  // item, that font's face, character set and pitch and family into *info
-  // (may be null). Returns the screen device context for a listed item,
-  // null otherwise.
-  HDC GetSelectedFont(std::string* name, LOGFONTA* info) const;
+  // When the current text names a listed item, that font's face, character
+  // set and pitch and family into *info (else an empty face) and the screen
+  // device context; null otherwise.
+  HDC GetSelectedFont(LOGFONTA* info) const;
 
   bool DrawItem(const DRAWITEMSTRUCT& item) override;
   bool MeasureItem(MEASUREITEMSTRUCT& item) override;
@@ -48,7 +46,6 @@ class FontNameCombo : public FontComboBase {
 
  private:
   static int CALLBACK EnumFontProc(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType, LPARAM param);
-  void AddEnumerated(const LOGFONTA& font, const char* script, DWORD fontType);
   const FontRecord* RecordOf(int index) const;
   void FreeRecords();
 
@@ -56,12 +53,10 @@ class FontNameCombo : public FontComboBase {
   WindowDc screen_{nullptr};
   bool useEx_ = false;
   int itemHeightBase_ = 0;
-  // The mark's size, the least item height and the room beside the widest
-  // name, in pixels at the screen's DPI.
+  // The mark's size and the least item height in pixels at the screen's DPI.
   int markWidth_ = 0;
   int markHeight_ = 0;
   int minItemHeight_ = 0;
-  int droppedWidthExtra_ = 0;
   // Filled only while FillFontNames runs.
   std::vector<std::unique_ptr<FontRecord>> collection_;
 };

@@ -2,7 +2,6 @@
 #include "notes/dialogs/font_pickers.h"
 
 #include "common/saturate.h"
-#include "resources/zettrella_res.h"
 
 namespace zettrella {
 
@@ -13,8 +12,6 @@ constexpr int kSizeLimit = 4;
 constexpr int kTwipsPerPoint = 20;
 
 }  // namespace
-
-FontPickers::FontPickers() : name_(IDB_FONT_MARK) {}
 
 void FontPickers::Attach(HWND dialog, int nameId, int sizeId) {
   name_.Attach(dialog, nameId);
@@ -29,17 +26,13 @@ void FontPickers::Show(const std::string& fontName, int32_t fontSizePoints) {
   size_.SetSizeTwips(Saturate(static_cast<int64_t>(fontSizePoints) * kTwipsPerPoint));
 }
 
-void FontPickers::OnSizeDropDown() {
+bool FontPickers::OnCommand(int notifyCode, HWND control) {
+  if (notifyCode != CBN_DROPDOWN || control != size_.hwnd()) return false;
   const int32_t twips = size_.GetSizeTwips();
   LOGFONTA font{};
-  if (HDC dc = name_.GetSelectedFont(nullptr, &font)) size_.FillSizes(dc, font.lfFaceName);
+  if (HDC dc = name_.GetSelectedFont(&font)) size_.FillSizes(dc, font.lfFaceName);
   size_.SetSizeTwips(twips);
-}
-
-std::string FontPickers::FontName() const {
-  std::string name;
-  name_.GetSelectedFont(&name, nullptr);
-  return name;
+  return true;
 }
 
 int32_t FontPickers::FontSizePoints() const { return size_.GetSizeTwips() / kTwipsPerPoint; }

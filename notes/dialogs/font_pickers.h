@@ -14,8 +14,6 @@ namespace zettrella {
 
 class FontPickers {
  public:
-  FontPickers();
-
   // Takes over the two combo boxes of dialog and fills the name list with
   // the Shift-JIS fonts. Called first in the dialog's initialisation.
   void Attach(HWND dialog, int nameId, int sizeId);
@@ -23,11 +21,12 @@ class FontPickers {
   // or typed, and its size in points. The size list stays empty until it
   // is opened.
   void Show(const std::string& fontName, int32_t fontSizePoints);
-  // CBN_DROPDOWN of the size control: the size list of the chosen face,
+  // A control's notification to the dialog; true when it was the size
+  // control's CBN_DROPDOWN, which fills the size list of the chosen face,
   // keeping the size shown.
-  void OnSizeDropDown();
+  bool OnCommand(int notifyCode, HWND control);
   // The name as shown or typed, possibly empty.
-  std::string FontName() const;
+  std::string FontName() const { return name_.GetCurrentText(); }
   // The size in whole points; an unreadable size gives the last one shown.
   int32_t FontSizePoints() const;
 

@@ -22,44 +22,34 @@ void FontSizeCombo::FillSizes(HDC dc, const char* face) {
   EnumFontFamiliesA(dc, face, reinterpret_cast<FONTENUMPROCA>(&EnumSizeProc), reinterpret_cast<LPARAM>(this));
 }
 
-int CALLBACK FontSizeCombo::EnumSizeProc(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType,
-                                         LPARAM param) {
-  (void)font;
-  return reinterpret_cast<FontSizeCombo*>(param)->AddEnumerated(*metrics, fontType) ? 1 : 0;
-}
-
-// True to go on with the enumeration.
-bool FontSizeCombo::AddEnumerated(const TEXTMETRICA& metrics, DWORD fontType) {
+// Returns 1 to go on with the enumeration.
+int CALLBACK FontSizeCombo::EnumSizeProc(const LOGFONTA*, const TEXTMETRICA* metrics, DWORD fontType, LPARAM param) {
+  auto* combo = reinterpret_cast<FontSizeCombo*>(param);
   if ((fontType & RASTER_FONTTYPE) && !(fontType & TRUETYPE_FONTTYPE)) {
-    InsertSize(MulDiv(metrics.tmHeight - metrics.tmInternalLeading, kTwipsPerInch, logPixelsY_));
-    return true;
+    combo->InsertSize(MulDiv(metrics->tmHeight - metrics->tmInternalLeading, kTwipsPerInch, combo->logPixelsY_));
+    return 1;
   }
   // A scalable face has every size: offer the usual ones and stop.
-  if (Count() > 0) Send(CB_RESETCONTENT);
+  if (combo->Count() > 0) combo->Send(CB_RESETCONTENT);
   for (int points : kScalableSizes) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", points);
-    Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    combo->Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
   }
-  return false;
+  return 0;
 }
 
 void FontSizeCombo::InsertSize(int32_t twips) {
   const std::string text = FormatTwips(twips);
   if (Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str())) != CB_ERR) return;
-  // Before the first item with a larger size; item data -1 marks the end.
-  int at = -1;
-  for (int i = 0;; ++i) {
-    const LRESULT data = Send(CB_GETITEMDATA, static_cast<WPARAM>(i));
-    if (data == CB_ERR) break;
-    if (static_cast<uint32_t>(data) > static_cast<uint32_t>(twips)) {
-      at = i;
-      break;
-    }
-  }
-  const auto index =
-      static_cast<int>(Send(CB_INSERTSTRING, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(text.c_str())));
-  if (index >= 0) Send(CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(static_cast<uint32_t>(twips)));
+  // Before the first item with a larger size, else at the end (-1).
+  const auto size = static_cast<uint32_t>(twips);
+  const int count = Count();
+  int at = 0;
+  while (at < count && static_cast<uint32_t>(Send(CB_GETITEMDATA, static_cast<WPARAM>(at))) <= size) ++at;
+  const auto index = static_cast<int>(
+      Send(CB_INSERTSTRING, static_cast<WPARAM>(at < count ? at : -1), reinterpret_cast<LPARAM>(text.c_str())));
+  if (index >= 0) Send(CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(size));
 }
 
 void FontSizeCombo::SetSizeTwips(int32_t twips) {

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 
 #include "notes/dialogs/font_combo_base.h"
 
@@ -28,7 +27,6 @@ class FontSizeCombo : public FontComboBase {
 
  private:
   static int CALLBACK EnumSizeProc(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType, LPARAM param);
-  bool AddEnumerated(const TEXTMETRICA& metrics, DWORD fontType);
 
   int logPixelsY_ = 0;
   int32_t lastTwips_ = 0;

@@ -31,19 +31,12 @@ BOOL NoteEditDialog::OnInitDialog() {
 }
 
 bool NoteEditDialog::OnCommand(int id, int notifyCode, HWND control) {
-  (void)control;
   if (id == IDC_EDIT_MASK && notifyCode == BN_CLICKED) {
-    OnMaskToggled();
+    EnableItem(IDC_EDIT_MASK_FROM, IsChecked(IDC_EDIT_MASK));
     return true;
   }
-  if (id == IDC_EDIT_FONT_SIZE && notifyCode == CBN_DROPDOWN) {
-    fonts_.OnSizeDropDown();
-    return true;
-  }
-  return false;
+  return fonts_.OnCommand(notifyCode, control);
 }
-
-void NoteEditDialog::OnMaskToggled() { EnableItem(IDC_EDIT_MASK_FROM, IsChecked(IDC_EDIT_MASK)); }
 
 // Nothing is refused: every value is taken or raised to its least value.
 void NoteEditDialog::OnOK() {

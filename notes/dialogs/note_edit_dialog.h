@@ -23,8 +23,6 @@ class NoteEditDialog : public ui::Dialog {
   bool OnCommand(int id, int notifyCode, HWND control) override;
 
  private:
-  void OnMaskToggled();
-
   Note& note_;
   ScreenRect desktopRect_;
   FontPickers fonts_;

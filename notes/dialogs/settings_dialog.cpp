@@ -26,14 +26,7 @@ BOOL SettingsDialog::OnInitDialog() {
   return TRUE;
 }
 
-bool SettingsDialog::OnCommand(int id, int notifyCode, HWND control) {
-  (void)control;
-  if (id == IDC_SETTINGS_FONT_SIZE && notifyCode == CBN_DROPDOWN) {
-    fonts_.OnSizeDropDown();
-    return true;
-  }
-  return false;
-}
+bool SettingsDialog::OnCommand(int, int notifyCode, HWND control) { return fonts_.OnCommand(notifyCode, control); }
 
 // Hot-key names are kept as typed (whether a name is valid is decided only
 // when it is registered), but only their first line: a line break set into

@@ -5,8 +5,8 @@
 namespace zettrella {
 
 // Menu commands. 0 is what a dismissed menu returns; 3-15 and 29-31 are
-// not used.
-inline constexpr int kCmdNone = 0;
+// not used. The create and the colour commands, like the create hot keys,
+// follow the order of the note types: cyan, magenta, yellow.
 inline constexpr int kCmdQuit = 2;
 inline constexpr int kCmdCreateCyan = 16;
 inline constexpr int kCmdCreateMagenta = 17;

@@ -8,17 +8,28 @@
 
 namespace zettrella {
 
+namespace {
+
+// A copy of the note in slot at the place where it is shown: its dialogs
+// open there.
+Note ShownCopy(const NoteBoard& board, int slot) {
+  Note note = board.notes()[slot];
+  const ScreenPoint shown = board.NoteScreenPosition(slot);
+  note.PosX = shown.x;
+  note.PosY = shown.y;
+  return note;
+}
+
+}  // namespace
+
 void DialogCommands::Edit(int32_t noteId) {
   const int slot = board_.notes().FindSlot(noteId);
   if (slot == kNoSlot) return;
   // The dialog works on a copy: while it is open the note can still be
-  // dragged or raised, and a copy taken back whole would undo that.
-  // The dialog opens where the note is shown; of the copy only the content
-  // is taken back, so its screen position goes no further.
-  Note edited = board_.notes()[slot];
-  const ScreenPoint shown = board_.NoteScreenPosition(slot);
-  edited.PosX = shown.x;
-  edited.PosY = shown.y;
+  // dragged or raised, and a copy taken back whole would undo that. Of the
+  // copy only the content is taken back, so its screen position goes no
+  // further.
+  Note edited = ShownCopy(board_, slot);
   const NoteRef ref = board_.notes().Ref(slot);
   NoteEditDialog dialog(edited, board_.desktopRect(), window_);
   if (dialog.RunModal() != IDOK) return;
@@ -31,11 +42,7 @@ void DialogCommands::Delete(int32_t noteId) {
   const int slot = board_.notes().FindSlot(noteId);
   if (slot == kNoSlot) return;
   const NoteRef ref = board_.notes().Ref(slot);
-  // The dialog opens where the note is shown.
-  Note shown = board_.notes()[slot];
-  const ScreenPoint at = board_.NoteScreenPosition(slot);
-  shown.PosX = at.x;
-  shown.PosY = at.y;
+  const Note shown = ShownCopy(board_, slot);
   DeleteConfirmDialog dialog(shown, board_.desktopRect(), window_);
   if (dialog.RunModal() != IDOK) return;
   // The note may have been deleted meanwhile from another menu, and a new
@@ -49,13 +56,9 @@ void DialogCommands::ChangeSettings() {
   SettingsDialog dialog(board_.settings(), window_);
   if (dialog.RunModal() != IDOK) return;
   board_.ApplySettings(dialog.values());
-  hotKeys_.Unregister();
   hotKeys_.Register(window_);
 }
 
-void DialogCommands::ShowAbout() {
-  AboutDialog dialog(window_);
-  dialog.RunModal();
-}
+void DialogCommands::ShowAbout() { AboutDialog(window_).RunModal(); }
 
 }  // namespace zettrella

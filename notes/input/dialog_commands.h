@@ -17,8 +17,6 @@ class DialogCommands {
  public:
   // hotKeys follow changed settings.
   DialogCommands(NoteBoard& board, HotKeys& hotKeys) : board_(board), hotKeys_(hotKeys) {}
-  DialogCommands(const DialogCommands&) = delete;
-  DialogCommands& operator=(const DialogCommands&) = delete;
 
   // The owner of the dialogs.
   void SetWindow(HWND window) { window_ = window; }

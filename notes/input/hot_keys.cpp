@@ -7,10 +7,12 @@
 namespace zettrella {
 
 void HotKeys::Register(HWND window) {
+  Unregister();
   window_ = window;
   const SystemSettings& settings = board_.settings();
   auto add = [&](int id, const std::string& name) {
-    if (const std::optional<uint32_t> code = HotKeyCode(name)) RegisterHotKey(window, id, kHotKeyModifiers, *code);
+    if (const std::optional<uint32_t> code = HotKeyCode(name))
+      RegisterHotKey(window, id, MOD_CONTROL | MOD_SHIFT, *code);
   };
   add(kHotKeyCreateCyan, settings.HotKeyCreateC);
   add(kHotKeyCreateMagenta, settings.HotKeyCreateM);
@@ -27,13 +29,9 @@ void HotKeys::Unregister() {
 bool HotKeys::OnHotKey(int id) {
   switch (id) {
     case kHotKeyCreateCyan:
-      board_.Create(kTypeCyan);
-      return true;
     case kHotKeyCreateMagenta:
-      board_.Create(kTypeMagenta);
-      return true;
     case kHotKeyCreateYellow:
-      board_.Create(kTypeYellow);
+      board_.Create(kTypeCyan + (id - kHotKeyCreateCyan));
       return true;
     case kHotKeyShow:
       // Drawing every note again puts them in front of the other windows.

@@ -8,9 +8,6 @@
 
 namespace zettrella {
 
-// Both modifiers of every hot key.
-inline constexpr UINT kHotKeyModifiers = MOD_CONTROL | MOD_SHIFT;
-
 class HotKeys {
  public:
   explicit HotKeys(NoteBoard& board) : board_(board) {}
@@ -19,9 +16,10 @@ class HotKeys {
   HotKeys& operator=(const HotKeys&) = delete;
 
   // Registers for window Ctrl + Shift + the keys named in the board's
-  // settings. A name without a key (empty, or not starting with an ASCII
-  // character) registers nothing; a combination that Windows refuses (held
-  // by another program) simply stays without effect.
+  // settings, in place of any registered before. A name without a key
+  // (empty, or not starting with an ASCII character) registers nothing; a
+  // combination that Windows refuses (held by another program) simply stays
+  // without effect.
   void Register(HWND window);
   // Unregisters ids 0-3 (ids never registered are harmless).
   void Unregister();

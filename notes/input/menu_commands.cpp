@@ -1,23 +1,20 @@
 // The tray and note menus and their commands.
 #include "notes/input/menu_commands.h"
 
+#include "common/protocol.h"
 #include "notes/input/command_ids.h"
 #include "notes/input/note_menus.h"
 
 namespace zettrella {
 
-LRESULT MenuCommands::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
-  switch (lParam) {
-    case WM_LBUTTONUP:
-      board_.Redraw();
-      break;
-    case WM_RBUTTONUP:
-      RunMenu(static_cast<int32_t>(wParam));
-      break;
-    default:
-      break;
-  }
-  return 0;
+void MenuCommands::RequestNoteMenu(int32_t noteId) {
+  noteMenuPending_ = true;
+  PostMessageA(window_, kTrayMessage, static_cast<WPARAM>(noteId), WM_RBUTTONUP);
+}
+
+void MenuCommands::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
+  if (lParam == WM_LBUTTONUP) board_.Redraw();
+  if (lParam == WM_RBUTTONUP) RunMenu(static_cast<int32_t>(wParam));
 }
 
 // The layer keeps the notes out of the foreground while the menu and any
@@ -52,19 +49,20 @@ void MenuCommands::RunMenu(int32_t noteId) {
 }
 
 void MenuCommands::RunCommand(int command, int32_t noteId) {
+  if (command >= kCmdFirstAddress && command <= kCmdLastAddress) {
+    const std::string& address = addressItems_[static_cast<size_t>(command - kCmdFirstAddress)];
+    if (!address.empty() && openAddress_) openAddress_(address);
+    return;
+  }
   const int slot = board_.notes().FindSlot(noteId);
   switch (command) {
     case kCmdQuit:
       PostQuitMessage(0);
       break;
     case kCmdCreateCyan:
-      board_.Create(kTypeCyan);
-      break;
     case kCmdCreateMagenta:
-      board_.Create(kTypeMagenta);
-      break;
     case kCmdCreateYellow:
-      board_.Create(kTypeYellow);
+      board_.Create(kTypeCyan + (command - kCmdCreateCyan));
       break;
     case kCmdEdit:
       dialogs_.Edit(noteId);
@@ -73,13 +71,9 @@ void MenuCommands::RunCommand(int command, int32_t noteId) {
       if (slot != kNoSlot) board_.ToggleTextRed(slot);
       break;
     case kCmdCyan:
-      if (slot != kNoSlot) board_.Recolour(slot, kTypeCyan);
-      break;
     case kCmdMagenta:
-      if (slot != kNoSlot) board_.Recolour(slot, kTypeMagenta);
-      break;
     case kCmdYellow:
-      if (slot != kNoSlot) board_.Recolour(slot, kTypeYellow);
+      if (slot != kNoSlot) board_.Recolour(slot, kTypeCyan + (command - kCmdCyan));
       break;
     case kCmdDuplicate:
       if (slot != kNoSlot) board_.Duplicate(slot);
@@ -96,15 +90,7 @@ void MenuCommands::RunCommand(int command, int32_t noteId) {
     case kCmdAbout:
       dialogs_.ShowAbout();
       break;
-    default:
-      if (command >= kCmdFirstAddress && command <= kCmdLastAddress) OpenAddress(command - kCmdFirstAddress);
-      break;
   }
-}
-
-void MenuCommands::OpenAddress(int index) {
-  const std::string& address = addressItems_[static_cast<size_t>(index)];
-  if (!address.empty() && openAddress_) openAddress_(address);
 }
 
 }  // namespace zettrella

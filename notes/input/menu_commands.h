@@ -17,18 +17,16 @@ namespace zettrella {
 class MenuCommands {
  public:
   MenuCommands(NoteBoard& board, DialogCommands& dialogs) : board_(board), dialogs_(dialogs) {}
-  MenuCommands(const MenuCommands&) = delete;
-  MenuCommands& operator=(const MenuCommands&) = delete;
 
   // The window that owns the menus.
   void SetWindow(HWND window) { window_ = window; }
 
-  // The next menu the tray callback opens is a note's menu (a right click
-  // on a note asked for it); otherwise it is the tray menu.
-  void RequestNoteMenu() { noteMenuPending_ = true; }
+  // A right click on a note: its menu opens from the tray callback message,
+  // posted so that it runs after the layer's SendMessage has returned.
+  void RequestNoteMenu(int32_t noteId);
   // The tray icon's callback message; for a note's menu wParam carries the
   // note's layer id.
-  LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+  void OnTrayNotify(WPARAM wParam, LPARAM lParam);
 
   // What opens an address chosen in the note menu; the shell by default.
   void SetAddressOpener(AddressOpener opener) { openAddress_ = std::move(opener); }
@@ -37,11 +35,11 @@ class MenuCommands {
  private:
   void RunMenu(int32_t noteId);
   void RunCommand(int command, int32_t noteId);
-  void OpenAddress(int index);
 
   NoteBoard& board_;
   DialogCommands& dialogs_;
   HWND window_ = nullptr;
+  // The next menu is a note's menu, not the tray menu.
   bool noteMenuPending_ = false;
   // The addresses of the most recent note menu.
   AddressItems addressItems_;

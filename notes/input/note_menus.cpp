@@ -54,11 +54,6 @@ void Append(HMENU menu, const MenuItem& item) {
   }
 }
 
-template <size_t N>
-void AppendAll(HMENU menu, const MenuItem (&items)[N]) {
-  for (const MenuItem& item : items) Append(menu, item);
-}
-
 void Check(HMENU menu, int command, bool checked) {
   CheckMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
@@ -68,7 +63,7 @@ void Check(HMENU menu, int command, bool checked) {
 UniqueMenu BuildTrayMenu(int32_t floating) {
   UniqueMenu menu(CreatePopupMenu());
   if (!menu) return menu;
-  AppendAll(menu.get(), kTrayItems);
+  for (const MenuItem& item : kTrayItems) Append(menu.get(), item);
   Check(menu.get(), kCmdFloating, floating == 1);
   return menu;
 }
@@ -86,7 +81,7 @@ UniqueMenu BuildNoteMenu(const AddressItems& addresses, const Note* note, int32_
     anyAddress = true;
   }
   if (anyAddress) Append(m, kSeparator);
-  AppendAll(m, kNoteItems);
+  for (const MenuItem& item : kNoteItems) Append(m, item);
 
   if (note) {
     Check(m, kCmdTextRed, note->TextRed == 1);

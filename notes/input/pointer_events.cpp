@@ -13,17 +13,15 @@ LRESULT PointerEvents::OnCopyData(const COPYDATASTRUCT* data) {
   // The record is read in place: the system already copied it into our
   // process, and the parser stops at the first zero byte, looks at ten lines
   // at most and copies nothing but those lines.
-  std::string_view bytes;
-  if (data && data->lpData && data->cbData > 0) {
-    bytes = std::string_view(static_cast<const char*>(data->lpData), data->cbData);
-  }
+  const std::string_view bytes = data && data->lpData && data->cbData > 0
+                                     ? std::string_view(static_cast<const char*>(data->lpData), data->cbData)
+                                     : std::string_view();
   EventRecord record;
   ParseEventRecord(bytes, &record);
 
   const EventPoint point = EventNumbers(record);
   switch (EventKindOf(record)) {
     case EventKind::kLButtonDown:
-      // Brings the note to the front and starts a drag.
       board_.Raise(point.id);
       board_.StartDrag(point.id, point.x, point.y);
       break;
@@ -34,32 +32,21 @@ LRESULT PointerEvents::OnCopyData(const COPYDATASTRUCT* data) {
       board_.ReleaseDrag();
       break;
     case EventKind::kRButtonUp:
-      OnRButtonUp(point.id);
+      menus_.RequestNoteMenu(point.id);
       break;
     case EventKind::kLButtonDoubleClick:
-      OnDoubleClick(point.id);
+      // The edit dialog runs with the notes let go from the front of the
+      // other windows, so that it is never hidden behind one of them.
+      if (board_.notes().FindSlot(point.id) == kNoSlot) break;
+      board_.LeaveFront();
+      dialogs_.Edit(point.id);
+      // The layer may have been released meanwhile (end of the session).
+      board_.RestoreFront();
       break;
     case EventKind::kNone:
       break;
   }
   return 1;
-}
-
-// The note menu is not opened here but by the tray callback message, posted
-// so that the menu runs after the layer's SendMessage has returned.
-void PointerEvents::OnRButtonUp(int32_t id) {
-  menus_.RequestNoteMenu();
-  PostMessageA(window_, noteMenuMessage_, static_cast<WPARAM>(id), WM_RBUTTONUP);
-}
-
-// The edit dialog runs with the notes let go from the front of the other
-// windows, so that it is never hidden behind one of them.
-void PointerEvents::OnDoubleClick(int32_t id) {
-  if (board_.notes().FindSlot(id) == kNoSlot) return;
-  board_.LeaveFront();
-  dialogs_.Edit(id);
-  // The layer may have been released meanwhile (end of the session).
-  board_.RestoreFront();
 }
 
 }  // namespace zettrella

@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
-
 #include "notes/board/note_board.h"
 #include "notes/input/dialog_commands.h"
 #include "notes/input/menu_commands.h"
@@ -16,27 +14,16 @@ namespace zettrella {
 
 class PointerEvents {
  public:
-  // noteMenuMessage: what the window posts to itself, with the note's id and
-  // WM_RBUTTONUP, to open a note's menu (the tray icon's callback message).
-  PointerEvents(NoteBoard& board, MenuCommands& menus, DialogCommands& dialogs, UINT noteMenuMessage)
-      : board_(board), menus_(menus), dialogs_(dialogs), noteMenuMessage_(noteMenuMessage) {}
-  PointerEvents(const PointerEvents&) = delete;
-  PointerEvents& operator=(const PointerEvents&) = delete;
-
-  void SetWindow(HWND window) { window_ = window; }
+  PointerEvents(NoteBoard& board, MenuCommands& menus, DialogCommands& dialogs)
+      : board_(board), menus_(menus), dialogs_(dialogs) {}
 
   // A layer's event record (WM_COPYDATA). Returns 1, whatever it holds.
   LRESULT OnCopyData(const COPYDATASTRUCT* data);
 
  private:
-  void OnRButtonUp(int32_t id);
-  void OnDoubleClick(int32_t id);
-
   NoteBoard& board_;
   MenuCommands& menus_;
   DialogCommands& dialogs_;
-  UINT noteMenuMessage_;
-  HWND window_ = nullptr;
 };
 
 }  // namespace zettrella

@@ -106,7 +106,7 @@ TEST(FontNameComboTest, FillingAgainKeepsTheTextAndFreesNothingTwice) {
     EXPECT_EQ(SendMessageA(name.hwnd(), CB_GETCOUNT, 0, 0), count);
     EXPECT_EQ(ControlText(hwnd, IDC_EDIT_FONT_NAME), kJapaneseFace);
     LOGFONTA info{};
-    EXPECT_NE(name.GetSelectedFont(nullptr, &info), nullptr);
+    EXPECT_NE(name.GetSelectedFont(&info), nullptr);
     EXPECT_STREQ(info.lfFaceName, kJapaneseFace);
   });
 }
@@ -140,23 +140,22 @@ TEST(FontNameComboTest, SelectsTheItemOfAFaceOrShowsTheNameTyped) {
 TEST(FontNameComboTest, GetSelectedFontNamesTheListedFaceOrNone) {
   WithPickers([](PickerHost& host, HWND hwnd) {
     FontNameCombo& name = host.fonts.name();
-    std::string text;
     LOGFONTA info{};
     name.SelectFontName(kJapaneseFace, FontNameCombo::kAnyCharset);
-    EXPECT_NE(name.GetSelectedFont(&text, &info), nullptr);
-    EXPECT_EQ(text, kJapaneseFace);
+    EXPECT_NE(name.GetSelectedFont(&info), nullptr);
+    EXPECT_EQ(name.GetCurrentText(), kJapaneseFace);
     EXPECT_STREQ(info.lfFaceName, kJapaneseFace);
     EXPECT_EQ(info.lfCharSet, SHIFTJIS_CHARSET);
 
     // Typed in another case the face is still found (the list ignores case).
     Type(hwnd, IDC_EDIT_FONT_NAME, "ipaゴシック");
-    EXPECT_NE(name.GetSelectedFont(&text, &info), nullptr);
-    EXPECT_EQ(text, "ipaゴシック");
+    EXPECT_NE(name.GetSelectedFont(&info), nullptr);
+    EXPECT_EQ(name.GetCurrentText(), "ipaゴシック");
     EXPECT_STREQ(info.lfFaceName, kLatinPrefixFace);
 
     Type(hwnd, IDC_EDIT_FONT_NAME, "Unlisted");
-    EXPECT_EQ(name.GetSelectedFont(&text, &info), nullptr);
-    EXPECT_EQ(text, "Unlisted");
+    EXPECT_EQ(name.GetSelectedFont(&info), nullptr);
+    EXPECT_EQ(name.GetCurrentText(), "Unlisted");
     EXPECT_STREQ(info.lfFaceName, "");
   });
 }

@@ -45,7 +45,7 @@ class BoardHarness {
   bool scriptCompleted() const;
 
   NoteBoard& board() { return board_->board(); }
-  BoardInput& input() { return board_->input(); }
+  MenuCommands& menus() { return board_->menus(); }
   HWND window() const { return board_->hwnd(); }
   const std::string& dir() const { return dir_.path(); }
   const std::string& iniPath() const { return app_.IniPath; }

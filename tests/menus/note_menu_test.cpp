@@ -52,7 +52,7 @@ TEST(NoteMenu, AddressesFirstThenTheNoteCommandsWithTheirCheckMarks) {
       h.OpenNoteMenuOfSlot(0),
       h.WaitForMenu(),
       h.Do([&] { withAddresses = MenuLines(h.lastMenu()); }),
-      h.Do([&] { addresses = h.input().menus.addressItems(); }),
+      h.Do([&] { addresses = h.menus().addressItems(); }),
       h.Dismiss(),
       h.WaitForMenuClosed(),
       h.OpenNoteMenuOfSlot(1),
@@ -85,7 +85,7 @@ TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
   std::string iniBefore;
   std::vector<std::string> calls;
   std::vector<std::string> opened;
-  h.input().menus.SetAddressOpener([&](const std::string& a) { opened.push_back(a); });
+  h.menus().SetAddressOpener([&](const std::string& a) { opened.push_back(a); });
   auto staleId = [&] { return oldId; };
   ASSERT_TRUE(h.Run({
       // A menu with addresses first, so that they would be there to reuse.
@@ -129,7 +129,7 @@ TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
       h.Do([&] { calls = h.LayerCalls(); }),
   }));
   EXPECT_EQ(stale, NoteItems(false, -1, true));
-  for (const std::string& address : h.input().menus.addressItems()) EXPECT_EQ(address, "");
+  for (const std::string& address : h.menus().addressItems()) EXPECT_EQ(address, "");
   EXPECT_EQ(ReadFileBytes(h.iniPath()), iniBefore);
   Lines expected;
   for (int i = 0; i < 5; ++i) expected.insert(expected.end(), {"_floating(0)", "_floating(1)"});
@@ -266,7 +266,7 @@ TEST(NoteMenu, DuplicateAndCreateWithAllSlotsInUseChangeNothing) {
 TEST(NoteMenu, ChosenAddressIsOpenedAsWritten) {
   BoardHarness h(AddressNotes());
   std::vector<std::string> opened;
-  h.input().menus.SetAddressOpener([&](const std::string& a) { opened.push_back(a); });
+  h.menus().SetAddressOpener([&](const std::string& a) { opened.push_back(a); });
   ASSERT_TRUE(h.Run({
       h.OpenNoteMenuOfSlot(0),
       h.WaitForMenu(),
