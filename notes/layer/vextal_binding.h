@@ -31,10 +31,8 @@ struct VextalEntryPoints {
 // Never loads or unloads the library by itself.
 class VextalCalls : public NoteLayer {
  public:
-  VextalCalls() = default;
-  explicit VextalCalls(const VextalEntryPoints& entries) : entries_(entries) {}
+  explicit VextalCalls(const VextalEntryPoints& entries = {}) : entries_(entries) {}
 
-  // Calls _unload; every later call is a no-op with the "none" result.
   void Unload() override;
   void Floating(int32_t on) override;
   void Attach(int32_t window) override;
@@ -75,8 +73,6 @@ class VextalBinding : public VextalCalls {
   // module loaded, so that its code may still be on the stack (an event
   // call that has not returned) until the binding is destroyed.
   ~VextalBinding() override;
-  VextalBinding(const VextalBinding&) = delete;
-  VextalBinding& operator=(const VextalBinding&) = delete;
 
   bool loaded() const { return static_cast<bool>(module_); }
   // Every entry point was found.
