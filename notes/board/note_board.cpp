@@ -248,8 +248,8 @@ bool NoteBoard::Delete(NoteRef ref) {
 }
 
 void NoteBoard::ApplySettings(const SystemSettings& changed) {
-  for (size_t i = 0; i < kSettingKeyCount; ++i) {
-    if (kSettingKeys[i].Saved == SavedWith::kDialog) CopyValue(kSettingKeys[i], changed, &settings_);
+  for (const SettingKey& key : kSettingKeys) {
+    if (key.Saved == SavedWith::kDialog) CopyValue(key, changed, &settings_);
   }
   settingsFile_.SaveSystemSettings(settings_);
   profile_.BeginBatch();

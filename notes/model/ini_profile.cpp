@@ -79,6 +79,31 @@ bool FlushToDisk(const std::string& path) {
   return file && FlushFileBuffers(file.get());
 }
 
+bool Apply(const ProfileChange& change, const char* file) {
+  const char* section = change.Section.c_str();
+  switch (change.Type) {
+    case ProfileChange::Kind::kRemoveSection:
+      // Removing a section that is not there is no failure.
+      WritePrivateProfileStringA(section, nullptr, nullptr, file);
+      return true;
+    case ProfileChange::Kind::kSection: {
+      std::string block;
+      for (const std::string& line : change.Lines) {
+        block += line;
+        block += '\0';
+      }
+      block += '\0';
+      return WritePrivateProfileSectionA(section, block.c_str(), file);
+    }
+    case ProfileChange::Kind::kKeys:
+      for (const auto& [key, value] : change.Values) {
+        if (!WritePrivateProfileStringA(section, key.c_str(), value.c_str(), file)) return false;
+      }
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 IniProfile::IniProfile(std::string path)
@@ -127,34 +152,15 @@ std::vector<std::string> IniProfile::ReadSection(const char* section) {
   return SectionLines(section, path_.c_str());
 }
 
-void IniProfile::Write(const char* section, const char* key, const char* value) {
-  ProfileChange change;
-  change.Section = section;
-  change.Values.emplace_back(key, value);
-  Change(std::move(change));
-}
-
-void IniProfile::RemoveSection(const char* section) {
-  ProfileChange change;
-  change.Type = ProfileChange::Kind::kRemoveSection;
-  change.Section = section;
-  Change(std::move(change));
-}
-
-void IniProfile::WriteKeys(const char* section, const std::vector<std::pair<std::string, std::string>>& values) {
-  ProfileChange change;
-  change.Section = section;
-  change.Values = values;
-  Change(std::move(change));
+void IniProfile::WriteKeys(const char* section, const KeyValues& values) {
+  Change({ProfileChange::Kind::kKeys, section, values, {}});
 }
 
 void IniProfile::WriteSection(const char* section, const std::vector<std::string>& lines) {
-  ProfileChange change;
-  change.Type = ProfileChange::Kind::kSection;
-  change.Section = section;
-  change.Lines = lines;
-  Change(std::move(change));
+  Change({ProfileChange::Kind::kSection, section, {}, lines});
 }
+
+void IniProfile::RemoveSection(const char* section) { Change({ProfileChange::Kind::kRemoveSection, section, {}, {}}); }
 
 void IniProfile::Change(ProfileChange change) {
   // A file that could not be read at start-up, or that is read-only: the
@@ -212,33 +218,8 @@ bool IniProfile::SavePending() {
 
 bool IniProfile::ApplyAll(const char* file) {
   bool written = true;
-  for (const ProfileChange& change : pending_.changes()) written = ApplyTo(change, file) && written;
+  for (const ProfileChange& change : pending_.changes()) written = Apply(change, file) && written;
   return written;
-}
-
-bool IniProfile::ApplyTo(const ProfileChange& change, const char* file) const {
-  const char* section = change.Section.c_str();
-  switch (change.Type) {
-    case ProfileChange::Kind::kRemoveSection:
-      // Removing a section that is not there is no failure.
-      WritePrivateProfileStringA(section, nullptr, nullptr, file);
-      return true;
-    case ProfileChange::Kind::kSection: {
-      std::string block;
-      for (const std::string& line : change.Lines) {
-        block += line;
-        block += '\0';
-      }
-      block += '\0';
-      return WritePrivateProfileSectionA(section, block.c_str(), file);
-    }
-    case ProfileChange::Kind::kKeys:
-      for (const auto& [key, value] : change.Values) {
-        if (!WritePrivateProfileStringA(section, key.c_str(), value.c_str(), file)) return false;
-      }
-      return true;
-  }
-  return false;
 }
 
 }  // namespace zettrella

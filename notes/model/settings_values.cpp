@@ -9,11 +9,7 @@ namespace zettrella {
 
 int32_t ParseOnOff(std::string_view value) { return EqualsIgnoringAsciiCase(value, "On"); }
 
-const char* FormatOnOff(int32_t flag) { return flag ? "On" : "Off"; }
-
 int32_t ParseFlag(std::string_view value) { return ParseDecimal(value) == 1 ? 1 : 0; }
-
-const char* FormatFlag(int32_t flag) { return flag ? "1" : "0"; }
 
 int32_t ParseAsterNum(std::string_view value) {
   const int32_t n = ParseDecimal(value);
