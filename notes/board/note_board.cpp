@@ -13,8 +13,6 @@ NoteBoard::NoteBoard(Profile& profile) : profile_(profile), settingsFile_(profil
   profile_.OnFileMissing([this] { settingsFile_.SaveEverything(settings_, notes_); });
 }
 
-NoteBoard::~NoteBoard() = default;
-
 int32_t NoteBoard::BeginLoad() {
   settings_.TrayDelay = settingsFile_.ReadTrayDelay();
   return settings_.TrayDelay;
@@ -195,23 +193,14 @@ void NoteBoard::Draw(int slot) {
     return;
   }
   const std::string display = MakeDisplayText(note.Text, note.TextAster != 0, note.TextAsterNum);
-  CardRequest card;
-  card.PosX = note.PosX;
-  card.PosY = note.PosY;
-  card.Width = note.Width;
-  card.Priority = note.Priority;
-  card.Text = display;
-  card.FontName = note.FontName;
-  card.FontSize = note.FontSize;
-  card.Colours = ColoursFor(note.Type, note.TextRed);
-  card.MinHeight = settings_.DefaultHeight;
-  card.Scale = scale_;
-  BuildCard(*layer_, card, &note.ID, &images_[static_cast<size_t>(slot)]);
+  BuildCard(*layer_,
+            {note.PosX, note.PosY, note.Width, note.Priority, display, note.FontName, note.FontSize,
+             ColoursFor(note.Type, note.TextRed), settings_.DefaultHeight, scale_},
+            &note.ID, &images_[static_cast<size_t>(slot)]);
 }
 
 void NoteBoard::ToggleTextRed(int slot) {
-  Note& note = notes_[slot];
-  note.TextRed = note.TextRed == 0 ? 1 : 0;
+  notes_[slot].TextRed = notes_[slot].TextRed == 0 ? 1 : 0;
   Rebuild(slot);
 }
 
@@ -252,11 +241,10 @@ void NoteBoard::ApplySettings(const SystemSettings& changed) {
     if (key.Saved == SavedWith::kDialog) CopyValue(key, changed, &settings_);
   }
   settingsFile_.SaveSystemSettings(settings_);
-  profile_.BeginBatch();
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (notes_[slot].InUse) Rebuild(slot);
+    if (notes_[slot].InUse) Draw(slot);
   }
-  (void)profile_.EndBatch();
+  SaveEveryNote();
 }
 
 }  // namespace zettrella

@@ -41,22 +41,16 @@ std::string MakeDisplayText(std::string_view text, bool mask, int32_t maskFrom) 
       continue;
     }
     const size_t length = CharLengthAt(marked, i);
-    if (!mask || c == '\r' || c == '\n') {
-      shown.append(marked, i, length);
+    const bool lineBreak = c == '\r' || c == '\n';
+    if (mask && !lineBreak && position >= maskFrom) {
+      shown += '*';
     } else {
-      if (position < maskFrom) {
-        shown.append(marked, i, length);
-      } else {
-        shown += '*';
-      }
-      ++position;
+      shown.append(marked, i, length);
     }
+    if (!lineBreak) ++position;
     i += length;
   }
-
-  size_t keep = shown.size();
-  while (keep > 0 && IsBlank(shown[keep - 1])) --keep;
-  shown.resize(keep);
+  shown.erase(std::find_if_not(shown.rbegin(), shown.rend(), IsBlank).base(), shown.end());
   return shown;
 }
 

@@ -1,6 +1,7 @@
 // Keys, defaults and conversions of the settings file.
 #include "notes/model/settings_file.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
@@ -43,17 +44,15 @@ KeyValues Formatted(const Record& record, Take take) {
 // set them: each key replaced where it stands (found in any ASCII case, its
 // spelling kept), new keys added at the end, other lines kept.
 std::vector<std::string> MergeIntoSection(std::vector<std::string> lines, const KeyValues& values) {
+  auto lineKey = [](const std::string& line) { return line.substr(0, line.find('=')); };
   for (const auto& [key, value] : values) {
-    bool found = false;
-    for (std::string& line : lines) {
-      const size_t equals = line.find('=');
-      const std::string lineKey = line.substr(0, equals);
-      if (!EqualsIgnoringAsciiCase(lineKey, key)) continue;
-      line = lineKey + "=" + value;
-      found = true;
-      break;
+    const auto line = std::find_if(lines.begin(), lines.end(),
+                                   [&](const std::string& l) { return EqualsIgnoringAsciiCase(lineKey(l), key); });
+    if (line == lines.end()) {
+      lines.push_back(key + "=" + value);
+    } else {
+      *line = lineKey(*line) + "=" + value;
     }
-    if (!found) lines.push_back(key + "=" + value);
   }
   return lines;
 }
@@ -110,18 +109,18 @@ void SettingsFile::ReadNotes(NoteTable* table) {
 
 void SettingsFile::SaveSystemSettings(const SystemSettings& settings) {
   profile_.WriteKeys(kSystemSection,
-                     Formatted(settings, [](const SettingKey& key) { return key.Saved == SavedWith::kDialog; }));
+                     Formatted(settings, [](const auto& key) { return key.Saved == SavedWith::kDialog; }));
 }
 
 void SettingsFile::SaveFloating(int32_t floating) {
   SystemSettings settings;
   settings.Floating = floating;
   profile_.WriteKeys(kSystemSection,
-                     Formatted(settings, [](const SettingKey& key) { return key.Saved == SavedWith::kItself; }));
+                     Formatted(settings, [](const auto& key) { return key.Saved == SavedWith::kItself; }));
 }
 
 void SettingsFile::SaveNote(int slot, const Note& note) {
-  const KeyValues values = Formatted(note, [&note](const SettingKey& key) {
+  const KeyValues values = Formatted(note, [&note](const auto& key) {
     return key.Section == nullptr && (note.TextAster || !IsNoteKey(key, "TextAsterNum"));
   });
   // The section is rewritten in one write: every write of a profile file
@@ -137,18 +136,17 @@ void SettingsFile::SaveNote(int slot, const Note& note) {
 
 void SettingsFile::SavePriority(int slot, const Note& note) {
   profile_.WriteKeys(SectionName(slot).c_str(),
-                     Formatted(note, [](const SettingKey& key) { return IsNoteKey(key, "Priority"); }));
+                     Formatted(note, [](const auto& key) { return IsNoteKey(key, "Priority"); }));
 }
 
 void SettingsFile::SavePosition(int slot, const Note& note) {
-  profile_.WriteKeys(SectionName(slot).c_str(), Formatted(note, [](const SettingKey& key) {
-                       return IsNoteKey(key, "PosX") || IsNoteKey(key, "PosY");
-                     }));
+  profile_.WriteKeys(SectionName(slot).c_str(),
+                     Formatted(note, [](const auto& key) { return IsNoteKey(key, "PosX") || IsNoteKey(key, "PosY"); }));
 }
 
 void SettingsFile::SaveEverything(const SystemSettings& settings, const NoteTable& table) {
   profile_.WriteKeys(kSystemSection,
-                     Formatted(settings, [](const SettingKey& key) { return key.Section == kSystemSection; }));
+                     Formatted(settings, [](const auto& key) { return key.Section == kSystemSection; }));
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (table[slot].InUse) SaveNote(slot, table[slot]);
   }

@@ -53,16 +53,10 @@ std::string TextToStored(std::string_view text) {
   std::string_view cut = CutAtCharBoundary(normal, kMaxStoredTextBytes);
   // A cut between CR and LF would leave a lone CR behind.
   if (!cut.empty() && cut.back() == '\r') cut.remove_suffix(1);
-  std::string stored;
-  stored.reserve(cut.size());
-  for (size_t i = 0; i < cut.size(); ++i) {
-    if (cut[i] == '\r') {
-      stored += "\\n";
-      ++i;  // the LF that always follows a CR here
-    } else {
-      stored += cut[i];
-    }
-  }
+  // Every CR here is followed by its LF, and neither is ever the second byte
+  // of a two-byte character.
+  std::string stored(cut);
+  for (size_t i = stored.find('\r'); i != std::string::npos; i = stored.find('\r', i + 2)) stored.replace(i, 2, "\\n");
   return stored;
 }
 
