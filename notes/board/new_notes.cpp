@@ -27,10 +27,10 @@ Note MakeNewNote(int32_t type, const SystemSettings& settings, int32_t desktopRi
 
 Note MakeDuplicate(const Note& source) {
   Note copy;
+  static_cast<NoteContent&>(copy) = source;
   copy.InUse = true;
   copy.PosX = SaturatedAdd(source.PosX, kDuplicateOffset);
   copy.PosY = SaturatedAdd(source.PosY, kDuplicateOffset);
-  CopyNoteContent(source, &copy);
   return copy;
 }
 

@@ -221,7 +221,7 @@ void NoteBoard::Duplicate(int source) {
 bool NoteBoard::ApplyEdit(NoteRef ref, const Note& edited) {
   const int slot = notes_.Resolve(ref);
   if (slot == kNoSlot) return false;
-  CopyNoteContent(edited, &notes_[slot]);
+  static_cast<NoteContent&>(notes_[slot]) = edited;
   Rebuild(slot);
   return true;
 }
