@@ -130,13 +130,7 @@ void NoteBoard::ToggleFloating() {
 }
 
 void NoteBoard::Create(int32_t type) {
-  const int slot = notes_.FirstEmptySlot();
-  if (slot != kNoSlot) {
-    Note& note = notes_[slot];
-    note = MakeNewNote(type, settings_, scale_.ToStored(desktopRect_.right), scale_.ToStored(desktopRect_.bottom));
-    note.Priority = notes_.TakeNextPriority();
-    Rebuild(slot);
-  }
+  Add(MakeNewNote(type, settings_, scale_.ToStored(desktopRect_.right), scale_.ToStored(desktopRect_.bottom)));
   Redraw();
 }
 
@@ -209,12 +203,13 @@ void NoteBoard::Recolour(int slot, int32_t type) {
   Rebuild(slot);
 }
 
-void NoteBoard::Duplicate(int source) {
+void NoteBoard::Duplicate(int source) { Add(MakeDuplicate(notes_[source])); }
+
+void NoteBoard::Add(Note note) {
   const int slot = notes_.FirstEmptySlot();
   if (slot == kNoSlot) return;
-  Note& note = notes_[slot];
-  note = MakeDuplicate(notes_[source]);
-  note.Priority = notes_.TakeNextPriority();
+  notes_[slot] = std::move(note);
+  notes_[slot].Priority = notes_.TakeNextPriority();
   Rebuild(slot);
 }
 

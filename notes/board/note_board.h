@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -101,6 +100,9 @@ class NoteBoard {
   void ApplySettings(const SystemSettings& changed);
 
  private:
+  // The note in the lowest empty slot, in front of the others, built and
+  // saved; nothing when every slot is in use.
+  void Add(Note note);
   // Rebuild without the save: the note's new id is only in the table.
   void Draw(int slot);
   // Every used slot's section, as one replace of the file.

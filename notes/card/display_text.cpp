@@ -15,18 +15,14 @@ constexpr char kHideMark = '\x01';
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// Overwrites each address without its "h" with hide marks.
-void MarkHiddenAddresses(std::string& text) {
-  for (std::string_view address : FindAddresses(text)) {
-    if (address.front() == 't') std::fill_n(text.begin() + (address.data() - text.data()), address.size(), kHideMark);
-  }
-}
-
 }  // namespace
 
 std::string MakeDisplayText(std::string_view text, bool mask, int32_t maskFrom) {
+  // Each address without its "h" is overwritten with hide marks first.
   std::string marked(text);
-  MarkHiddenAddresses(marked);
+  for (std::string_view address : FindAddresses(marked)) {
+    if (address.front() == 't') std::fill_n(&marked[address.data() - marked.data()], address.size(), kHideMark);
+  }
 
   std::string shown;
   shown.reserve(marked.size());

@@ -53,10 +53,7 @@ VextalBinding::VextalBinding(const std::string& moduleDir, const char* libraryNa
   }
 }
 
-VextalBinding::~VextalBinding() {
-  Unload();
-  // The module is freed by its owner after this.
-}
+VextalBinding::~VextalBinding() { Unload(); }
 
 void VextalCalls::Unload() {
   CallIfThere(entries_._unload);

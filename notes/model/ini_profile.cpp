@@ -11,8 +11,6 @@
 // therefore be at least as long as that content before it replaces the file.
 #include "notes/model/ini_profile.h"
 
-#include <cstring>
-
 namespace zettrella {
 
 namespace {
@@ -148,8 +146,7 @@ std::string IniProfile::Read(const char* section, const char* key, const char* d
 }
 
 std::vector<std::string> IniProfile::ReadSection(const char* section) {
-  if (path_.empty()) return {};
-  return SectionLines(section, path_.c_str());
+  return path_.empty() ? std::vector<std::string>() : SectionLines(section, path_.c_str());
 }
 
 void IniProfile::WriteKeys(const char* section, const KeyValues& values) {
@@ -188,8 +185,7 @@ bool IniProfile::SavePending() {
       // changes alone, which would leave out every other note.
       if (existed_ && writeEverything_) {
         pending_.Clear();
-        const bool batching = batching_;
-        batching_ = true;
+        const bool batching = std::exchange(batching_, true);
         writeEverything_();
         batching_ = batching;
       }

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <string_view>
-#include <utility>
 
 #include "common/ascii.h"
 #include "common/decimal.h"

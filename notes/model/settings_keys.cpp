@@ -20,31 +20,17 @@ constexpr SettingKey InNote(const char* name, const char* defaultValue, ValueFor
 }
 
 int32_t ParseNumber(ValueForm form, std::string_view text) {
-  switch (form) {
-    case ValueForm::kOnOff:
-      return ParseOnOff(text);
-    case ValueForm::kFlag:
-      return ParseFlag(text);
-    case ValueForm::kAsterNum:
-      return ParseAsterNum(text);
-    default:
-      return ParseDecimal(text);
-  }
+  if (form == ValueForm::kOnOff) return ParseOnOff(text);
+  if (form == ValueForm::kFlag) return ParseFlag(text);
+  return form == ValueForm::kAsterNum ? ParseAsterNum(text) : ParseDecimal(text);
 }
 
 std::string FormatNumber(ValueForm form, int32_t value) {
-  switch (form) {
-    case ValueForm::kOnOff:
-      return value ? "On" : "Off";
-    case ValueForm::kFlag:
-      return value ? "1" : "0";
-    case ValueForm::kId:
-      // The placeholder id keeps the section loadable; the next start hands
-      // out new ids anyway.
-      return FormatDecimal(std::max<int32_t>(value, 0));
-    default:
-      return FormatDecimal(value);
-  }
+  if (form == ValueForm::kOnOff) return value ? "On" : "Off";
+  if (form == ValueForm::kFlag) return value ? "1" : "0";
+  // The placeholder id keeps the section loadable; the next start hands
+  // out new ids anyway.
+  return FormatDecimal(form == ValueForm::kId ? std::max<int32_t>(value, 0) : value);
 }
 
 std::string ParseText(ValueForm form, std::string_view text) {
