@@ -153,9 +153,7 @@ void NoteBoard::StartDrag(int32_t id, int32_t x, int32_t y) {
 void NoteBoard::Drag(int32_t x, int32_t y) {
   if (!dragging_ || !layer_ || (x == dragX_ && y == dragY_)) return;
   // Positions come from another process; their difference must not overflow.
-  const int32_t dx = Saturate(static_cast<int64_t>(x) - dragX_);
-  const int32_t dy = Saturate(static_cast<int64_t>(y) - dragY_);
-  layer_->Move(dragId_, dx, dy);
+  layer_->Move(dragId_, Saturate(static_cast<int64_t>(x) - dragX_), Saturate(static_cast<int64_t>(y) - dragY_));
   dragX_ = x;
   dragY_ = y;
   const int slot = notes_.FindSlot(dragId_);

@@ -102,6 +102,13 @@ bool Apply(const ProfileChange& change, const char* file) {
   return false;
 }
 
+// Every pending change made on file; true when every write succeeded.
+bool ApplyAll(const PendingChanges& pending, const char* file) {
+  bool written = true;
+  for (const ProfileChange& change : pending.changes()) written = Apply(change, file) && written;
+  return written;
+}
+
 }  // namespace
 
 IniProfile::IniProfile(std::string path)
@@ -192,7 +199,7 @@ bool IniProfile::SavePending() {
     } else if (!CanCreate(copyPath_)) {
       // A folder where no new file can be made: the file is written in
       // place, the only way left to keep the change.
-      if (!ApplyAll(path_.c_str())) return false;
+      if (!ApplyAll(pending_, path_.c_str())) return false;
       pending_.Clear();
       return true;
     } else {
@@ -200,7 +207,7 @@ bool IniProfile::SavePending() {
     }
   }
   const char* copy = copyPath_.c_str();
-  if (ApplyAll(copy) && HoldsWholeContent(copy) && FlushToDisk(copyPath_) &&
+  if (ApplyAll(pending_, copy) && HoldsWholeContent(copy) && FlushToDisk(copyPath_) &&
       MoveFileExA(copy, path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     pending_.Clear();
     existed_ = true;
@@ -210,12 +217,6 @@ bool IniProfile::SavePending() {
   // full, and there may be room again at the next try.
   DeleteFileA(copy);
   return false;
-}
-
-bool IniProfile::ApplyAll(const char* file) {
-  bool written = true;
-  for (const ProfileChange& change : pending_.changes()) written = Apply(change, file) && written;
-  return written;
 }
 
 }  // namespace zettrella

@@ -52,8 +52,6 @@ class IniProfile : public Profile {
 
  private:
   void Change(ProfileChange change);
-  // Every pending change made on file; true when every write succeeded.
-  bool ApplyAll(const char* file);
 
   std::string path_;
   std::string copyPath_;

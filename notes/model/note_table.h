@@ -15,7 +15,6 @@ inline constexpr int32_t kNoObject = -1;
 // The font of new notes until the settings name another.
 inline constexpr char kDefaultFontName[] = "ＭＳ ゴシック";
 
-// Note colours.
 enum NoteType : int32_t { kTypeCyan = 0, kTypeMagenta = 1, kTypeYellow = 2 };
 
 // What a note shows: its width, colour, font, text and the text's look.

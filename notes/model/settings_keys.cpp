@@ -42,10 +42,8 @@ std::string FormatText(ValueForm form, const std::string& value) {
 }
 
 const SettingKey& Find(const char* section, std::string_view name) {
-  for (size_t i = 0;; ++i) {
-    const SettingKey& key = kSettingKeys[i];
-    if (key.Section == section && name == key.Name) return key;
-  }
+  return *std::find_if(kSettingKeys, kSettingKeys + kSettingKeyCount,
+                       [&](const SettingKey& key) { return key.Section == section && name == key.Name; });
 }
 
 }  // namespace
