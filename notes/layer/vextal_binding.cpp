@@ -18,12 +18,6 @@ char* NewBlock(std::string_view text) {
 
 int32_t BlockLength(const char* block, std::string_view text) { return block ? static_cast<int32_t>(text.size()) : 0; }
 
-// A call of an entry point without a result; none when it is missing.
-template <class Entry, class... Args>
-void CallIfThere(Entry entry, Args... args) {
-  if (entry) entry(args...);
-}
-
 }  // namespace
 
 bool VextalEntryPoints::Resolve(HMODULE module) {
@@ -60,39 +54,15 @@ void VextalCalls::Unload() {
   entries_ = VextalEntryPoints{};
 }
 
-void VextalCalls::Floating(int32_t on) { CallIfThere(entries_._floating, on); }
-
-void VextalCalls::Attach(int32_t window) { CallIfThere(entries_._attach, window); }
-
 int32_t VextalCalls::Create(int32_t x, int32_t y, int32_t priority) {
   return entries_._create ? entries_._create(x, y, 0, 0, priority) : vextal::kNoId;
 }
-
-void VextalCalls::Delete(int32_t id) { CallIfThere(entries_._delete, id); }
-
-void VextalCalls::Move(int32_t id, int32_t dx, int32_t dy) { CallIfThere(entries_._move, id, dx, dy); }
-
-int32_t VextalCalls::GetPosX(int32_t id) { return entries_._get_pos_x ? entries_._get_pos_x(id) : 0; }
-
-int32_t VextalCalls::GetPosY(int32_t id) { return entries_._get_pos_y ? entries_._get_pos_y(id) : 0; }
-
-void VextalCalls::SetPriority(int32_t id, int32_t priority) { CallIfThere(entries_._set_priority, id, priority); }
-
-void VextalCalls::Redraw() { CallIfThere(entries_._redraw); }
-
-void VextalCalls::UpdateDesktopSize() { CallIfThere(entries_._update_desktopsize); }
-
-void VextalCalls::LockDraw() { CallIfThere(entries_._lock_draw); }
-
-void VextalCalls::UnlockDraw() { CallIfThere(entries_._unlock_draw); }
 
 int32_t VextalCalls::MakeFont(std::string_view name, int32_t size) {
   if (!entries_._create_font) return 0;
   char* block = NewBlock(name);
   return entries_._create_font(block, BlockLength(block, name), size);
 }
-
-void VextalCalls::DeleteFont(int32_t font) { CallIfThere(entries_._delete_font, font); }
 
 std::string VextalCalls::WordWrap(std::string_view text, int32_t font, int32_t width) {
   if (!entries_._word_wrap) return {};
@@ -116,8 +86,6 @@ int32_t VextalCalls::CreateBitmap(int32_t width, int32_t height, int32_t* extra)
   return entries_._create_bitmap ? entries_._create_bitmap(width, height, extra) : 0;
 }
 
-void VextalCalls::DeleteBitmap(int32_t bitmap) { CallIfThere(entries_._delete_bitmap, bitmap); }
-
 void VextalCalls::FillRect(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height,
                            int32_t colour) {
   CallIfThere(entries_._fill_rect, bitmap, extra, x, y, width, height, colour);
@@ -127,11 +95,5 @@ void VextalCalls::DrawLine(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1
                            int32_t colour) {
   CallIfThere(entries_._draw_line, bitmap, extra, x1, y1, x2, y2, colour);
 }
-
-void VextalCalls::SetImage(int32_t id, int32_t bitmap, int32_t extra) {
-  CallIfThere(entries_._set_image_h, id, bitmap, extra);
-}
-
-void VextalCalls::UpdateImage(int32_t id) { CallIfThere(entries_._update_image_h, id); }
 
 }  // namespace zettrella

@@ -20,13 +20,9 @@ std::string TextFromStored(std::string_view stored) {
   std::string text;
   text.reserve(stored.size());
   for (size_t i = 0; i < stored.size();) {
-    if (stored[i] == '\\' && i + 1 < stored.size() && stored[i + 1] == 'n') {
-      text += "\r\n";
-      i += 2;
-      continue;
-    }
-    const size_t length = CharLengthAt(stored, i);
-    text.append(stored, i, length);
+    const bool lineBreak = stored.compare(i, 2, "\\n") == 0;
+    const size_t length = lineBreak ? 2 : CharLengthAt(stored, i);
+    text.append(lineBreak ? std::string_view("\r\n") : stored.substr(i, length));
     i += length;
   }
   return text;
