@@ -16,27 +16,21 @@ int32_t CentredStart(int32_t edge, int32_t size) {
 Note MakeNewNote(int32_t type, const SystemSettings& settings, int32_t desktopRight, int32_t desktopBottom) {
   Note note;
   note.InUse = true;
-  note.ID = kNoObject;
   note.PosX = CentredStart(desktopRight, settings.DefaultWidth);
   note.PosY = CentredStart(desktopBottom, settings.DefaultHeight);
   note.Width = settings.DefaultWidth;
   note.Type = type;
   note.FontName = settings.DefaultFontName;
   note.FontSize = settings.DefaultFontSize;
-  note.Text.clear();
-  note.TextRed = 0;
-  note.TextAster = 0;
-  note.TextAsterNum = 1;
   return note;
 }
 
 Note MakeDuplicate(const Note& source) {
   Note copy;
+  static_cast<NoteContent&>(copy) = source;
   copy.InUse = true;
-  copy.ID = kNoObject;
   copy.PosX = SaturatedAdd(source.PosX, kDuplicateOffset);
   copy.PosY = SaturatedAdd(source.PosY, kDuplicateOffset);
-  CopyNoteContent(source, &copy);
   return copy;
 }
 

@@ -13,8 +13,6 @@ NoteBoard::NoteBoard(Profile& profile) : profile_(profile), settingsFile_(profil
   profile_.OnFileMissing([this] { settingsFile_.SaveEverything(settings_, notes_); });
 }
 
-NoteBoard::~NoteBoard() = default;
-
 int32_t NoteBoard::BeginLoad() {
   settings_.TrayDelay = settingsFile_.ReadTrayDelay();
   return settings_.TrayDelay;
@@ -132,13 +130,7 @@ void NoteBoard::ToggleFloating() {
 }
 
 void NoteBoard::Create(int32_t type) {
-  const int slot = notes_.FirstEmptySlot();
-  if (slot != kNoSlot) {
-    Note& note = notes_[slot];
-    note = MakeNewNote(type, settings_, scale_.ToStored(desktopRect_.right), scale_.ToStored(desktopRect_.bottom));
-    note.Priority = notes_.TakeNextPriority();
-    Rebuild(slot);
-  }
+  Add(MakeNewNote(type, settings_, scale_.ToStored(desktopRect_.right), scale_.ToStored(desktopRect_.bottom)));
   Redraw();
 }
 
@@ -161,9 +153,7 @@ void NoteBoard::StartDrag(int32_t id, int32_t x, int32_t y) {
 void NoteBoard::Drag(int32_t x, int32_t y) {
   if (!dragging_ || !layer_ || (x == dragX_ && y == dragY_)) return;
   // Positions come from another process; their difference must not overflow.
-  const int32_t dx = Saturate(static_cast<int64_t>(x) - dragX_);
-  const int32_t dy = Saturate(static_cast<int64_t>(y) - dragY_);
-  layer_->Move(dragId_, dx, dy);
+  layer_->Move(dragId_, Saturate(static_cast<int64_t>(x) - dragX_), Saturate(static_cast<int64_t>(y) - dragY_));
   dragX_ = x;
   dragY_ = y;
   const int slot = notes_.FindSlot(dragId_);
@@ -195,23 +185,14 @@ void NoteBoard::Draw(int slot) {
     return;
   }
   const std::string display = MakeDisplayText(note.Text, note.TextAster != 0, note.TextAsterNum);
-  CardRequest card;
-  card.PosX = note.PosX;
-  card.PosY = note.PosY;
-  card.Width = note.Width;
-  card.Priority = note.Priority;
-  card.Text = display;
-  card.FontName = note.FontName;
-  card.FontSize = note.FontSize;
-  card.Colours = ColoursFor(note.Type, note.TextRed);
-  card.MinHeight = settings_.DefaultHeight;
-  card.Scale = scale_;
-  BuildCard(*layer_, card, &note.ID, &images_[static_cast<size_t>(slot)]);
+  BuildCard(*layer_,
+            {note.PosX, note.PosY, note.Width, note.Priority, display, note.FontName, note.FontSize,
+             ColoursFor(note.Type, note.TextRed), settings_.DefaultHeight, scale_},
+            &note.ID, &images_[static_cast<size_t>(slot)]);
 }
 
 void NoteBoard::ToggleTextRed(int slot) {
-  Note& note = notes_[slot];
-  note.TextRed = note.TextRed == 0 ? 1 : 0;
+  notes_[slot].TextRed = notes_[slot].TextRed == 0 ? 1 : 0;
   Rebuild(slot);
 }
 
@@ -220,19 +201,20 @@ void NoteBoard::Recolour(int slot, int32_t type) {
   Rebuild(slot);
 }
 
-void NoteBoard::Duplicate(int source) {
+void NoteBoard::Duplicate(int source) { Add(MakeDuplicate(notes_[source])); }
+
+void NoteBoard::Add(Note note) {
   const int slot = notes_.FirstEmptySlot();
   if (slot == kNoSlot) return;
-  Note& note = notes_[slot];
-  note = MakeDuplicate(notes_[source]);
-  note.Priority = notes_.TakeNextPriority();
+  notes_[slot] = std::move(note);
+  notes_[slot].Priority = notes_.TakeNextPriority();
   Rebuild(slot);
 }
 
 bool NoteBoard::ApplyEdit(NoteRef ref, const Note& edited) {
   const int slot = notes_.Resolve(ref);
   if (slot == kNoSlot) return false;
-  CopyNoteContent(edited, &notes_[slot]);
+  static_cast<NoteContent&>(notes_[slot]) = edited;
   Rebuild(slot);
   return true;
 }
@@ -248,15 +230,14 @@ bool NoteBoard::Delete(NoteRef ref) {
 }
 
 void NoteBoard::ApplySettings(const SystemSettings& changed) {
-  for (size_t i = 0; i < kSettingKeyCount; ++i) {
-    if (kSettingKeys[i].Saved == SavedWith::kDialog) CopyValue(kSettingKeys[i], changed, &settings_);
+  for (const SettingKey& key : kSettingKeys) {
+    if (key.Saved == SavedWith::kDialog) CopyValue(key, changed, &settings_);
   }
   settingsFile_.SaveSystemSettings(settings_);
-  profile_.BeginBatch();
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (notes_[slot].InUse) Rebuild(slot);
+    if (notes_[slot].InUse) Draw(slot);
   }
-  (void)profile_.EndBatch();
+  SaveEveryNote();
 }
 
 }  // namespace zettrella

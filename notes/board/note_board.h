@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -25,16 +24,12 @@ class NoteBoard {
  public:
   // The profile is the settings file; it outlives the board.
   explicit NoteBoard(Profile& profile);
-  ~NoteBoard();
-  NoteBoard(const NoteBoard&) = delete;
-  NoteBoard& operator=(const NoteBoard&) = delete;
 
   const NoteTable& notes() const { return notes_; }
   const SystemSettings& settings() const { return settings_; }
   // The desktop in screen pixels.
   const ScreenRect& desktopRect() const { return desktopRect_; }
-  // Where the slot's note is shown, in screen pixels (the table keeps
-  // stored units).
+  // Where the slot's note is shown, in screen pixels; the table keeps stored units.
   ScreenPoint NoteScreenPosition(int slot) const;
   // The layer has been started and not released yet.
   bool hasLayer() const { return layer_ != nullptr; }
@@ -59,12 +54,11 @@ class NoteBoard {
 
   // Follows a new desktop size (only its right and bottom count).
   void FollowDesktop(const ScreenRect& desktop);
-  // Changes that found the settings file held by another program, tried
-  // again; true when none is left (at once when there was none).
+  // Retries the changes that found the settings file held by another
+  // program; true when none is left (at once when there was none).
   [[nodiscard]] bool SavePending();
 
-  // The layer draws every note again, which puts them in front of the
-  // other windows.
+  // The layer draws every note again, which puts them in front of the others.
   void Redraw();
   // Lets the notes go from the front of the other windows while a menu or
   // dialog is open, and puts them back as the settings say.
@@ -79,10 +73,9 @@ class NoteBoard {
   // Brings the note with this layer id to the front. Raise and the drag
   // need the layer; without it they do nothing.
   void Raise(int32_t id);
-  // A drag of the note with this id from the pointer position (x, y), in
-  // screen pixels like every pointer position. It
-  // starts even when the id names no note (a note rebuilt meanwhile); its
-  // moves then find no slot and change nothing.
+  // A drag of the note with this id from the pointer at (x, y), in screen
+  // pixels like every pointer position. It starts even when the id names no
+  // note (a note rebuilt meanwhile); its moves then change nothing.
   void StartDrag(int32_t id, int32_t x, int32_t y);
   // Moves the dragged note by the pointer's travel since the last position.
   // The new place, read back from the layer, is kept in the table only; the
@@ -90,8 +83,7 @@ class NoteBoard {
   void Drag(int32_t x, int32_t y);
   void ReleaseDrag();
 
-  // (Re)creates the slot's note in the layer with its priority, draws its
-  // card and saves the note.
+  // Draws the slot's note with a new object and card, and saves it.
   void Rebuild(int slot);
   void ToggleTextRed(int slot);
   void Recolour(int slot, int32_t type);
@@ -108,6 +100,9 @@ class NoteBoard {
   void ApplySettings(const SystemSettings& changed);
 
  private:
+  // The note in the lowest empty slot, in front of the others, built and
+  // saved; nothing when every slot is in use.
+  void Add(Note note);
   // Rebuild without the save: the note's new id is only in the table.
   void Draw(int slot);
   // Every used slot's section, as one replace of the file.

@@ -22,13 +22,12 @@ CardShape BuildCard(NoteLayer& layer, const CardRequest& request, int32_t* id, N
   const int32_t width = scale.ToScreen(request.Width);
   const int32_t left = scale.ToScreen(kTextLeft);
   const int32_t right = SaturatedAdd(width, -static_cast<int64_t>(scale.ToScreen(kTextRightMargin)));
-  CardShape shape;
+  CardShape shape{{left, scale.ToScreen(kTextTop), right, 0}};
   layer.LockDraw();
   const int32_t font = layer.MakeFont(request.FontName, request.FontSize);
   const std::string wrapped = layer.WordWrap(request.Text, font, SaturatedAdd(right, -static_cast<int64_t>(left)));
 
   vextal::Rect& textRect = shape.TextRect;
-  textRect = {left, scale.ToScreen(kTextTop), right, 0};
   layer.PaintText(0, wrapped, font, request.Colours.Text, &textRect, vextal::kMeasureOnly);
   const int32_t height =
       std::max(SaturatedAdd(textRect.bottom, scale.ToScreen(kTextBottomMargin)), scale.ToScreen(request.MinHeight));

@@ -15,18 +15,14 @@ constexpr char kHideMark = '\x01';
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// Overwrites each address without its "h" with hide marks.
-void MarkHiddenAddresses(std::string& text) {
-  for (std::string_view address : FindAddresses(text)) {
-    if (address.front() == 't') std::fill_n(text.begin() + (address.data() - text.data()), address.size(), kHideMark);
-  }
-}
-
 }  // namespace
 
 std::string MakeDisplayText(std::string_view text, bool mask, int32_t maskFrom) {
+  // Each address without its "h" is overwritten with hide marks first.
   std::string marked(text);
-  MarkHiddenAddresses(marked);
+  for (std::string_view address : FindAddresses(marked)) {
+    if (address.front() == 't') std::fill_n(&marked[address.data() - marked.data()], address.size(), kHideMark);
+  }
 
   std::string shown;
   shown.reserve(marked.size());
@@ -41,22 +37,16 @@ std::string MakeDisplayText(std::string_view text, bool mask, int32_t maskFrom) 
       continue;
     }
     const size_t length = CharLengthAt(marked, i);
-    if (!mask || c == '\r' || c == '\n') {
-      shown.append(marked, i, length);
+    const bool lineBreak = c == '\r' || c == '\n';
+    if (mask && !lineBreak && position >= maskFrom) {
+      shown += '*';
     } else {
-      if (position < maskFrom) {
-        shown.append(marked, i, length);
-      } else {
-        shown += '*';
-      }
-      ++position;
+      shown.append(marked, i, length);
     }
+    if (!lineBreak) ++position;
     i += length;
   }
-
-  size_t keep = shown.size();
-  while (keep > 0 && IsBlank(shown[keep - 1])) --keep;
-  shown.resize(keep);
+  shown.erase(std::find_if_not(shown.rbegin(), shown.rend(), IsBlank).base(), shown.end());
   return shown;
 }
 

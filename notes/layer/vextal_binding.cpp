@@ -47,68 +47,21 @@ VextalBinding::VextalBinding(const std::string& moduleDir, const char* libraryNa
   }
 }
 
-VextalBinding::~VextalBinding() {
-  Unload();
-  // The module is freed by its owner after this.
-}
+VextalBinding::~VextalBinding() { Unload(); }
 
 void VextalCalls::Unload() {
-  if (entries_._unload) entries_._unload();
+  CallIfThere(entries_._unload);
   entries_ = VextalEntryPoints{};
-}
-
-void VextalCalls::Floating(int32_t on) {
-  if (entries_._floating) entries_._floating(on);
-}
-
-void VextalCalls::Attach(int32_t window) {
-  if (entries_._attach) entries_._attach(window);
 }
 
 int32_t VextalCalls::Create(int32_t x, int32_t y, int32_t priority) {
   return entries_._create ? entries_._create(x, y, 0, 0, priority) : vextal::kNoId;
 }
 
-void VextalCalls::Delete(int32_t id) {
-  if (entries_._delete) entries_._delete(id);
-}
-
-void VextalCalls::Move(int32_t id, int32_t dx, int32_t dy) {
-  if (entries_._move) entries_._move(id, dx, dy);
-}
-
-int32_t VextalCalls::GetPosX(int32_t id) { return entries_._get_pos_x ? entries_._get_pos_x(id) : 0; }
-
-int32_t VextalCalls::GetPosY(int32_t id) { return entries_._get_pos_y ? entries_._get_pos_y(id) : 0; }
-
-void VextalCalls::SetPriority(int32_t id, int32_t priority) {
-  if (entries_._set_priority) entries_._set_priority(id, priority);
-}
-
-void VextalCalls::Redraw() {
-  if (entries_._redraw) entries_._redraw();
-}
-
-void VextalCalls::UpdateDesktopSize() {
-  if (entries_._update_desktopsize) entries_._update_desktopsize();
-}
-
-void VextalCalls::LockDraw() {
-  if (entries_._lock_draw) entries_._lock_draw();
-}
-
-void VextalCalls::UnlockDraw() {
-  if (entries_._unlock_draw) entries_._unlock_draw();
-}
-
 int32_t VextalCalls::MakeFont(std::string_view name, int32_t size) {
   if (!entries_._create_font) return 0;
   char* block = NewBlock(name);
   return entries_._create_font(block, BlockLength(block, name), size);
-}
-
-void VextalCalls::DeleteFont(int32_t font) {
-  if (entries_._delete_font) entries_._delete_font(font);
 }
 
 std::string VextalCalls::WordWrap(std::string_view text, int32_t font, int32_t width) {
@@ -133,26 +86,14 @@ int32_t VextalCalls::CreateBitmap(int32_t width, int32_t height, int32_t* extra)
   return entries_._create_bitmap ? entries_._create_bitmap(width, height, extra) : 0;
 }
 
-void VextalCalls::DeleteBitmap(int32_t bitmap) {
-  if (entries_._delete_bitmap) entries_._delete_bitmap(bitmap);
-}
-
 void VextalCalls::FillRect(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height,
                            int32_t colour) {
-  if (entries_._fill_rect) entries_._fill_rect(bitmap, extra, x, y, width, height, colour);
+  CallIfThere(entries_._fill_rect, bitmap, extra, x, y, width, height, colour);
 }
 
 void VextalCalls::DrawLine(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
                            int32_t colour) {
-  if (entries_._draw_line) entries_._draw_line(bitmap, extra, x1, y1, x2, y2, colour);
-}
-
-void VextalCalls::SetImage(int32_t id, int32_t bitmap, int32_t extra) {
-  if (entries_._set_image_h) entries_._set_image_h(id, bitmap, extra);
-}
-
-void VextalCalls::UpdateImage(int32_t id) {
-  if (entries_._update_image_h) entries_._update_image_h(id);
+  CallIfThere(entries_._draw_line, bitmap, extra, x1, y1, x2, y2, colour);
 }
 
 }  // namespace zettrella

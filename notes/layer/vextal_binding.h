@@ -31,38 +31,45 @@ struct VextalEntryPoints {
 // Never loads or unloads the library by itself.
 class VextalCalls : public NoteLayer {
  public:
-  VextalCalls() = default;
-  explicit VextalCalls(const VextalEntryPoints& entries) : entries_(entries) {}
+  explicit VextalCalls(const VextalEntryPoints& entries = {}) : entries_(entries) {}
 
-  // Calls _unload; every later call is a no-op with the "none" result.
   void Unload() override;
-  void Floating(int32_t on) override;
-  void Attach(int32_t window) override;
+  void Floating(int32_t on) override { CallIfThere(entries_._floating, on); }
+  void Attach(int32_t window) override { CallIfThere(entries_._attach, window); }
   int32_t Create(int32_t x, int32_t y, int32_t priority) override;
-  void Delete(int32_t id) override;
-  void Move(int32_t id, int32_t dx, int32_t dy) override;
-  int32_t GetPosX(int32_t id) override;
-  int32_t GetPosY(int32_t id) override;
-  void SetPriority(int32_t id, int32_t priority) override;
-  void Redraw() override;
-  void UpdateDesktopSize() override;
-  void LockDraw() override;
-  void UnlockDraw() override;
+  void Delete(int32_t id) override { CallIfThere(entries_._delete, id); }
+  void Move(int32_t id, int32_t dx, int32_t dy) override { CallIfThere(entries_._move, id, dx, dy); }
+  int32_t GetPosX(int32_t id) override { return entries_._get_pos_x ? entries_._get_pos_x(id) : 0; }
+  int32_t GetPosY(int32_t id) override { return entries_._get_pos_y ? entries_._get_pos_y(id) : 0; }
+  void SetPriority(int32_t id, int32_t priority) override { CallIfThere(entries_._set_priority, id, priority); }
+  void Redraw() override { CallIfThere(entries_._redraw); }
+  void UpdateDesktopSize() override { CallIfThere(entries_._update_desktopsize); }
+  void LockDraw() override { CallIfThere(entries_._lock_draw); }
+  void UnlockDraw() override { CallIfThere(entries_._unlock_draw); }
   int32_t MakeFont(std::string_view name, int32_t size) override;
-  void DeleteFont(int32_t font) override;
+  void DeleteFont(int32_t font) override { CallIfThere(entries_._delete_font, font); }
   std::string WordWrap(std::string_view text, int32_t font, int32_t width) override;
   void PaintText(int32_t bitmap, std::string_view text, int32_t font, int32_t colour, vextal::Rect* rect,
                  int32_t flags) override;
   int32_t CreateBitmap(int32_t width, int32_t height, int32_t* extra) override;
-  void DeleteBitmap(int32_t bitmap) override;
+  void DeleteBitmap(int32_t bitmap) override { CallIfThere(entries_._delete_bitmap, bitmap); }
   void FillRect(int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height,
                 int32_t colour) override;
   void DrawLine(int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour) override;
-  void SetImage(int32_t id, int32_t bitmap, int32_t extra) override;
-  void UpdateImage(int32_t id) override;
+  void SetImage(int32_t id, int32_t bitmap, int32_t extra) override {
+    CallIfThere(entries_._set_image_h, id, bitmap, extra);
+  }
+  void UpdateImage(int32_t id) override { CallIfThere(entries_._update_image_h, id); }
 
  protected:
   VextalEntryPoints entries_;
+
+ private:
+  // A call of an entry point without a result; none when it is missing.
+  template <class Entry, class... Args>
+  static void CallIfThere(Entry entry, Args... args) {
+    if (entry) entry(args...);
+  }
 };
 
 class VextalBinding : public VextalCalls {
@@ -75,8 +82,6 @@ class VextalBinding : public VextalCalls {
   // module loaded, so that its code may still be on the stack (an event
   // call that has not returned) until the binding is destroyed.
   ~VextalBinding() override;
-  VextalBinding(const VextalBinding&) = delete;
-  VextalBinding& operator=(const VextalBinding&) = delete;
 
   bool loaded() const { return static_cast<bool>(module_); }
   // Every entry point was found.

@@ -11,8 +11,6 @@
 // therefore be at least as long as that content before it replaces the file.
 #include "notes/model/ini_profile.h"
 
-#include <cstring>
-
 namespace zettrella {
 
 namespace {
@@ -79,6 +77,38 @@ bool FlushToDisk(const std::string& path) {
   return file && FlushFileBuffers(file.get());
 }
 
+bool Apply(const ProfileChange& change, const char* file) {
+  const char* section = change.Section.c_str();
+  switch (change.Type) {
+    case ProfileChange::Kind::kRemoveSection:
+      // Removing a section that is not there is no failure.
+      WritePrivateProfileStringA(section, nullptr, nullptr, file);
+      return true;
+    case ProfileChange::Kind::kSection: {
+      std::string block;
+      for (const std::string& line : change.Lines) {
+        block += line;
+        block += '\0';
+      }
+      block += '\0';
+      return WritePrivateProfileSectionA(section, block.c_str(), file);
+    }
+    case ProfileChange::Kind::kKeys:
+      for (const auto& [key, value] : change.Values) {
+        if (!WritePrivateProfileStringA(section, key.c_str(), value.c_str(), file)) return false;
+      }
+      return true;
+  }
+  return false;
+}
+
+// Every pending change made on file; true when every write succeeded.
+bool ApplyAll(const PendingChanges& pending, const char* file) {
+  bool written = true;
+  for (const ProfileChange& change : pending.changes()) written = Apply(change, file) && written;
+  return written;
+}
+
 }  // namespace
 
 IniProfile::IniProfile(std::string path)
@@ -123,38 +153,18 @@ std::string IniProfile::Read(const char* section, const char* key, const char* d
 }
 
 std::vector<std::string> IniProfile::ReadSection(const char* section) {
-  if (path_.empty()) return {};
-  return SectionLines(section, path_.c_str());
+  return path_.empty() ? std::vector<std::string>() : SectionLines(section, path_.c_str());
 }
 
-void IniProfile::Write(const char* section, const char* key, const char* value) {
-  ProfileChange change;
-  change.Section = section;
-  change.Values.emplace_back(key, value);
-  Change(std::move(change));
-}
-
-void IniProfile::RemoveSection(const char* section) {
-  ProfileChange change;
-  change.Type = ProfileChange::Kind::kRemoveSection;
-  change.Section = section;
-  Change(std::move(change));
-}
-
-void IniProfile::WriteKeys(const char* section, const std::vector<std::pair<std::string, std::string>>& values) {
-  ProfileChange change;
-  change.Section = section;
-  change.Values = values;
-  Change(std::move(change));
+void IniProfile::WriteKeys(const char* section, const KeyValues& values) {
+  Change({ProfileChange::Kind::kKeys, section, values, {}});
 }
 
 void IniProfile::WriteSection(const char* section, const std::vector<std::string>& lines) {
-  ProfileChange change;
-  change.Type = ProfileChange::Kind::kSection;
-  change.Section = section;
-  change.Lines = lines;
-  Change(std::move(change));
+  Change({ProfileChange::Kind::kSection, section, {}, lines});
 }
+
+void IniProfile::RemoveSection(const char* section) { Change({ProfileChange::Kind::kRemoveSection, section, {}, {}}); }
 
 void IniProfile::Change(ProfileChange change) {
   // A file that could not be read at start-up, or that is read-only: the
@@ -182,15 +192,14 @@ bool IniProfile::SavePending() {
       // changes alone, which would leave out every other note.
       if (existed_ && writeEverything_) {
         pending_.Clear();
-        const bool batching = batching_;
-        batching_ = true;
+        const bool batching = std::exchange(batching_, true);
         writeEverything_();
         batching_ = batching;
       }
     } else if (!CanCreate(copyPath_)) {
       // A folder where no new file can be made: the file is written in
       // place, the only way left to keep the change.
-      if (!ApplyAll(path_.c_str())) return false;
+      if (!ApplyAll(pending_, path_.c_str())) return false;
       pending_.Clear();
       return true;
     } else {
@@ -198,7 +207,7 @@ bool IniProfile::SavePending() {
     }
   }
   const char* copy = copyPath_.c_str();
-  if (ApplyAll(copy) && HoldsWholeContent(copy) && FlushToDisk(copyPath_) &&
+  if (ApplyAll(pending_, copy) && HoldsWholeContent(copy) && FlushToDisk(copyPath_) &&
       MoveFileExA(copy, path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     pending_.Clear();
     existed_ = true;
@@ -207,37 +216,6 @@ bool IniProfile::SavePending() {
   // The changes wait, as for a held file: the copy may have found the disk
   // full, and there may be room again at the next try.
   DeleteFileA(copy);
-  return false;
-}
-
-bool IniProfile::ApplyAll(const char* file) {
-  bool written = true;
-  for (const ProfileChange& change : pending_.changes()) written = ApplyTo(change, file) && written;
-  return written;
-}
-
-bool IniProfile::ApplyTo(const ProfileChange& change, const char* file) const {
-  const char* section = change.Section.c_str();
-  switch (change.Type) {
-    case ProfileChange::Kind::kRemoveSection:
-      // Removing a section that is not there is no failure.
-      WritePrivateProfileStringA(section, nullptr, nullptr, file);
-      return true;
-    case ProfileChange::Kind::kSection: {
-      std::string block;
-      for (const std::string& line : change.Lines) {
-        block += line;
-        block += '\0';
-      }
-      block += '\0';
-      return WritePrivateProfileSectionA(section, block.c_str(), file);
-    }
-    case ProfileChange::Kind::kKeys:
-      for (const auto& [key, value] : change.Values) {
-        if (!WritePrivateProfileStringA(section, key.c_str(), value.c_str(), file)) return false;
-      }
-      return true;
-  }
   return false;
 }
 

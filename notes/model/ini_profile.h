@@ -35,18 +35,16 @@ class IniProfile : public Profile {
   [[nodiscard]] bool RetryLoading();
 
   std::string Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) override;
-  void Write(const char* section, const char* key, const char* value) override;
   std::vector<std::string> ReadSection(const char* section) override;
   void WriteSection(const char* section, const std::vector<std::string>& lines) override;
-  void WriteKeys(const char* section, const std::vector<std::pair<std::string, std::string>>& values) override;
+  void WriteKeys(const char* section, const KeyValues& values) override;
   void RemoveSection(const char* section) override;
   // Each batch replaces the file once.
   void BeginBatch() override { batching_ = true; }
   [[nodiscard]] bool EndBatch() override;
   void OnFileMissing(std::function<void()> writeEverything) override { writeEverything_ = std::move(writeEverything); }
-  // Changes made while the file could not be replaced (another program had
-  // it open, or the copy found the disk full) wait for the next write or for
-  // this call, which replaces the file with all of them or not at all.
+  // Also when the copy found the disk full; the file takes all of the
+  // pending changes or none.
   [[nodiscard]] bool SavePending() override;
 
   // The copy a change is written to before it replaces the file.
@@ -54,9 +52,6 @@ class IniProfile : public Profile {
 
  private:
   void Change(ProfileChange change);
-  bool ApplyTo(const ProfileChange& change, const char* file) const;
-  // Every pending change made on file; true when every write succeeded.
-  bool ApplyAll(const char* file);
 
   std::string path_;
   std::string copyPath_;

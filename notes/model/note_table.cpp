@@ -7,19 +7,22 @@
 
 namespace zettrella {
 
+namespace {
+
+template <class Take>
+int FirstSlot(const std::array<Note, kSlotCount>& slots, Take take) {
+  const auto note = std::find_if(slots.begin(), slots.end(), take);
+  return note == slots.end() ? kNoSlot : static_cast<int>(note - slots.begin());
+}
+
+}  // namespace
+
 int NoteTable::FindSlot(int32_t id) const {
-  if (id < 0) return kNoSlot;
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (slots_[slot].InUse && slots_[slot].ID == id) return slot;
-  }
-  return kNoSlot;
+  return id < 0 ? kNoSlot : FirstSlot(slots_, [id](const Note& note) { return note.InUse && note.ID == id; });
 }
 
 int NoteTable::FirstEmptySlot() const {
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (!slots_[slot].InUse) return slot;
-  }
-  return kNoSlot;
+  return FirstSlot(slots_, [](const Note& note) { return !note.InUse; });
 }
 
 NoteRef NoteTable::Ref(int slot) const { return {slot, generations_[static_cast<size_t>(slot)]}; }

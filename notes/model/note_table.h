@@ -15,19 +15,10 @@ inline constexpr int32_t kNoObject = -1;
 // The font of new notes until the settings name another.
 inline constexpr char kDefaultFontName[] = "ＭＳ ゴシック";
 
-// Note colours.
 enum NoteType : int32_t { kTypeCyan = 0, kTypeMagenta = 1, kTypeYellow = 2 };
 
-// One slot. Slot i is stored in the settings section "Husen<i+1>".
-struct Note {
-  // The slot holds a note. Normally exactly when ID >= 0; a note whose layer
-  // object could not be made (no working layer library) keeps its slot with
-  // ID -1, so that it is neither lost nor overwritten by a new note.
-  bool InUse = false;
-  int32_t ID = kNoObject;  // the note's object in the layer library
-  int32_t Priority = 0;    // stacking order, greater in front
-  int32_t PosX = 0;
-  int32_t PosY = 0;
+// What a note shows: its width, colour, font, text and the text's look.
+struct NoteContent {
   int32_t Width = 200;
   int32_t Type = kTypeCyan;
   std::string FontName;
@@ -38,18 +29,17 @@ struct Note {
   int32_t TextAsterNum = 1;  // first masked character, 1-based
 };
 
-// Copies what a note shows — width, colour, font, text and its look — but
-// not its object, stacking or place.
-inline void CopyNoteContent(const Note& from, Note* to) {
-  to->Width = from.Width;
-  to->Type = from.Type;
-  to->FontName = from.FontName;
-  to->FontSize = from.FontSize;
-  to->Text = from.Text;
-  to->TextRed = from.TextRed;
-  to->TextAster = from.TextAster;
-  to->TextAsterNum = from.TextAsterNum;
-}
+// One slot. Slot i is stored in the settings section "Husen<i+1>".
+struct Note : NoteContent {
+  // The slot holds a note. Normally exactly when ID >= 0; a note whose layer
+  // object could not be made (no working layer library) keeps its slot with
+  // ID -1, so that it is neither lost nor overwritten by a new note.
+  bool InUse = false;
+  int32_t ID = kNoObject;  // the note's object in the layer library
+  int32_t Priority = 0;    // stacking order, greater in front
+  int32_t PosX = 0;
+  int32_t PosY = 0;
+};
 
 // Names one note for as long as it exists. A dialog keeps it while it is
 // open and finds its note again through it when it ends: a note deleted

@@ -4,8 +4,9 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
+
+#include "notes/model/profile.h"
 
 namespace zettrella {
 
@@ -17,7 +18,7 @@ struct ProfileChange {
   };
   Kind Type = Kind::kKeys;
   std::string Section;
-  std::vector<std::pair<std::string, std::string>> Values;
+  KeyValues Values;
   std::vector<std::string> Lines;
 };
 

@@ -10,6 +10,9 @@
 
 namespace zettrella {
 
+// Keys and their values, in the order they are written.
+using KeyValues = std::vector<std::pair<std::string, std::string>>;
+
 class Profile {
  public:
   virtual ~Profile() = default;
@@ -17,13 +20,13 @@ class Profile {
   // maxBytes bytes of it.
   virtual std::string Read(const char* section, const char* key, const char* defaultValue, size_t maxBytes) = 0;
   // Sets section/key to value.
-  virtual void Write(const char* section, const char* key, const char* value) = 0;
+  void Write(const char* section, const char* key, const char* value) { WriteKeys(section, {{key, value}}); }
   // The lines of a section ("key=value"), in file order.
   virtual std::vector<std::string> ReadSection(const char* section) = 0;
   // Replaces the lines of a section in one write.
   virtual void WriteSection(const char* section, const std::vector<std::string>& lines) = 0;
   // Sets several keys of a section, in order, as one change of the file.
-  virtual void WriteKeys(const char* section, const std::vector<std::pair<std::string, std::string>>& values) = 0;
+  virtual void WriteKeys(const char* section, const KeyValues& values) = 0;
   // Removes the whole section (no failure when it is not there).
   virtual void RemoveSection(const char* section) = 0;
 

@@ -1,8 +1,8 @@
 // Keys, defaults and conversions of the settings file.
 #include "notes/model/settings_file.h"
 
+#include <algorithm>
 #include <string_view>
-#include <utility>
 
 #include "common/ascii.h"
 #include "common/decimal.h"
@@ -17,6 +17,44 @@ namespace {
 // a note text with room for the longest text the program writes, so that
 // it comes back whole.
 size_t ReadLimit(const SettingKey& key) { return key.Form == ValueForm::kText ? kMaxStoredTextBytes + 1 : 1023; }
+
+void ReadSystemKey(Profile& profile, const SettingKey& key, SystemSettings* settings) {
+  ReadValue(key, profile.Read(kSystemSection, key.Name, key.Default, ReadLimit(key)), settings);
+}
+
+void ReadNoteKey(const std::vector<std::string>& lines, const SettingKey& key, Note* note) {
+  ReadValue(key, SectionValue(lines, key.Name, key.Default, ReadLimit(key)), note);
+}
+
+bool IsNoteKey(const SettingKey& key, std::string_view name) { return key.Section == nullptr && name == key.Name; }
+
+// The keys of the table that take, each with its value in record (of the
+// keys' kind), in the table's order.
+template <class Record, class Take>
+KeyValues Formatted(const Record& record, Take take) {
+  KeyValues values;
+  for (const SettingKey& key : kSettingKeys) {
+    if (take(key)) values.emplace_back(key.Name, FormatValue(key, record));
+  }
+  return values;
+}
+
+// The lines of a section with values set as writing them key by key would
+// set them: each key replaced where it stands (found in any ASCII case, its
+// spelling kept), new keys added at the end, other lines kept.
+std::vector<std::string> MergeIntoSection(std::vector<std::string> lines, const KeyValues& values) {
+  auto lineKey = [](const std::string& line) { return line.substr(0, line.find('=')); };
+  for (const auto& [key, value] : values) {
+    const auto line = std::find_if(lines.begin(), lines.end(),
+                                   [&](const std::string& l) { return EqualsIgnoringAsciiCase(lineKey(l), key); });
+    if (line == lines.end()) {
+      lines.push_back(key + "=" + value);
+    } else {
+      *line = lineKey(*line) + "=" + value;
+    }
+  }
+  return lines;
+}
 
 }  // namespace
 
@@ -39,87 +77,51 @@ std::string SectionValue(const std::vector<std::string>& lines, std::string_view
 
 std::string SettingsFile::SectionName(int slot) { return "Husen" + FormatDecimal(slot + 1); }
 
-std::string SettingsFile::Read(const SettingKey& key) {
-  return profile_.Read(kSystemSection, key.Name, key.Default, ReadLimit(key));
-}
-
 int32_t SettingsFile::ReadTrayDelay() {
   SystemSettings settings;
-  const SettingKey& key = SystemKey("TrayDelay");
-  ReadValue(key, Read(key), &settings);
+  ReadSystemKey(profile_, SystemKey("TrayDelay"), &settings);
   return settings.TrayDelay;
 }
 
 void SettingsFile::ReadSystem(SystemSettings* settings) {
-  for (size_t i = 0; i < kSettingKeyCount; ++i) {
-    const SettingKey& key = kSettingKeys[i];
-    if (key.Section == kSystemSection && key.Saved != SavedWith::kNever) ReadValue(key, Read(key), settings);
+  for (const SettingKey& key : kSettingKeys) {
+    if (key.Section == kSystemSection && key.Saved != SavedWith::kNever) ReadSystemKey(profile_, key, settings);
   }
 }
 
 void SettingsFile::ReadNotes(NoteTable* table) {
   // Each section is read whole and looked up here: one profile call per
   // note instead of twelve, each of which reads the file again.
-  const SettingKey& idKey = NoteKey("ID");
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    const std::string section = SectionName(slot);
-    const std::vector<std::string> lines = profile_.ReadSection(section.c_str());
+    const std::vector<std::string> lines = profile_.ReadSection(SectionName(slot).c_str());
     Note& note = (*table)[slot];
     note = Note{};
-    ReadValue(idKey, SectionValue(lines, idKey.Name, idKey.Default, ReadLimit(idKey)), &note);
+    ReadNoteKey(lines, NoteKey("ID"), &note);
     if (note.ID < 0) continue;  // an empty slot: nothing else of it is read
     note.InUse = true;
-    for (size_t i = 0; i < kSettingKeyCount; ++i) {
-      const SettingKey& key = kSettingKeys[i];
-      if (key.Section == nullptr && &key != &idKey) {
-        ReadValue(key, SectionValue(lines, key.Name, key.Default, ReadLimit(key)), &note);
-      }
+    for (const SettingKey& key : kSettingKeys) {
+      if (key.Section == nullptr) ReadNoteKey(lines, key, &note);
     }
   }
   table->NormalisePriorities();
 }
 
 void SettingsFile::SaveSystemSettings(const SystemSettings& settings) {
-  std::vector<std::pair<std::string, std::string>> values;
-  for (size_t i = 0; i < kSettingKeyCount; ++i) {
-    const SettingKey& key = kSettingKeys[i];
-    if (key.Saved == SavedWith::kDialog) values.emplace_back(key.Name, FormatValue(key, settings));
-  }
-  profile_.WriteKeys(kSystemSection, values);
+  profile_.WriteKeys(kSystemSection,
+                     Formatted(settings, [](const auto& key) { return key.Saved == SavedWith::kDialog; }));
 }
 
 void SettingsFile::SaveFloating(int32_t floating) {
   SystemSettings settings;
   settings.Floating = floating;
-  const SettingKey& key = SystemKey("Floating");
-  profile_.Write(kSystemSection, key.Name, FormatValue(key, settings).c_str());
-}
-
-std::vector<std::string> MergeIntoSection(std::vector<std::string> lines,
-                                          const std::vector<std::pair<std::string, std::string>>& values) {
-  for (const auto& [key, value] : values) {
-    bool found = false;
-    for (std::string& line : lines) {
-      const size_t equals = line.find('=');
-      const std::string lineKey = line.substr(0, equals);
-      if (!EqualsIgnoringAsciiCase(lineKey, key)) continue;
-      line = lineKey + "=" + value;
-      found = true;
-      break;
-    }
-    if (!found) lines.push_back(key + "=" + value);
-  }
-  return lines;
+  profile_.WriteKeys(kSystemSection,
+                     Formatted(settings, [](const auto& key) { return key.Saved == SavedWith::kItself; }));
 }
 
 void SettingsFile::SaveNote(int slot, const Note& note) {
-  std::vector<std::pair<std::string, std::string>> values;
-  for (size_t i = 0; i < kSettingKeyCount; ++i) {
-    const SettingKey& key = kSettingKeys[i];
-    // TextAsterNum is written only while TextAster is set.
-    if (key.Section != nullptr || (key.NoteNumber == &Note::TextAsterNum && !note.TextAster)) continue;
-    values.emplace_back(key.Name, FormatValue(key, note));
-  }
+  const KeyValues values = Formatted(note, [&note](const auto& key) {
+    return key.Section == nullptr && (note.TextAster || !IsNoteKey(key, "TextAsterNum"));
+  });
   // The section is rewritten in one write: every write of a profile file
   // rewrites the whole file, and a note build must stay cheap when 100
   // notes are built at start-up.
@@ -132,23 +134,18 @@ void SettingsFile::SaveNote(int slot, const Note& note) {
 }
 
 void SettingsFile::SavePriority(int slot, const Note& note) {
-  const SettingKey& key = NoteKey("Priority");
-  profile_.Write(SectionName(slot).c_str(), key.Name, FormatValue(key, note).c_str());
+  profile_.WriteKeys(SectionName(slot).c_str(),
+                     Formatted(note, [](const auto& key) { return IsNoteKey(key, "Priority"); }));
 }
 
 void SettingsFile::SavePosition(int slot, const Note& note) {
-  const SettingKey& x = NoteKey("PosX");
-  const SettingKey& y = NoteKey("PosY");
-  profile_.WriteKeys(SectionName(slot).c_str(), {{x.Name, FormatValue(x, note)}, {y.Name, FormatValue(y, note)}});
+  profile_.WriteKeys(SectionName(slot).c_str(),
+                     Formatted(note, [](const auto& key) { return IsNoteKey(key, "PosX") || IsNoteKey(key, "PosY"); }));
 }
 
 void SettingsFile::SaveEverything(const SystemSettings& settings, const NoteTable& table) {
-  std::vector<std::pair<std::string, std::string>> values;
-  for (size_t i = 0; i < kSettingKeyCount; ++i) {
-    const SettingKey& key = kSettingKeys[i];
-    if (key.Section == kSystemSection) values.emplace_back(key.Name, FormatValue(key, settings));
-  }
-  profile_.WriteKeys(kSystemSection, values);
+  profile_.WriteKeys(kSystemSection,
+                     Formatted(settings, [](const auto& key) { return key.Section == kSystemSection; }));
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (table[slot].InUse) SaveNote(slot, table[slot]);
   }

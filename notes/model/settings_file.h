@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "notes/model/note_table.h"
@@ -20,14 +19,6 @@ namespace zettrella {
 // dropped), at most maxBytes long; defaultValue when the key is absent.
 std::string SectionValue(const std::vector<std::string>& lines, std::string_view key, const char* defaultValue,
                          size_t maxBytes);
-
-// The lines of a section with values set as writing them key by key would
-// set them: each key replaced where it stands (found in any ASCII case, its
-// spelling kept), new keys added at the end, other lines kept.
-std::vector<std::string> MergeIntoSection(std::vector<std::string> lines,
-                                          const std::vector<std::pair<std::string, std::string>>& values);
-
-struct SettingKey;
 
 // Reads and writes the program's settings through a Profile, key by key as
 // the table of settings_keys.h says.
@@ -59,9 +50,6 @@ class SettingsFile {
   static std::string SectionName(int slot);
 
  private:
-  // A System key's text, or its default.
-  std::string Read(const SettingKey& key);
-
   Profile& profile_;
 };
 

@@ -2,7 +2,6 @@
 #include "notes/model/settings_keys.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "common/decimal.h"
 #include "notes/model/settings_values.h"
@@ -11,47 +10,27 @@ namespace zettrella {
 
 namespace {
 
-constexpr SettingKey System(const char* name, const char* defaultValue, ValueForm form, SavedWith saved,
-                            int32_t SystemSettings::*field) {
-  return {kSystemSection, name, defaultValue, form, saved, field, nullptr, nullptr, nullptr};
+using Field = decltype(SettingKey::Field);
+
+constexpr SettingKey System(const char* name, const char* defaultValue, ValueForm form, SavedWith saved, Field field) {
+  return {kSystemSection, name, defaultValue, form, saved, field};
 }
-constexpr SettingKey System(const char* name, const char* defaultValue, ValueForm form, SavedWith saved,
-                            std::string SystemSettings::*field) {
-  return {kSystemSection, name, defaultValue, form, saved, nullptr, field, nullptr, nullptr};
-}
-constexpr SettingKey InNote(const char* name, const char* defaultValue, ValueForm form, int32_t Note::*field) {
-  return {nullptr, name, defaultValue, form, SavedWith::kSection, nullptr, nullptr, field, nullptr};
-}
-constexpr SettingKey InNote(const char* name, const char* defaultValue, ValueForm form, std::string Note::*field) {
-  return {nullptr, name, defaultValue, form, SavedWith::kSection, nullptr, nullptr, nullptr, field};
+constexpr SettingKey InNote(const char* name, const char* defaultValue, ValueForm form, Field field) {
+  return {nullptr, name, defaultValue, form, SavedWith::kSection, field};
 }
 
 int32_t ParseNumber(ValueForm form, std::string_view text) {
-  switch (form) {
-    case ValueForm::kOnOff:
-      return ParseOnOff(text);
-    case ValueForm::kFlag:
-      return ParseFlag(text);
-    case ValueForm::kAsterNum:
-      return ParseAsterNum(text);
-    default:
-      return ParseDecimal(text);
-  }
+  if (form == ValueForm::kOnOff) return ParseOnOff(text);
+  if (form == ValueForm::kFlag) return ParseFlag(text);
+  return form == ValueForm::kAsterNum ? ParseAsterNum(text) : ParseDecimal(text);
 }
 
 std::string FormatNumber(ValueForm form, int32_t value) {
-  switch (form) {
-    case ValueForm::kOnOff:
-      return FormatOnOff(value);
-    case ValueForm::kFlag:
-      return FormatFlag(value);
-    case ValueForm::kId:
-      // The placeholder id keeps the section loadable; the next start hands
-      // out new ids anyway.
-      return FormatDecimal(std::max<int32_t>(value, 0));
-    default:
-      return FormatDecimal(value);
-  }
+  if (form == ValueForm::kOnOff) return value ? "On" : "Off";
+  if (form == ValueForm::kFlag) return value ? "1" : "0";
+  // The placeholder id keeps the section loadable; the next start hands
+  // out new ids anyway.
+  return FormatDecimal(form == ValueForm::kId ? std::max<int32_t>(value, 0) : value);
 }
 
 std::string ParseText(ValueForm form, std::string_view text) {
@@ -63,15 +42,13 @@ std::string FormatText(ValueForm form, const std::string& value) {
 }
 
 const SettingKey& Find(const char* section, std::string_view name) {
-  for (size_t i = 0;; ++i) {
-    const SettingKey& key = kSettingKeys[i];
-    if (key.Section == section && name == key.Name) return key;
-  }
+  return *std::find_if(kSettingKeys, kSettingKeys + kSettingKeyCount,
+                       [&](const SettingKey& key) { return key.Section == section && name == key.Name; });
 }
 
 }  // namespace
 
-const SettingKey kSettingKeys[] = {
+constexpr SettingKey kSettingKeys[kSettingKeyCount] = {
     System("TrayDelay", "30", ValueForm::kNumber, SavedWith::kNever, &SystemSettings::TrayDelay),
     System("Floating", "Off", ValueForm::kOnOff, SavedWith::kItself, &SystemSettings::Floating),
     System("HotKeyCreateC", "F1", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::HotKeyCreateC),
@@ -96,33 +73,31 @@ const SettingKey kSettingKeys[] = {
     InNote("TextAster", "0", ValueForm::kFlag, &Note::TextAster),
     InNote("TextAsterNum", "1", ValueForm::kAsterNum, &Note::TextAsterNum),
 };
-const size_t kSettingKeyCount = sizeof kSettingKeys / sizeof kSettingKeys[0];
-
+static_assert(kSettingKeys[kSettingKeyCount - 1].Name != nullptr, "a row for every key");
 const SettingKey& SystemKey(std::string_view name) { return Find(kSystemSection, name); }
 const SettingKey& NoteKey(std::string_view name) { return Find(nullptr, name); }
 
-void ReadValue(const SettingKey& key, std::string_view text, SystemSettings* settings) {
-  if (key.SystemNumber) settings->*key.SystemNumber = ParseNumber(key.Form, text);
-  if (key.SystemText) settings->*key.SystemText = ParseText(key.Form, text);
+template <class Record>
+void ReadValue(const SettingKey& key, std::string_view text, Record* record) {
+  if (const auto* number = std::get_if<int32_t Record::*>(&key.Field)) record->*(*number) = ParseNumber(key.Form, text);
+  if (const auto* field = std::get_if<std::string Record::*>(&key.Field)) record->*(*field) = ParseText(key.Form, text);
 }
 
-void ReadValue(const SettingKey& key, std::string_view text, Note* note) {
-  if (key.NoteNumber) note->*key.NoteNumber = ParseNumber(key.Form, text);
-  if (key.NoteText) note->*key.NoteText = ParseText(key.Form, text);
+template <class Record>
+std::string FormatValue(const SettingKey& key, const Record& record) {
+  const auto* number = std::get_if<int32_t Record::*>(&key.Field);
+  return number ? FormatNumber(key.Form, record.*(*number))
+                : FormatText(key.Form, record.*std::get<std::string Record::*>(key.Field));
 }
 
-std::string FormatValue(const SettingKey& key, const SystemSettings& settings) {
-  return key.SystemNumber ? FormatNumber(key.Form, settings.*key.SystemNumber)
-                          : FormatText(key.Form, settings.*key.SystemText);
-}
-
-std::string FormatValue(const SettingKey& key, const Note& note) {
-  return key.NoteNumber ? FormatNumber(key.Form, note.*key.NoteNumber) : FormatText(key.Form, note.*key.NoteText);
-}
+template void ReadValue(const SettingKey&, std::string_view, SystemSettings*);
+template void ReadValue(const SettingKey&, std::string_view, Note*);
+template std::string FormatValue(const SettingKey&, const SystemSettings&);
+template std::string FormatValue(const SettingKey&, const Note&);
 
 void CopyValue(const SettingKey& key, const SystemSettings& from, SystemSettings* to) {
-  if (key.SystemNumber) to->*key.SystemNumber = from.*key.SystemNumber;
-  if (key.SystemText) to->*key.SystemText = from.*key.SystemText;
+  if (const auto* number = std::get_if<int32_t SystemSettings::*>(&key.Field)) to->*(*number) = from.*(*number);
+  if (const auto* text = std::get_if<std::string SystemSettings::*>(&key.Field)) to->*(*text) = from.*(*text);
 }
 
 }  // namespace zettrella

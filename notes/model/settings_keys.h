@@ -3,9 +3,11 @@
 // Reading, saving and the tests all go through this table.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "notes/model/note_table.h"
 
@@ -38,27 +40,25 @@ struct SettingKey {
   const char* Default;
   ValueForm Form;
   SavedWith Saved;
-  // The field the key reads into: exactly one of these is set.
-  int32_t SystemSettings::*SystemNumber;
-  std::string SystemSettings::*SystemText;
-  int32_t Note::*NoteNumber;
-  std::string Note::*NoteText;
+  // The field the key reads into.
+  std::variant<int32_t SystemSettings::*, std::string SystemSettings::*, int32_t Note::*, std::string Note::*> Field;
 };
 
 // The System keys first, in the order they are read and written, then the
 // keys of a note's section in theirs.
-extern const SettingKey kSettingKeys[];
-extern const size_t kSettingKeyCount;
+inline constexpr size_t kSettingKeyCount = 22;
+extern const SettingKey kSettingKeys[kSettingKeyCount];
 
 // The row of a key by section kind and name; every name asked for exists.
 const SettingKey& SystemKey(std::string_view name);
 const SettingKey& NoteKey(std::string_view name);
 
-// A value read from the file into its field, and its field as written.
-void ReadValue(const SettingKey& key, std::string_view text, SystemSettings* settings);
-void ReadValue(const SettingKey& key, std::string_view text, Note* note);
-std::string FormatValue(const SettingKey& key, const SystemSettings& settings);
-std::string FormatValue(const SettingKey& key, const Note& note);
+// A value read from the file into its field, and its field as written. The
+// record is SystemSettings for a System key and Note for a note key.
+template <class Record>
+void ReadValue(const SettingKey& key, std::string_view text, Record* record);
+template <class Record>
+std::string FormatValue(const SettingKey& key, const Record& record);
 // Copies the key's field from one record to another.
 void CopyValue(const SettingKey& key, const SystemSettings& from, SystemSettings* to);
 

@@ -9,11 +9,7 @@ namespace zettrella {
 
 int32_t ParseOnOff(std::string_view value) { return EqualsIgnoringAsciiCase(value, "On"); }
 
-const char* FormatOnOff(int32_t flag) { return flag ? "On" : "Off"; }
-
 int32_t ParseFlag(std::string_view value) { return ParseDecimal(value) == 1 ? 1 : 0; }
-
-const char* FormatFlag(int32_t flag) { return flag ? "1" : "0"; }
 
 int32_t ParseAsterNum(std::string_view value) {
   const int32_t n = ParseDecimal(value);
@@ -24,13 +20,9 @@ std::string TextFromStored(std::string_view stored) {
   std::string text;
   text.reserve(stored.size());
   for (size_t i = 0; i < stored.size();) {
-    if (stored[i] == '\\' && i + 1 < stored.size() && stored[i + 1] == 'n') {
-      text += "\r\n";
-      i += 2;
-      continue;
-    }
-    const size_t length = CharLengthAt(stored, i);
-    text.append(stored, i, length);
+    const bool lineBreak = stored.compare(i, 2, "\\n") == 0;
+    const size_t length = lineBreak ? 2 : CharLengthAt(stored, i);
+    text.append(lineBreak ? std::string_view("\r\n") : stored.substr(i, length));
     i += length;
   }
   return text;
@@ -57,16 +49,10 @@ std::string TextToStored(std::string_view text) {
   std::string_view cut = CutAtCharBoundary(normal, kMaxStoredTextBytes);
   // A cut between CR and LF would leave a lone CR behind.
   if (!cut.empty() && cut.back() == '\r') cut.remove_suffix(1);
-  std::string stored;
-  stored.reserve(cut.size());
-  for (size_t i = 0; i < cut.size(); ++i) {
-    if (cut[i] == '\r') {
-      stored += "\\n";
-      ++i;  // the LF that always follows a CR here
-    } else {
-      stored += cut[i];
-    }
-  }
+  // Every CR here is followed by its LF, and neither is ever the second byte
+  // of a two-byte character.
+  std::string stored(cut);
+  for (size_t i = stored.find('\r'); i != std::string::npos; i = stored.find('\r', i + 2)) stored.replace(i, 2, "\\n");
   return stored;
 }
 

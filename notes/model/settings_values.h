@@ -14,11 +14,9 @@ inline constexpr size_t kMaxStoredTextBytes = 1024;
 
 // "On" in any mix of capitals is 1; anything else 0.
 int32_t ParseOnOff(std::string_view value);
-const char* FormatOnOff(int32_t flag);
 
 // A flag stored as a number: exactly 1 reads as 1, anything else as 0.
 int32_t ParseFlag(std::string_view value);
-const char* FormatFlag(int32_t flag);
 
 // The masking start, at least 1.
 int32_t ParseAsterNum(std::string_view value);

@@ -34,7 +34,7 @@ class MemoryProfile : public Profile {
     }
     return value.substr(0, maxBytes);
   }
-  void Write(const char* section, const char* key, const char* value) override {
+  void Write(const char* section, const char* key, const char* value) {
     writes.push_back(std::string(section) + "." + key + "=" + value);
     auto& lines = sections[section];
     for (std::string& line : lines) {
@@ -45,7 +45,7 @@ class MemoryProfile : public Profile {
     }
     lines.push_back(std::string(key) + "=" + value);
   }
-  void WriteKeys(const char* section, const std::vector<std::pair<std::string, std::string>>& values) override {
+  void WriteKeys(const char* section, const KeyValues& values) override {
     for (const auto& [key, value] : values) Write(section, key.c_str(), value.c_str());
   }
   std::vector<std::string> ReadSection(const char* section) override {
