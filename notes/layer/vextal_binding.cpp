@@ -69,8 +69,9 @@ std::string VextalCalls::WordWrap(std::string_view text, int32_t font, int32_t w
   char* block = NewBlock(text);
   int32_t outLength = 0;
   char* wrapped = entries_._word_wrap(block, BlockLength(block, text), font, width, &outLength);
-  if (!wrapped || outLength <= 0) return {};
-  std::string result(wrapped, static_cast<size_t>(outLength));
+  if (!wrapped) return {};
+  // The block is ours to free even when it holds nothing.
+  std::string result(wrapped, outLength > 0 ? static_cast<size_t>(outLength) : 0);
   GlobalFree(wrapped);
   return result;
 }
