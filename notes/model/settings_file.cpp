@@ -44,13 +44,14 @@ KeyValues Formatted(const Record& record, Take take) {
 // spelling kept), new keys added at the end, other lines kept.
 std::vector<std::string> MergeIntoSection(std::vector<std::string> lines, const KeyValues& values) {
   auto lineKey = [](const std::string& line) { return line.substr(0, line.find('=')); };
-  for (const auto& [key, value] : values) {
+  for (const auto& keyValue : values) {
+    const std::string& key = keyValue.first;
     const auto line = std::find_if(lines.begin(), lines.end(),
                                    [&](const std::string& l) { return EqualsIgnoringAsciiCase(lineKey(l), key); });
     if (line == lines.end()) {
-      lines.push_back(key + "=" + value);
+      lines.push_back(key + "=" + keyValue.second);
     } else {
-      *line = lineKey(*line) + "=" + value;
+      *line = lineKey(*line) + "=" + keyValue.second;
     }
   }
   return lines;

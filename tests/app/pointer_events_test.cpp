@@ -131,7 +131,10 @@ TEST_F(PointerEvents, RightClickOpensTheNoteMenuAndQuitClosesIt) {
   ASSERT_NE(hook, nullptr);
 
   const std::string log = run_.dir().File("posted-messages.log");
-  EXPECT_EQ(Event(kEventRButtonUp, 101, 30, 40), Calls{});
+  // The record is answered before the menu runs (from the posted message),
+  // which may have begun by now: it first lets the notes go from the front.
+  const Calls calls = Event(kEventRButtonUp, 101, 30, 40);
+  EXPECT_TRUE(calls.empty() || calls == Calls{"_floating(0)"}) << ::testing::PrintToString(calls);
   // Whatever the record posted lies in the queue before this marker.
   const std::string markerLine = std::to_string(kProbeMarker) + " 0 0\r\n";
   PostMessageA(run_.window(), kProbeMarker, 0, 0);
