@@ -16,8 +16,10 @@ for dll in "$@"; do
     *x86-64*) objdump=x86_64-w64-mingw32-objdump ;;
     *) objdump=i686-w64-mingw32-objdump ;;
   esac
+  # One line per name: "[   0] _attach", or with newer binutils
+  # "[   0] +base[   1]  0000 _attach"; the name is the last field.
   names=$($objdump -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
-          sed -n 's/^\s*\[ *[0-9]*\] //p' | sort)
+          sed -n 's/^\s*\[ *[0-9]*\] //p' | awk '{print $NF}' | sort)
   if [ "$names" != "$expected" ]; then
     echo "$dll: exports differ from the header:"; diff <(echo "$expected") <(echo "$names") || true
     exit 1
