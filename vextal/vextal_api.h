@@ -41,6 +41,9 @@ inline constexpr int32_t kMeasureOnly = 1024;
 
 // The list of entry points: X(name, result type, parameter list).
 // It yields the function types, the binding's pointers and its lookup loop.
+// Kept out of clang-format: its versions read "int32_t* outExtra" in this
+// list differently (clang-format 14 as a product).
+// clang-format off
 #define VEXTAL_ENTRY_POINTS(X)                                                                                         \
   X(_load, void, (char* dir, int32_t dirLen))                                                                          \
   X(_unload, void, ())                                                                                                 \
@@ -61,13 +64,14 @@ inline constexpr int32_t kMeasureOnly = 1024;
   X(_word_wrap, char*, (char* text, int32_t textLen, int32_t font, int32_t width, int32_t* outLen))                    \
   X(_draw_text, void,                                                                                                  \
     (int32_t bitmap, char* text, int32_t textLen, int32_t font, int32_t colour, vextal::Rect* rect, int32_t flags))    \
-  X(_create_bitmap, int32_t, (int32_t width, int32_t height, int32_t * extra))                                         \
+  X(_create_bitmap, int32_t, (int32_t width, int32_t height, int32_t* outExtra))                                       \
   X(_delete_bitmap, void, (int32_t bitmap))                                                                            \
   X(_fill_rect, void,                                                                                                  \
     (int32_t bitmap, int32_t extra, int32_t x, int32_t y, int32_t width, int32_t height, int32_t colour))              \
   X(_draw_line, void, (int32_t bitmap, int32_t extra, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour)) \
   X(_set_image_h, void, (int32_t id, int32_t bitmap, int32_t extra))                                                   \
   X(_update_image_h, void, (int32_t id))
+// clang-format on
 
 namespace vextal {
 #define VEXTAL_DECLARE_TYPE(name, result, params) using name##_fn = result(VEXTAL_CALL*) params;
