@@ -3,16 +3,21 @@
 // given (as "WIDTHxHEIGHT" arguments), each showing a 32-bit bitmap of that
 // size filled with a card colour, exactly as the layer library shows a note,
 // and then prints the time since its process was created and its peak
-// memory, in the same form as zettrella-probe, and exits.
+// memory, in the same form as zettrella-probe, and exits. With "--hold" first
+// it keeps its windows on the screen for a minute, until it is ended, so that
+// tools/bench can see them mapped on the X server as it sees the program's.
 #include <windows.h>
 #include <psapi.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
+
+constexpr DWORD kHoldMs = 60000;
 
 uint64_t Ticks(const FILETIME& time) { return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime; }
 
@@ -60,12 +65,14 @@ int main(int argc, char** argv) {
   RegisterClassA(&wc);
 
   static constexpr uint32_t kColours[] = {0x7FFFFF, 0xFF7FFF, 0xFFFF7F};
+  const bool hold = argc > 1 && std::strcmp(argv[1], "--hold") == 0;
+  const int first = hold ? 2 : 1;
   std::vector<Card> cards;
-  for (int i = 1; i < argc; ++i) {
+  for (int i = first; i < argc; ++i) {
     int width = 0;
     int height = 0;
     if (std::sscanf(argv[i], "%dx%d", &width, &height) != 2 || width <= 0 || height <= 0) continue;
-    const int n = i - 1;
+    const int n = i - first;
     cards.push_back(ShowCard(instance, (n % 10) * 80, (n / 10) * 60, width, height, kColours[n % 3]));
   }
   MSG msg;
@@ -81,6 +88,11 @@ int main(int argc, char** argv) {
               static_cast<unsigned long long>((Ticks(now) - Ticks(created)) / 10000),
               static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024),
               static_cast<unsigned long long>(memory.PeakPagefileUsage / 1024));
+  std::fflush(stdout);
+  for (const DWORD start = GetTickCount(); hold && GetTickCount() - start < kHoldMs;) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+  }
   for (Card& card : cards) {
     DestroyWindow(card.window);
     DeleteDC(card.dc);
