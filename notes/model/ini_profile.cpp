@@ -182,8 +182,18 @@ bool IniProfile::BeginLoading(uint32_t waitMs) {
     RemoveFile(copyPath_);
   }
   writable_ = true;
+  // After a start without the file, the side file also holds this run's
+  // changes, which the board makes again itself: only what earlier runs
+  // left there is taken.
+  std::string side;
+  if (madeUnread_) {
+    side = sideEarlier_;
+    sideKept_ = sideKept_ || Exists(sidePath_);
+  } else if (ReadWhole(sidePath_, &side)) {
+    sideKept_ = true;
+  }
   madeUnread_ = false;
-  TakeSideFile();
+  TakeSideFile(side);
   return true;
 }
 
@@ -200,9 +210,7 @@ bool IniProfile::ReadThroughGuard() {
   return true;
 }
 
-void IniProfile::TakeSideFile() {
-  std::string text;
-  if (!ReadWhole(sidePath_, &text)) return;
+void IniProfile::TakeSideFile(const std::string& text) {
   const size_t mark = text.rfind(kUnreadMark, 0) == 0 ? 0 : text.find("\n" + std::string(kUnreadMark));
   PendingChanges earlier, unread;
   earlier.AddFromText(std::string_view(text).substr(0, mark == std::string::npos ? text.size() : mark + 1));
@@ -239,7 +247,7 @@ void IniProfile::KeepInSideFile() {
   const std::string text = (madeUnread_ ? sideEarlier_ + std::string(kUnreadMark) : std::string()) + pending_.Text();
   std::string now;
   if (ReadWhole(sidePath_, &now) && now == text) return;
-  (void)WriteThenMove(path_ + kSettingsSideFiles[2], sidePath_, text);
+  if (WriteThenMove(path_ + kSettingsSideFiles[2], sidePath_, text)) sideKept_ = true;
 }
 
 void IniProfile::EndLoading() { loadGuard_.reset(); }
@@ -250,7 +258,6 @@ bool IniProfile::RetryLoading() {
   // the settings changed meanwhile are kept here.
   PendingChanges meanwhile = std::move(pending_);
   pending_.Clear();
-  KeepInSideFile();
   if (!BeginLoading(0)) {
     pending_ = std::move(meanwhile);
     return false;
@@ -305,8 +312,17 @@ bool IniProfile::EndBatch() {
   return SavePending();
 }
 
+void IniProfile::DropSideFile() {
+  if (!sideKept_ || !writable_) return;
+  DeleteFileA(sidePath_.c_str());
+  sideKept_ = Exists(sidePath_);
+}
+
 bool IniProfile::SavePending() {
-  if (pending_.empty()) return true;
+  if (pending_.empty()) {
+    DropSideFile();
+    return true;
+  }
   if (!writable_) {
     KeepInSideFile();
     return false;
@@ -355,7 +371,7 @@ bool IniProfile::SavePending() {
     baseTime_ = data.ftLastWriteTime;
     baseSize_ = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
   }
-  if (Exists(sidePath_)) DeleteFileA(sidePath_.c_str());
+  DropSideFile();
   return true;
 }
 

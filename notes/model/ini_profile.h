@@ -66,8 +66,10 @@ class IniProfile : public Profile {
   // Takes the changes that waited in the side file: made on the file when
   // it was read then, or, made while it could not be read, as notes and
   // settings made meanwhile.
-  void TakeSideFile();
+  void TakeSideFile(const std::string& text);
   void KeepInSideFile();
+  // Once nothing waits any more.
+  void DropSideFile();
   // Replaces the file by bytes; false when it has to wait.
   bool Replace(const std::string& bytes);
 
@@ -89,6 +91,7 @@ class IniProfile : public Profile {
   // Changes made while the file could not be read.
   bool madeUnread_ = false;
   std::string sideEarlier_;  // the side file as that run found it
+  bool sideKept_ = false;    // the side file may exist
   IniText base_;             // the file as last read or written
   FILETIME baseTime_{};
   uint64_t baseSize_ = 0;
