@@ -32,11 +32,6 @@ constexpr std::string_view kUnreadMark = "[*]\r\n";
 
 bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
-bool IsReadOnly(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-}
-
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Removes a file, also one left read-only by a tool or a restore.
@@ -201,8 +196,7 @@ bool IniProfile::ReadThroughGuard() {
   std::string bytes;
   BY_HANDLE_FILE_INFORMATION info{};
   if (!ReadAll(loadGuard_.get(), &bytes) || !GetFileInformationByHandle(loadGuard_.get(), &info)) return false;
-  base_ = IniText(bytes);
-  view_ = base_;
+  view_ = IniText(bytes);
   baseTime_ = info.ftLastWriteTime;
   baseSize_ = bytes.size();
   linked_ = info.nNumberOfLinks > 1;
@@ -297,11 +291,8 @@ void IniProfile::WriteSection(const char* section, const std::vector<std::string
 void IniProfile::RemoveSection(const char* section) { Change({ProfileChange::Kind::kRemoveSection, section, {}, {}}); }
 
 void IniProfile::Change(ProfileChange change) {
-  // A read-only file: the change stays in the table in memory for the rest
-  // of the run.
   if (path_.empty()) return;
   EnsureLoaded();
-  if (IsReadOnly(target_)) return;
   view_.Apply(change);
   pending_.Add(std::move(change));
   if (!batching_) (void)SavePending();
@@ -338,14 +329,21 @@ bool IniProfile::SavePending() {
     // A file that was there and has gone (removed by a user, a sync tool)
     // is made again from everything this program holds, not from the
     // changes alone, which would leave out every other note.
-    base_ = IniText();
+    baseSize_ = 0;
+    view_ = IniText();
     if (existed_ && writeEverything_) {
       pending_.Clear();
-      view_ = IniText();
       const bool batching = std::exchange(batching_, true);
       writeEverything_();
       batching_ = batching;
+    } else {
+      for (const ProfileChange& change : pending_.changes()) view_.Apply(change);
     }
+  } else if (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) {
+    // A read-only file: the changes stay in the table in memory for the
+    // rest of the run.
+    pending_.Clear();
+    return true;
   } else {
     const uint64_t size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     if (size != baseSize_ || CompareFileTime(&data.ftLastWriteTime, &baseTime_) != 0) {
@@ -354,17 +352,17 @@ bool IniProfile::SavePending() {
         KeepInSideFile();
         return false;
       }
-      base_ = IniText(bytes);
+      view_ = IniText(bytes);
+      for (const ProfileChange& change : pending_.changes()) view_.Apply(change);
+      baseSize_ = size;
+      baseTime_ = data.ftLastWriteTime;
     }
   }
-  IniText next = base_;
-  for (const ProfileChange& change : pending_.changes()) next.Apply(change);
-  if (!Replace(next.Bytes())) {
+  // view_ is now the file as it is on the disk with every pending change.
+  if (!Replace(view_.Bytes())) {
     KeepInSideFile();
     return false;
   }
-  base_ = std::move(next);
-  view_ = base_;
   pending_.Clear();
   existed_ = true;
   if (GetFileAttributesExA(target_.c_str(), GetFileExInfoStandard, &data)) {
@@ -379,8 +377,10 @@ bool IniProfile::Replace(const std::string& bytes) {
   // A copy left by an earlier try (cut short by a full disk, say) is never
   // taken for the file; one that cannot be removed is held by another
   // program, and the change waits.
-  RemoveFile(copyPath_);
-  if (Exists(copyPath_)) return false;
+  if (Exists(copyPath_)) {
+    RemoveFile(copyPath_);
+    if (Exists(copyPath_)) return false;
+  }
   UniqueFile copy(CreateFileA(copyPath_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   const auto fitsInPlace = [&] {

@@ -92,10 +92,11 @@ class IniProfile : public Profile {
   bool madeUnread_ = false;
   std::string sideEarlier_;  // the side file as that run found it
   bool sideKept_ = false;    // the side file may exist
-  IniText base_;             // the file as last read or written
   FILETIME baseTime_{};
   uint64_t baseSize_ = 0;
-  IniText view_;  // base_ with every pending change made on it
+  // The file as last read or written (its size and time stamp below), with
+  // every pending change made on it.
+  IniText view_;
 };
 
 }  // namespace zettrella
