@@ -234,6 +234,23 @@ TEST_F(HeldFile, ChangesOfARunThatNeverReadTheFileAreMergedAtTheNextStart) {
             "[Husen1]\r\nID=1\r\nText=stored\r\n[System]\r\nFloating=On\r\n[Husen2]\r\nID=0\r\nText=meanwhile\r\n");
 }
 
+// Held at start, free later in the run: settings changed meanwhile stay
+// (the board saves the notes made meanwhile itself, in free slots).
+TEST_F(HeldFile, SettingsChangedBeforeTheFileIsReadWin) {
+  IniProfile profile(path_);
+  {
+    const UniqueFile other = Hold(GENERIC_READ, 0);
+    EXPECT_FALSE(profile.BeginLoading(0));
+    profile.Write("System", "Floating", "On");
+    profile.WriteSection("Husen1", {"ID=0", "Text=meanwhile"});
+    EXPECT_FALSE(profile.RetryLoading());
+  }
+  ASSERT_TRUE(profile.RetryLoading());
+  profile.EndLoading();
+  EXPECT_EQ(profile.Read("System", "Floating", "", 9), "On");
+  EXPECT_EQ(profile.Read("Husen1", "Text", "", 99), "stored");
+}
+
 // Held while changes wait, then the program is killed: they reach the file
 // at the next start.
 TEST_F(HeldFile, ChangesWaitingAtAKillReachTheFileAtTheNextStart) {
@@ -267,6 +284,22 @@ TEST(IniProfileLinks, SymbolicLinkIsWrittenThrough) {
   EXPECT_EQ(testing::ReadFileBytes(real), "[Husen1]\r\nID=1\r\nPosX=4\r\n");
   testing::WriteFileBytes(real, "[Husen1]\r\nID=2\r\n");
   EXPECT_EQ(testing::ReadFileBytes(link), "[Husen1]\r\nID=2\r\n") << "the link was replaced by a file";
+}
+
+// A file with a second name keeps both: it is written in place, once the
+// copy has shown that the new bytes fit.
+TEST(IniProfileLinks, HardLinkKeepsBothNames) {
+  testing::TempDir dir("zhard");
+  const std::string other = dir.File("other.ini"), path = dir.File("Zettrella.ini");
+  testing::WriteFileBytes(other, "[Husen1]\r\nID=1\r\n");
+  ASSERT_TRUE(CreateHardLinkA(path.c_str(), other.c_str(), nullptr));
+  IniProfile profile(path);
+  ASSERT_TRUE(profile.BeginLoading(0));
+  profile.EndLoading();
+  profile.Write("Husen1", "PosX", "4");
+  EXPECT_TRUE(profile.SavePending());
+  EXPECT_EQ(testing::ReadFileBytes(other), "[Husen1]\r\nID=1\r\nPosX=4\r\n");
+  EXPECT_FALSE(testing::FileExists(profile.copyPath()));
 }
 
 }  // namespace
