@@ -275,7 +275,6 @@ TEST_F(NoteBoardTest, NoteMadeBeforeTheStoredOnesArriveKeepsItsEdit) {
   EXPECT_EQ(Value("Husen1", "Text"), "stored");
   EXPECT_EQ(Value("Husen2", "Text"), "typed meanwhile");
   EXPECT_TRUE(board.Delete(made));
-  EXPECT_FALSE(board.ApplyEdit(made, edited));
 }
 
 // At 144 DPI the layer gets screen pixels, the table and the file keep
