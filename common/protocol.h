@@ -20,6 +20,19 @@ inline constexpr char kMutexName[] = "zettrella";
 inline constexpr char kStoreName[] = "Zettrella";
 inline constexpr char kStoreWindowKey[] = "HWnd";
 
+// Files the note program keeps beside its settings file, named by what
+// follows the settings file's name: the copy a save writes before it
+// replaces the file, and the side file of changes that wait for the file
+// (with its own copy). Setup's uninstall removes them with the file.
+inline constexpr const char* kSettingsSideFiles[] = {".new", ".pending", ".pending.new"};
+
+// How long the end of the note program keeps trying to save changes that
+// still wait for its settings file; they stay in the side file after it.
+// Setup waits for the program to end longer than that, so that a last try
+// never makes it give up.
+inline constexpr unsigned kLastSaveTryMs = 5000;
+inline constexpr unsigned kStopWaitMs = kLastSaveTryMs + 5000;
+
 // The first line of each event record that the layer library sends to the
 // window attached to it.
 inline constexpr char kEventLButtonDown[] = "OnVextalLButtonDown";

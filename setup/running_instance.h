@@ -4,10 +4,13 @@
 
 #include <windows.h>
 
+#include "common/protocol.h"
+
 namespace zettrella::setup {
 
-// How long setup waits for the note program to end after asking it to.
-inline constexpr DWORD kStopTimeoutMs = 10000;
+// How long setup waits for the note program to end after asking it to:
+// longer than the program's last try to save (common/protocol.h).
+inline constexpr DWORD kStopTimeoutMs = kStopWaitMs;
 
 // When a note program runs, tells the user (a box owned by owner), posts it
 // the quit request and waits, up to kStopTimeoutMs, until its process has

@@ -124,7 +124,12 @@ void SetupDialog::Uninstall() {
   DeleteIfNamed(quickLaunchShortcut_);
   DeleteIfNamed(startupShortcut_);
   const int answer = MessageBoxA(hwnd(), kKeepSettingsQuestion, "", MB_YESNO | MB_ICONEXCLAMATION);
-  if (answer == IDNO && StillNoProgramRuns()) DeleteIfNamed(settingsFile_);
+  if (answer != IDNO || !StillNoProgramRuns()) return;
+  DeleteIfNamed(settingsFile_);
+  // Changes that waited for the file, and copies left beside it.
+  for (const char* suffix : kSettingsSideFiles) {
+    if (!settingsFile_.empty()) DeleteIfNamed(settingsFile_ + suffix);
+  }
 }
 
 bool SetupDialog::StillNoProgramRuns() {

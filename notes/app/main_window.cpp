@@ -124,6 +124,12 @@ void MainWindow::Shutdown(DWORD saveWaitMs) {
 // settings file (held by another program) is given a last chance to reach
 // it, bounded so that the end is never held up for long.
 void MainWindow::SaveWaitingChanges(DWORD waitMs) {
+  // A file never read in this run cannot be written: its changes wait in
+  // the side file for the next start.
+  if (!profile_.loaded()) {
+    (void)board_.SavePending();
+    return;
+  }
   const DWORD start = GetTickCount();
   while (!board_.SavePending() && GetTickCount() - start < waitMs) Sleep(100);
 }

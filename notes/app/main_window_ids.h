@@ -19,10 +19,12 @@ inline constexpr UINT kTimerPeriodMs = 1000;
 // locked (a virus scanner or backup at log-on) before it runs without it.
 inline constexpr DWORD kSettingsLockWaitMs = 5000;
 // How long the end of the program keeps trying to save changes that are
-// still waiting for the settings file: briefly while the session ends, for
-// longer (past a scanner's short lock) when only the program ends.
+// still waiting for the settings file (they are kept in the side file and
+// merged at the next start): briefly while the session ends, for longer
+// (past a scanner's short lock) when only the program ends, but never as
+// long as setup waits for the program to end.
 inline constexpr DWORD kPendingSaveWaitMs = 2000;
-inline constexpr DWORD kPendingSaveLongWaitMs = 10000;
+inline constexpr DWORD kPendingSaveLongWaitMs = kLastSaveTryMs;
 
 inline constexpr char kLayerLibrary[] = "vextal.dll";
 inline constexpr char kTrayTip[] = "付箋";

@@ -57,7 +57,7 @@ void NoteBoard::ReadStored() {
   madeMeanwhile_.clear();
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (!notes_[slot].InUse) continue;
-    madeMeanwhile_.emplace_back(notes_[slot], images_[slot]);
+    madeMeanwhile_.push_back({notes_[slot], images_[slot], notes_.Ref(slot)});
     images_[slot] = NoteImage{};
     notes_.Vacate(slot);
   }
@@ -73,7 +73,7 @@ void NoteBoard::ShowStored() {
   }
   // ...for free ones beside the stored notes, in front of them. With every
   // slot taken by a stored note, one made meanwhile cannot be kept.
-  for (auto& [note, image] : madeMeanwhile_) {
+  for (auto& [note, image, ref] : madeMeanwhile_) {
     const int slot = notes_.FirstEmptySlot();
     if (slot == kNoSlot) {
       if (layer_ && note.ID >= 0) layer_->Delete(note.ID);
@@ -83,6 +83,7 @@ void NoteBoard::ShowStored() {
     notes_[slot] = note;
     notes_[slot].Priority = notes_.TakeNextPriority();
     images_[slot] = image;
+    notes_.Forward(ref, slot);
     if (layer_ && note.ID >= 0) layer_->SetPriority(note.ID, notes_[slot].Priority);
   }
   madeMeanwhile_.clear();
@@ -229,9 +230,10 @@ bool NoteBoard::Delete(NoteRef ref) {
   return true;
 }
 
-void NoteBoard::ApplySettings(const SystemSettings& changed) {
+void NoteBoard::ApplySettings(const SystemSettings& shown, const SystemSettings& changed) {
   for (const SettingKey& key : kSettingKeys) {
-    if (key.Saved == SavedWith::kDialog) CopyValue(key, changed, &settings_);
+    if (key.Saved == SavedWith::kDialog && FormatValue(key, shown) != FormatValue(key, changed))
+      CopyValue(key, changed, &settings_);
   }
   settingsFile_.SaveSystemSettings(settings_);
   for (int slot = 0; slot < kSlotCount; ++slot) {

@@ -95,9 +95,11 @@ class NoteBoard {
   // False when the note was deleted meanwhile.
   bool Delete(NoteRef ref);
   // The settings that the settings dialog sets (hot keys, default size and
-  // font) taken from changed and saved, then every note rebuilt and saved
-  // at once.
-  void ApplySettings(const SystemSettings& changed);
+  // font) that differ between shown (what the dialog opened with) and
+  // changed taken from changed and saved, then every note rebuilt and saved
+  // at once. A value the user left alone keeps what the board holds now,
+  // which may have been read from the settings file while the dialog was open.
+  void ApplySettings(const SystemSettings& shown, const SystemSettings& changed);
 
  private:
   // The note in the lowest empty slot, in front of the others, built and
@@ -109,7 +111,12 @@ class NoteBoard {
   void SaveEveryNote();
   // The notes made while the settings file could not be read, between
   // ReadStored and ShowStored.
-  std::vector<std::pair<Note, NoteImage>> madeMeanwhile_;
+  struct MadeMeanwhile {
+    Note Content;
+    NoteImage Image;
+    NoteRef Ref;  // where an open dialog knows it
+  };
+  std::vector<MadeMeanwhile> madeMeanwhile_;
 
   Profile& profile_;
   SettingsFile settingsFile_;

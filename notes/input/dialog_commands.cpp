@@ -53,9 +53,10 @@ void DialogCommands::Delete(int32_t noteId) {
 // The board saves the new settings and builds every note again; the hot
 // keys follow them here.
 void DialogCommands::ChangeSettings() {
-  SettingsDialog dialog(board_.settings(), window_);
+  const SystemSettings shown = board_.settings();
+  SettingsDialog dialog(shown, window_);
   if (dialog.RunModal() != IDOK) return;
-  board_.ApplySettings(dialog.values());
+  board_.ApplySettings(shown, dialog.values());
   hotKeys_.Register(window_);
 }
 

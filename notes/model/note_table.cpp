@@ -28,9 +28,22 @@ int NoteTable::FirstEmptySlot() const {
 NoteRef NoteTable::Ref(int slot) const { return {slot, generations_[static_cast<size_t>(slot)]}; }
 
 int NoteTable::Resolve(NoteRef ref) const {
-  if (ref.Slot < 0 || ref.Slot >= kSlotCount) return kNoSlot;
-  const auto index = static_cast<size_t>(ref.Slot);
-  return slots_[index].InUse && generations_[index] == ref.Generation ? ref.Slot : kNoSlot;
+  // A note moves at most once per slot it leaves; the walk is bounded all
+  // the same.
+  for (int step = 0; step <= kSlotCount; ++step) {
+    if (ref.Slot < 0 || ref.Slot >= kSlotCount) return kNoSlot;
+    const auto index = static_cast<size_t>(ref.Slot);
+    if (generations_[index] == ref.Generation) return slots_[index].InUse ? ref.Slot : kNoSlot;
+    const Forwarding& forward = forwards_[index];
+    if (!forward.Set || forward.Generation != ref.Generation) return kNoSlot;
+    ref = forward.To;
+  }
+  return kNoSlot;
+}
+
+void NoteTable::Forward(NoteRef from, int to) {
+  if (from.Slot < 0 || from.Slot >= kSlotCount) return;
+  forwards_[static_cast<size_t>(from.Slot)] = {true, from.Generation, Ref(to)};
 }
 
 void NoteTable::Vacate(int slot) {

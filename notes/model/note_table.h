@@ -66,6 +66,10 @@ class NoteTable {
   // Deletes the slot's note: the slot is empty and every NoteRef to the note
   // is stale. The note's other columns stay as they were.
   void Vacate(int slot);
+  // The note that from named, vacated since, now stands in slot to: a
+  // NoteRef kept by an open dialog finds it there. Notes made while the
+  // settings file could not be read move so when the stored ones arrive.
+  void Forward(NoteRef from, int to);
 
   // Replaces the priorities of the used slots by their dense ranking (equal
   // values stay equal, the least becomes 0) and sets NextPriority to one
@@ -80,6 +84,12 @@ class NoteTable {
  private:
   std::array<Note, kSlotCount> slots_;
   std::array<uint32_t, kSlotCount> generations_{};  // notes deleted from each slot
+  struct Forwarding {
+    bool Set = false;
+    uint32_t Generation = 0;  // of the note that left the slot
+    NoteRef To;
+  };
+  std::array<Forwarding, kSlotCount> forwards_{};
 };
 
 // Program-wide settings, section "System" of the settings file.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "notes/model/profile.h"
@@ -31,6 +32,16 @@ class PendingChanges {
   const std::vector<ProfileChange>& changes() const { return changes_; }
   bool empty() const { return changes_.empty(); }
   void Clear() { changes_.clear(); }
+
+  // The changes as lines of text, for the side file that keeps them across
+  // the end of the program or a kill: a line "[+name]" (keys),
+  // "[=name]" (the whole section) or "[-name]" (removal) starts each change,
+  // its keys or lines follow. CR, LF and "%" are written as "%0D", "%0A" and
+  // "%25", so that every value stays on its line.
+  std::string Text() const;
+  // The changes of such a text, added in order; a line that belongs to no
+  // change (a text cut short by a crash ends at a line) is skipped.
+  void AddFromText(std::string_view text);
 
  private:
   std::vector<ProfileChange> changes_;

@@ -195,6 +195,22 @@ TEST(LargeSettings, HundredLongNotesAreAllShownAndCutOnACharacterBoundary) {
   EXPECT_EQ(run.process().ExitCode(), 0u);
 }
 
+// Sections that occur twice (a hand edit that adds a second System section
+// for TrayDelay, notes pasted from another computer's file, names that differ
+// only in case): the first is read and saved as always, the second keeps its
+// note, and no save is blocked.
+TEST(RepeatedSections, SavesReachTheFileAndTheSecondSectionStays) {
+  const std::string tail = "[husen1]\r\nID=5\r\nText=pasted\r\n[System]\r\nTrayDelay=60\r\n";
+  ZettrellaRun run("[System]\r\nTrayDelay=0\r\n[Husen1]\r\nID=0\r\nText=a\r\n" + tail);
+  ASSERT_TRUE(run.Start());
+  PostMessageA(run.window(), WM_HOTKEY, 0, 0);  // a new cyan note
+  EXPECT_TRUE(PumpUntil([&] { return run.Ini("Husen2", "ID") != "<missing>"; }));
+  ASSERT_TRUE(run.Quit());
+  EXPECT_NE(run.IniBytes().find(tail), std::string::npos);
+  EXPECT_EQ(run.Ini("Husen1", "Text"), "a");
+  EXPECT_NE(run.Ini("Husen1", "ID"), "0");
+}
+
 // The settings file cannot be written: every change stays in memory and
 // later actions build on it, and the file keeps its bytes.
 TEST(ReadOnlySettings, ChangesStayInMemoryAndTheFileIsUntouched) {

@@ -242,7 +242,7 @@ TEST_F(NoteBoardTest, ApplySettingsSavesTheDialogsValuesThenRebuildsEveryNote) {
   changed.DefaultHeight = 80;
   changed.DefaultFontName = "IPA";
   changed.Floating = 0;  // not set by the dialog
-  board.ApplySettings(changed);
+  board.ApplySettings(board.settings(), changed);
   EXPECT_EQ(profile.writes, (Lines{"System.HotKeyCreateC=F1", "System.HotKeyCreateM=F2", "System.HotKeyCreateY=F3",
                                    "System.HotKeyShow=B", "System.Width=200", "System.Height=80", "System.FontName=IPA",
                                    "System.FontSize=8", "batch", "section Husen1", "section Husen3", "end batch"}));
@@ -251,6 +251,30 @@ TEST_F(NoteBoardTest, ApplySettingsSavesTheDialogsValuesThenRebuildsEveryNote) {
   EXPECT_EQ(Value("System", "TrayDelay"), "5");
   // The cards grew to the new least height.
   EXPECT_EQ(layer->heights, (std::vector<int32_t>{30, 30, 80, 80}));
+  // A dialog opened on older values (before the stored ones were read)
+  // changes only what its user changed.
+  SystemSettings stale, edited;
+  edited.DefaultFontSize = 12;
+  board.ApplySettings(stale, edited);
+  EXPECT_EQ(board.settings().HotKeyShow, "B");
+  EXPECT_EQ(board.settings().DefaultFontSize, 12);
+}
+
+// Notes made while the settings file could not be read move beside the
+// stored ones once it is read; a dialog still open on one finds it there.
+TEST_F(NoteBoardTest, NoteMadeBeforeTheStoredOnesArriveKeepsItsEdit) {
+  Load({});
+  board.Create(kTypeCyan);
+  const NoteRef made = board.notes().Ref(0);
+  profile.sections = {{"Husen1", {"ID=0", "Text=stored"}}};
+  board.ReadStored();
+  board.ShowStored();
+  Note edited = note(1);
+  edited.Text = "typed meanwhile";
+  EXPECT_TRUE(board.ApplyEdit(made, edited));
+  EXPECT_EQ(Value("Husen1", "Text"), "stored");
+  EXPECT_EQ(Value("Husen2", "Text"), "typed meanwhile");
+  EXPECT_TRUE(board.Delete(made));
 }
 
 // At 144 DPI the layer gets screen pixels, the table and the file keep

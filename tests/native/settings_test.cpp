@@ -389,7 +389,7 @@ TEST(PendingChanges, FoldedChangesGiveTheSameFileAsEachChangeAtOnce) {
       change.Section = pick(2) ? "Husen1" : "husen2";
       change.Type = static_cast<ProfileChange::Kind>(pick(3));
       change.Values = {{pick(2) ? "PosX" : "posy", std::to_string(step)}};
-      if (pick(2)) change.Values.emplace_back("Text", "t" + std::to_string(step));
+      if (pick(2)) change.Values.emplace_back("Text", "t%0A\r\n" + std::to_string(step));
       change.Lines = {"ID=" + std::to_string(step), "PosX=1"};
       pending.Add(change);
       auto apply = [&](MemoryProfile& profile, const ProfileChange& c) {
@@ -399,7 +399,10 @@ TEST(PendingChanges, FoldedChangesGiveTheSameFileAsEachChangeAtOnce) {
       };
       apply(direct, change);
       if (pick(4) == 0 || step == 11) {
-        for (const ProfileChange& c : pending.changes()) apply(later, c);
+        // Through the side file's text, as after a kill.
+        PendingChanges kept;
+        kept.AddFromText(pending.Text());
+        for (const ProfileChange& c : kept.changes()) apply(later, c);
         pending.Clear();
       }
     }
@@ -409,6 +412,13 @@ TEST(PendingChanges, FoldedChangesGiveTheSameFileAsEachChangeAtOnce) {
   PendingChanges pending;
   for (int i = 0; i < 1000; ++i) pending.Add({ProfileChange::Kind::kKeys, "Husen1", {{"PosX", std::to_string(i)}}, {}});
   EXPECT_EQ(pending.changes().size(), 1u);
+  // A side file cut short by a crash loses only its unfinished line.
+  pending.Add({ProfileChange::Kind::kSection, "Husen2", {}, {"ID=2", "Text=abc"}});
+  const std::string text = pending.Text();
+  PendingChanges cut;
+  cut.AddFromText(text.substr(0, text.size() - 4));
+  ASSERT_EQ(cut.changes().size(), 2u);
+  EXPECT_EQ(cut.changes()[1].Lines, std::vector<std::string>{"ID=2"});
 }
 
 }  // namespace

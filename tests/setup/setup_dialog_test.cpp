@@ -204,6 +204,7 @@ TEST_F(SetupDialogTest, UninstallAnsweredNoDeletesOnlyTheSettingsBesideSetup) {
   // the question is asked all the same.
   sandbox.CreateStartupDir();
   WriteFileBytes(sandbox.settingsFile(), "[System]\r\n");
+  WriteFileBytes(sandbox.settingsFile() + ".pending", "[+System]\r\n");  // changes that waited
   const std::string elsewhere = sandbox.profileDir() + "\\Zettrella.ini";
   WriteFileBytes(elsewhere, "[System]\r\n");
 
@@ -212,6 +213,7 @@ TEST_F(SetupDialogTest, UninstallAnsweredNoDeletesOnlyTheSettingsBesideSetup) {
   EXPECT_FALSE(IsItemEnabled(dialog, IDC_SETUP_QUICK_LAUNCH));
   Uninstall(setup_, dialog, IDNO);
   EXPECT_FALSE(FileExists(sandbox.settingsFile()));
+  EXPECT_FALSE(FileExists(sandbox.settingsFile() + ".pending"));
   EXPECT_TRUE(FileExists(sandbox.setupExe()));
   EXPECT_TRUE(FileExists(elsewhere));
   EXPECT_FALSE(FileExists(sandbox.startupShortcut()));

@@ -123,11 +123,15 @@ TEST(IniProfile, FileThatCannotBeReadAtStartIsNeverWritten) {
     locked.EndLoading();
   }
   EXPECT_FALSE(testing::FileExists(path + ".new"));
+  // What was not read is not shown: only the changes made meanwhile are.
+  EXPECT_EQ(locked.Read("Husen1", "ID", "-1", 9), "-1");
   locked.Write("Husen1", "ID", "2");
   locked.RemoveSection("Husen1");
-  // Nothing waits to be written either, even now that the file is free.
-  EXPECT_TRUE(locked.SavePending());
+  // Even now that the file is free, nothing of this run is written over it;
+  // what was made meanwhile waits in the side file.
+  EXPECT_FALSE(locked.SavePending());
   EXPECT_EQ(testing::ReadFileBytes(path), stored);
+  EXPECT_TRUE(testing::FileExists(locked.sidePath()));
 }
 
 // A disk of 64 pages with room for three files (tests/win/small_disk.sh):
@@ -152,13 +156,20 @@ TEST(IniProfile, OnAFullDiskTheFileIsNeverCutShort) {
   EXPECT_TRUE(profile.SavePending());
   const std::string placed = testing::ReadFileBytes(path);
   EXPECT_NE(placed.find("ID=1\r\nPosX=5\r\n"), std::string::npos);
+  // No block free and an empty copy left beside the file: a growing change
+  // is never written in place, and the copy is not taken for anything.
+  testing::WriteFileBytes(path + ".new", "");
+  profile.Write("Husen2", "PosX", "123456789");
+  EXPECT_FALSE(profile.SavePending());
+  EXPECT_TRUE(testing::ReadFileBytes(path) == placed) << "written in place";
+  EXPECT_FALSE(testing::FileExists(path + ".new"));
   DeleteFileA(room.c_str());
   profile.Write("Husen1", "Text", std::string(300, 'y').c_str());
   EXPECT_FALSE(profile.SavePending());
   EXPECT_EQ(testing::ReadFileBytes(path), placed);
   DeleteFileA(filler.c_str());
   EXPECT_TRUE(profile.SavePending());
-  EXPECT_EQ(testing::ReadFileBytes(path).size(), placed.size() + 307);
+  EXPECT_EQ(testing::ReadFileBytes(path).size(), placed.size() + 307 + 16);
   DeleteFileA(path.c_str());
 }
 
@@ -176,6 +187,119 @@ TEST(IniProfile, CopyLeftInPlaceOfAMissingFileIsTakenAtStart) {
   SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_READONLY);
   profile.Write("Husen1", "PosX", "5");
   EXPECT_EQ(profile.Read("Husen1", "PosX", "", 9), "5");
+}
+
+// The file held by other programs, at start and while the program runs.
+class HeldFile : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::WriteFileBytes(path_, "[Husen1]\r\nID=1\r\nText=stored\r\n"); }
+  UniqueFile Hold(DWORD access, DWORD share) {
+    return UniqueFile(CreateFileA(path_.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr));
+  }
+  testing::TempDir dir_{"zheld"};
+  std::string path_ = dir_.File("Zettrella.ini");
+};
+
+// A rename or sync tool holds it for deleting and shares reading and
+// writing: it is read at once, and only once.
+TEST_F(HeldFile, HolderThatSharesReadingIsNoObstacle) {
+  IniProfile profile(path_);
+  const UniqueFile other = Hold(GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+  ASSERT_TRUE(other);
+  EXPECT_TRUE(profile.BeginLoading(0));
+  profile.EndLoading();
+  EXPECT_EQ(profile.Read("Husen1", "Text", "", 99), "stored");
+}
+
+// Held from the start to the end of a run (or a kill): what was made then
+// is merged at the next start beside the stored note, never over it, and
+// settings changed then win.
+TEST_F(HeldFile, ChangesOfARunThatNeverReadTheFileAreMergedAtTheNextStart) {
+  {
+    IniProfile profile(path_);
+    const UniqueFile other = Hold(GENERIC_READ, 0);
+    EXPECT_FALSE(profile.BeginLoading(0));
+    profile.WriteSection("Husen1", {"ID=0", "Text=meanwhile"});
+    profile.Write("System", "Floating", "On");
+  }
+  IniProfile next(path_);
+  ASSERT_TRUE(next.BeginLoading(0));
+  next.EndLoading();
+  EXPECT_EQ(next.Read("Husen1", "Text", "", 99), "stored");
+  EXPECT_EQ(next.Read("Husen2", "Text", "", 99), "meanwhile");
+  EXPECT_EQ(next.Read("System", "Floating", "", 99), "On");
+  EXPECT_TRUE(next.SavePending());
+  EXPECT_FALSE(testing::FileExists(next.sidePath()));
+  EXPECT_EQ(testing::ReadFileBytes(path_),
+            "[Husen1]\r\nID=1\r\nText=stored\r\n[System]\r\nFloating=On\r\n[Husen2]\r\nID=0\r\nText=meanwhile\r\n");
+}
+
+// Held at start, free later in the run: settings changed meanwhile stay
+// (the board saves the notes made meanwhile itself, in free slots).
+TEST_F(HeldFile, SettingsChangedBeforeTheFileIsReadWin) {
+  IniProfile profile(path_);
+  {
+    const UniqueFile other = Hold(GENERIC_READ, 0);
+    EXPECT_FALSE(profile.BeginLoading(0));
+    profile.Write("System", "Floating", "On");
+    profile.WriteSection("Husen1", {"ID=0", "Text=meanwhile"});
+    EXPECT_FALSE(profile.RetryLoading());
+  }
+  ASSERT_TRUE(profile.RetryLoading());
+  profile.EndLoading();
+  EXPECT_EQ(profile.Read("System", "Floating", "", 9), "On");
+  EXPECT_EQ(profile.Read("Husen1", "Text", "", 99), "stored");
+}
+
+// Held while changes wait, then the program is killed: they reach the file
+// at the next start.
+TEST_F(HeldFile, ChangesWaitingAtAKillReachTheFileAtTheNextStart) {
+  {
+    IniProfile profile(path_);
+    ASSERT_TRUE(profile.BeginLoading(0));
+    profile.EndLoading();
+    const UniqueFile other = Hold(GENERIC_READ, FILE_SHARE_READ);
+    profile.Write("Husen1", "Text", "edited\r");
+    EXPECT_FALSE(profile.SavePending());
+  }
+  IniProfile next(path_);
+  ASSERT_TRUE(next.BeginLoading(0));
+  next.EndLoading();
+  EXPECT_TRUE(next.SavePending());
+  EXPECT_EQ(testing::ReadFileBytes(path_), "[Husen1]\r\nID=1\r\nText=edited\r\r\n");
+}
+
+// A settings file that is a link to a file beside it (made when the tests
+// are configured) keeps being that link.
+TEST(IniProfileLinks, SymbolicLinkIsWrittenThrough) {
+  std::string dir = std::string("Z:") + ZETTRELLA_LINK_DIR;
+  for (char& c : dir) c = c == '/' ? '\\' : c;
+  const std::string real = dir + "\\real.ini", link = dir + "\\Zettrella.ini";
+  testing::WriteFileBytes(real, "[Husen1]\r\nID=1\r\n");
+  IniProfile profile(link);
+  ASSERT_TRUE(profile.BeginLoading(0));
+  profile.EndLoading();
+  profile.Write("Husen1", "PosX", "4");
+  EXPECT_TRUE(profile.SavePending());
+  EXPECT_EQ(testing::ReadFileBytes(real), "[Husen1]\r\nID=1\r\nPosX=4\r\n");
+  testing::WriteFileBytes(real, "[Husen1]\r\nID=2\r\n");
+  EXPECT_EQ(testing::ReadFileBytes(link), "[Husen1]\r\nID=2\r\n") << "the link was replaced by a file";
+}
+
+// A file with a second name keeps both: it is written in place, once the
+// copy has shown that the new bytes fit.
+TEST(IniProfileLinks, HardLinkKeepsBothNames) {
+  testing::TempDir dir("zhard");
+  const std::string other = dir.File("other.ini"), path = dir.File("Zettrella.ini");
+  testing::WriteFileBytes(other, "[Husen1]\r\nID=1\r\n");
+  ASSERT_TRUE(CreateHardLinkA(path.c_str(), other.c_str(), nullptr));
+  IniProfile profile(path);
+  ASSERT_TRUE(profile.BeginLoading(0));
+  profile.EndLoading();
+  profile.Write("Husen1", "PosX", "4");
+  EXPECT_TRUE(profile.SavePending());
+  EXPECT_EQ(testing::ReadFileBytes(other), "[Husen1]\r\nID=1\r\nPosX=4\r\n");
+  EXPECT_FALSE(testing::FileExists(profile.copyPath()));
 }
 
 }  // namespace
