@@ -11,7 +11,7 @@ if [ "$1" = stop ]; then
 fi
 ensure_display
 trap stop_private_display EXIT
-ensure_prefix
+prepare_prefix
 if [ "$(cat "$WINEPREFIX/.zettrella-dpi" 2>/dev/null)" != "$1" ]; then
   "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   # Wine reads the DPI when its session starts.
