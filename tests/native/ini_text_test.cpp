@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace zettrella {
 namespace {
 
@@ -65,25 +63,6 @@ TEST(IniText, ReadsAsTheProfileFunctions) {
   EXPECT_EQ(text.Read("A\x83]x", "Text", "", 3), "ab");
   EXPECT_EQ(text.Read("A\x83]x", "bare", "dflt", 99), "dflt");
   EXPECT_EQ(text.Section("A\x83]X"), (std::vector<std::string>{"Key=\"q \"", "bare", "Text=ab\x82\xA0"}));
-}
-
-// Bytes of every kind that matters to the parser, in random order: any
-// file reads without fault, comes back byte for byte, and takes a change
-// that then reads back.
-TEST(IniText, AnyBytesRoundTripAndTakeAChange) {
-  static const char kBytes[] = "[]=;\r\n \t\x1A\x81\x40\x83\x5D\x00\xEF\xBB\xBFHusen1IDx\"'";
-  const std::string alphabet(kBytes, sizeof kBytes - 1);
-  std::mt19937 random(7);
-  for (int round = 0; round < 3000; ++round) {
-    std::string bytes(random() % 200, ' ');
-    for (char& c : bytes) c = alphabet[random() % alphabet.size()];
-    IniText text(bytes);
-    ASSERT_EQ(text.Bytes(), bytes);
-    const char* section = round % 2 ? "Husen1" : "x";
-    text.Apply(round % 3 ? Keys(section, {{"ID", "12"}}) : Lines(section, {"ID=12", "junk"}));
-    EXPECT_EQ(text.Read(section, "id", "", 99), "12") << testing::PrintToString(bytes);
-    EXPECT_EQ(IniText(text.Bytes()).Read(section, "ID", "", 99), "12");
-  }
 }
 
 }  // namespace

@@ -269,37 +269,35 @@ TEST_F(HeldFile, ChangesWaitingAtAKillReachTheFileAtTheNextStart) {
   EXPECT_EQ(testing::ReadFileBytes(path_), "[Husen1]\r\nID=1\r\nText=edited\r\r\n");
 }
 
-// A settings file that is a link to a file beside it (made when the tests
-// are configured) keeps being that link.
-TEST(IniProfileLinks, SymbolicLinkIsWrittenThrough) {
-  std::string dir = std::string("Z:") + ZETTRELLA_LINK_DIR;
-  for (char& c : dir) c = c == '/' ? '\\' : c;
-  const std::string real = dir + "\\real.ini", link = dir + "\\Zettrella.ini";
-  testing::WriteFileBytes(real, "[Husen1]\r\nID=1\r\n");
-  IniProfile profile(link);
-  ASSERT_TRUE(profile.BeginLoading(0));
-  profile.EndLoading();
-  profile.Write("Husen1", "PosX", "4");
-  EXPECT_TRUE(profile.SavePending());
-  EXPECT_EQ(testing::ReadFileBytes(real), "[Husen1]\r\nID=1\r\nPosX=4\r\n");
-  testing::WriteFileBytes(real, "[Husen1]\r\nID=2\r\n");
-  EXPECT_EQ(testing::ReadFileBytes(link), "[Husen1]\r\nID=2\r\n") << "the link was replaced by a file";
-}
-
-// A file with a second name keeps both: it is written in place, once the
-// copy has shown that the new bytes fit.
-TEST(IniProfileLinks, HardLinkKeepsBothNames) {
-  testing::TempDir dir("zhard");
-  const std::string other = dir.File("other.ini"), path = dir.File("Zettrella.ini");
-  testing::WriteFileBytes(other, "[Husen1]\r\nID=1\r\n");
-  ASSERT_TRUE(CreateHardLinkA(path.c_str(), other.c_str(), nullptr));
+// A change to the file at path, which already holds "[Husen1]\r\nID=1\r\n".
+void SavePosXThrough(const std::string& path) {
   IniProfile profile(path);
   ASSERT_TRUE(profile.BeginLoading(0));
   profile.EndLoading();
   profile.Write("Husen1", "PosX", "4");
   EXPECT_TRUE(profile.SavePending());
-  EXPECT_EQ(testing::ReadFileBytes(other), "[Husen1]\r\nID=1\r\nPosX=4\r\n");
   EXPECT_FALSE(testing::FileExists(profile.copyPath()));
+}
+
+// A settings file that is a link to a file beside it (made when the tests
+// are configured) keeps being that link; one with a second name keeps both,
+// written in place once the copy has shown that the new bytes fit.
+TEST(IniProfileLinks, SymbolicAndHardLinksAreWrittenThrough) {
+  std::string dir = std::string("Z:") + ZETTRELLA_LINK_DIR;
+  for (char& c : dir) c = c == '/' ? '\\' : c;
+  const std::string real = dir + "\\real.ini", link = dir + "\\Zettrella.ini";
+  testing::WriteFileBytes(real, "[Husen1]\r\nID=1\r\n");
+  SavePosXThrough(link);
+  EXPECT_EQ(testing::ReadFileBytes(real), "[Husen1]\r\nID=1\r\nPosX=4\r\n");
+  testing::WriteFileBytes(real, "[Husen1]\r\nID=2\r\n");
+  EXPECT_EQ(testing::ReadFileBytes(link), "[Husen1]\r\nID=2\r\n") << "the link was replaced by a file";
+
+  testing::TempDir hard("zhard");
+  const std::string other = hard.File("other.ini"), path = hard.File("Zettrella.ini");
+  testing::WriteFileBytes(other, "[Husen1]\r\nID=1\r\n");
+  ASSERT_TRUE(CreateHardLinkA(path.c_str(), other.c_str(), nullptr));
+  SavePosXThrough(path);
+  EXPECT_EQ(testing::ReadFileBytes(other), "[Husen1]\r\nID=1\r\nPosX=4\r\n");
 }
 
 }  // namespace
