@@ -1,6 +1,7 @@
-// The settings file on Windows: one INI file, read once through one handle
-// and written so that a crash, a power cut or a full disk at any moment
-// leaves either the whole old file or the whole new one on the disk.
+// The settings file on Windows: one INI file, read at start-up through one
+// handle (and again only when another program has changed it), and written
+// so that a crash, a power cut or a full disk at any moment leaves either
+// the whole old file or the whole new one on the disk.
 #pragma once
 
 #include <windows.h>
