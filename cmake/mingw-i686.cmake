@@ -1,5 +1,6 @@
 # Cross build of the shipped 32-bit binaries; the test programs run under
-# Wine's 32-bit loader, which /usr/lib/wine/wine64 starts for them.
+# Wine's 32-bit loader (/usr/lib/wine/wine), which tools/wine-run picks for
+# them.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)

@@ -1,7 +1,8 @@
-// The note program's main window: a tiny hidden dialog that owns the tray
-// icon, the timer and the note board, and turns its messages into calls:
-// start-up, the timer, the tray callback, the layer's event records, the
-// hot keys, and the quit and end-of-session messages.
+// The note program's main window: a tiny hidden dialog that owns the
+// settings file's profile, the note board, the input handlers, the tray icon
+// and the timer. It runs start-up in order (OnInitDialog, StartRunning), then
+// turns its messages into calls: the timer, the tray callback, the layer's
+// event records, the hot keys, and the quit and end-of-session messages.
 #pragma once
 
 #include <windows.h>

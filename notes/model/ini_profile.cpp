@@ -1,14 +1,15 @@
 // The settings file through one writer that knows the bytes it means to
 // write.
 //
-// The file is read once, at start-up, through the handle that guards the
-// reads; every change is then made on a model of its text (IniText), and a
-// save writes the model's bytes to a copy beside the file with every write
-// checked, reads the copy back once, compares it with the bytes it meant,
-// and only then puts it in place of the file in one step. A full disk, a
-// held file or a held copy leave the file as it was: the changes wait, in
-// memory and in a side file beside the settings file, until a later save
-// (or the next start) can make them.
+// The file is read at start-up through the handle that guards the reads (or,
+// when it could not be read then, once the timer's retry can), and again
+// only when another program has changed it since. Every change is made on a
+// model of its text (IniText), and a save writes the model's bytes to a copy
+// beside the file with every write checked, reads the copy back once,
+// compares it with the bytes it meant, and only then puts it in place of the
+// file in one step. A full disk, a held file or a held copy leave the file
+// as it was: the changes wait, in memory and in a side file beside the
+// settings file, until a later save (or the next start) can make them.
 #include "notes/model/ini_profile.h"
 
 #include <utility>

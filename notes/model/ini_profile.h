@@ -1,6 +1,7 @@
-// The settings file on Windows: one INI file, read once through one handle
-// and written so that a crash, a power cut or a full disk at any moment
-// leaves either the whole old file or the whole new one on the disk.
+// The settings file on Windows: one INI file, read at start-up through one
+// handle (and again only when another program has changed it), and written
+// so that a crash, a power cut or a full disk at any moment leaves either
+// the whole old file or the whole new one on the disk.
 #pragma once
 
 #include <windows.h>
@@ -28,8 +29,9 @@ class IniProfile : public Profile {
   // A copy left behind by a crash is removed (it takes the place of a
   // missing file only when it ends with a whole line). Changes that waited
   // in the side file at the last end are made on what was read. A file that
-  // exists but cannot be read is never written during this run; the result
-  // is false then, and the changes made meanwhile wait in the side file.
+  // exists but cannot be read is not written until RetryLoading has read it;
+  // the result is false then, and the changes made meanwhile wait in the
+  // side file.
   [[nodiscard]] bool BeginLoading(uint32_t waitMs);
   void EndLoading();
   // For a file that could not be read at start-up: true once it can, and

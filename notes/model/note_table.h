@@ -1,5 +1,5 @@
 // The note table: up to 100 notes in numbered slots, and the settings that
-// hold for the whole program. Plain data; the main window owns one of each.
+// hold for the whole program. Plain data; the note board owns one of each.
 #pragma once
 
 #include <array>

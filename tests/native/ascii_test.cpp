@@ -1,3 +1,5 @@
+// ASCII letter case: only the 26 letters fold, never a byte of a two-byte
+// character.
 #include "common/ascii.h"
 
 #include <gtest/gtest.h>

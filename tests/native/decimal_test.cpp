@@ -1,3 +1,4 @@
+// Decimal numbers read as atol reads them, saturated to 32 bits.
 #include "common/decimal.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The layer's event records: fields, CR LF line ends, the numbers and the
+// limits of a record from another process.
 #include "common/protocol.h"
 #include "common/event_record.h"
 

@@ -1,3 +1,4 @@
+// Hot-key names and the virtual-key codes they stand for.
 #include "notes/input/hot_key_names.h"
 
 #include <gtest/gtest.h>

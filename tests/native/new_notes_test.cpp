@@ -1,3 +1,4 @@
+// A new note's place and defaults, and the copy the duplicate command makes.
 #include "notes/board/new_notes.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The card and text colours of each note colour, red text and an unknown
+// colour included.
 #include "notes/card/note_colours.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The shared value store's file: its name and its key=value lines.
 #include "common/store_format.h"
 
 #include <gtest/gtest.h>
