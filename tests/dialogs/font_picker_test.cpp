@@ -12,7 +12,7 @@
 #include "notes/dialogs/font_pickers.h"
 #include "notes/dialogs/font_size_text.h"
 #include "resources/zettrella_res.h"
-#include "tests/dialogs/dialog_driver.h"
+#include "tests/support/win_test_support.h"
 
 namespace zettrella {
 namespace {
