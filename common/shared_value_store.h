@@ -30,9 +30,6 @@ class SharedValueStore {
   // then untouched.
   [[nodiscard]] bool GetValue(const char* key, const char* defaultValue, std::string* result) const;
 
-  // The backing file's path; empty for a reader or when TEMP is not set.
-  const std::string& filePath() const { return filePath_; }
-
  private:
   void Open();
   void Close();

@@ -38,9 +38,6 @@ class FontNameCombo : public FontComboBase {
   bool MeasureItem(MEASUREITEMSTRUCT& item) override;
   bool CompareItem(const COMPAREITEMSTRUCT& items, int* order) override;
 
-  // The height of one list item before the minimum (15 pixels at 96 DPI).
-  int ItemHeightBase() const { return itemHeightBase_; }
-
  protected:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 

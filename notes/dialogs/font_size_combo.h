@@ -17,13 +17,11 @@ class FontSizeCombo : public FontComboBase {
   void FillSizes(HDC dc, const char* face);
   // Shows twips (selecting its item when listed) and remembers it.
   void SetSizeTwips(int32_t twips);
-  // The size the user sees or typed; LastTwips() when that is no plain
-  // non-negative number.
+  // The size the user sees or typed; the size last set when that is no
+  // plain non-negative number.
   int32_t GetSizeTwips() const;
   // Adds one size in ascending order, unless it is listed already.
   void InsertSize(int32_t twips);
-
-  int32_t LastTwips() const { return lastTwips_; }
 
  private:
   static int CALLBACK EnumSizeProc(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType, LPARAM param);

@@ -54,8 +54,6 @@ class IniProfile : public Profile {
   // also kept in the side file.
   [[nodiscard]] bool SavePending() override;
 
-  // The copy a change is written to before it replaces the file.
-  const std::string& copyPath() const { return copyPath_; }
   // The side file of changes that have not reached the file yet.
   const std::string& sidePath() const { return sidePath_; }
 

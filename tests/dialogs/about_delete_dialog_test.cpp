@@ -4,7 +4,7 @@
 #include "notes/dialogs/about_dialog.h"
 #include "notes/dialogs/delete_confirm_dialog.h"
 #include "resources/zettrella_res.h"
-#include "tests/dialogs/dialog_driver.h"
+#include "tests/support/win_test_support.h"
 
 namespace zettrella {
 namespace {

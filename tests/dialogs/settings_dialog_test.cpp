@@ -7,7 +7,6 @@
 #include <string>
 
 #include "resources/zettrella_res.h"
-#include "tests/dialogs/dialog_driver.h"
 #include "tests/support/win_test_support.h"
 
 namespace zettrella {

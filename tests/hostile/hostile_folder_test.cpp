@@ -10,7 +10,7 @@
 #include "common/protocol.h"
 #include "tests/support/zettrella_run.h"
 #include "tests/hostile/hostile_support.h"
-#include "tests/setup/setup_driver.h"
+#include "tests/support/win_test_support.h"
 
 namespace zettrella::testing {
 namespace {

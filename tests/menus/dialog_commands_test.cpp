@@ -2,9 +2,10 @@
 // delete, edit, settings (with the hot keys that follow it) and about.
 #include <gtest/gtest.h>
 
+#include "notes/app/main_window.h"
 #include "notes/input/command_ids.h"
 #include "resources/zettrella_res.h"
-#include "tests/menus/board_harness.h"
+#include "tests/support/win_test_support.h"
 #include "tests/support/hot_key_probe.h"
 
 namespace zettrella::testing {

@@ -2,8 +2,9 @@
 // for which names, real key presses, and WM_HOTKEY taken by the pre-filter.
 #include <gtest/gtest.h>
 
+#include "notes/app/main_window.h"
 #include "notes/input/command_ids.h"
-#include "tests/menus/board_harness.h"
+#include "tests/support/win_test_support.h"
 #include "tests/support/hot_key_probe.h"
 
 namespace zettrella::testing {

@@ -3,9 +3,9 @@
 // file and the layer.
 #include <gtest/gtest.h>
 
+#include "notes/app/main_window.h"
 #include "notes/input/command_ids.h"
-#include "tests/menus/board_harness.h"
-#include "tests/menus/menu_text.h"
+#include "tests/support/win_test_support.h"
 
 namespace zettrella::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/setup_res.h"
-#include "tests/setup/setup_driver.h"
+#include "tests/support/win_test_support.h"
 
 namespace zettrella::testing {
 namespace {
@@ -14,21 +14,21 @@ class SetupDialogTest : public ::testing::Test {
  protected:
   // Starts setup with the sandbox's profile and waits for its dialog.
   HWND StartSetup(const SetupSandbox& sandbox) {
-    if (!setup_.Start(sandbox.setupExe(), sandbox.profileDir())) return nullptr;
+    if (!setup_.StartWithProfile(sandbox.setupExe(), sandbox.profileDir())) return nullptr;
     return WaitForDialog(setup_.Id(), kSetupCaption);
   }
   // Clicks a check box and waits until it shows the new state.
   static void Toggle(HWND dialog, int id) {
-    const bool before = IsItemChecked(dialog, id);
+    const bool before = Checked(dialog, id);
     PressButton(dialog, id);
-    ASSERT_TRUE(PumpUntil([&] { return IsItemChecked(dialog, id) != before; }));
+    ASSERT_TRUE(PumpUntil([&] { return Checked(dialog, id) != before; }));
   }
   void PressOkAndWaitForEnd(HWND dialog) {
     PressButton(dialog, IDOK);
     ASSERT_TRUE(setup_.Wait(kEndTimeoutMs)) << "setup did not end (a message box?)";
   }
 
-  SetupProcess setup_;
+  ChildProcess setup_;
 };
 
 TEST_F(SetupDialogTest, InstallWritesBothShortcutsToTheNoteProgramBesideSetup) {
@@ -38,10 +38,10 @@ TEST_F(SetupDialogTest, InstallWritesBothShortcutsToTheNoteProgramBesideSetup) {
 
   HWND dialog = StartSetup(sandbox);
   ASSERT_TRUE(dialog);
-  EXPECT_TRUE(IsItemChecked(dialog, IDC_SETUP_QUICK_LAUNCH));
-  EXPECT_TRUE(IsItemEnabled(dialog, IDC_SETUP_QUICK_LAUNCH));
-  EXPECT_TRUE(IsItemChecked(dialog, IDC_SETUP_STARTUP));
-  EXPECT_FALSE(IsItemChecked(dialog, IDC_SETUP_UNINSTALL));
+  EXPECT_TRUE(Checked(dialog, IDC_SETUP_QUICK_LAUNCH));
+  EXPECT_TRUE(Enabled(dialog, IDC_SETUP_QUICK_LAUNCH));
+  EXPECT_TRUE(Checked(dialog, IDC_SETUP_STARTUP));
+  EXPECT_FALSE(Checked(dialog, IDC_SETUP_UNINSTALL));
   EXPECT_EQ(WindowText(GetDlgItem(dialog, IDOK)), "設定");
   // The probe of the Quick Launch folder leaves nothing behind.
   EXPECT_FALSE(FileExists(sandbox.quickLaunchShortcut()));
@@ -68,22 +68,22 @@ TEST_F(SetupDialogTest, QuickLaunchBoxIsDisabledWithoutItsFolderAndStaysSo) {
 
   HWND dialog = StartSetup(sandbox);
   ASSERT_TRUE(dialog);
-  EXPECT_FALSE(IsItemChecked(dialog, IDC_SETUP_QUICK_LAUNCH));
-  EXPECT_FALSE(IsItemEnabled(dialog, IDC_SETUP_QUICK_LAUNCH));
-  EXPECT_TRUE(IsItemEnabled(dialog, IDC_SETUP_STARTUP));
+  EXPECT_FALSE(Checked(dialog, IDC_SETUP_QUICK_LAUNCH));
+  EXPECT_FALSE(Enabled(dialog, IDC_SETUP_QUICK_LAUNCH));
+  EXPECT_TRUE(Enabled(dialog, IDC_SETUP_STARTUP));
 
   Toggle(dialog, IDC_SETUP_UNINSTALL);
   EXPECT_EQ(WindowText(GetDlgItem(dialog, IDOK)), "アンインストール");
-  EXPECT_FALSE(IsItemEnabled(dialog, IDC_SETUP_QUICK_LAUNCH));
-  EXPECT_FALSE(IsItemEnabled(dialog, IDC_SETUP_STARTUP));
+  EXPECT_FALSE(Enabled(dialog, IDC_SETUP_QUICK_LAUNCH));
+  EXPECT_FALSE(Enabled(dialog, IDC_SETUP_STARTUP));
 
   Toggle(dialog, IDC_SETUP_UNINSTALL);
   EXPECT_EQ(WindowText(GetDlgItem(dialog, IDOK)), "設定");
-  EXPECT_FALSE(IsItemEnabled(dialog, IDC_SETUP_QUICK_LAUNCH));
-  EXPECT_TRUE(IsItemEnabled(dialog, IDC_SETUP_STARTUP));
+  EXPECT_FALSE(Enabled(dialog, IDC_SETUP_QUICK_LAUNCH));
+  EXPECT_TRUE(Enabled(dialog, IDC_SETUP_STARTUP));
   // The switch leaves the check marks alone.
-  EXPECT_FALSE(IsItemChecked(dialog, IDC_SETUP_QUICK_LAUNCH));
-  EXPECT_TRUE(IsItemChecked(dialog, IDC_SETUP_STARTUP));
+  EXPECT_FALSE(Checked(dialog, IDC_SETUP_QUICK_LAUNCH));
+  EXPECT_TRUE(Checked(dialog, IDC_SETUP_STARTUP));
 
   PressOkAndWaitForEnd(dialog);
   EXPECT_TRUE(ReadShortcut(sandbox.startupShortcut()).loaded);
@@ -99,10 +99,10 @@ TEST_F(SetupDialogTest, UninstallSwitchReenablesAnAvailableQuickLaunchBox) {
   ASSERT_TRUE(dialog);
   Toggle(dialog, IDC_SETUP_QUICK_LAUNCH);  // the user's choice survives the switch
   Toggle(dialog, IDC_SETUP_UNINSTALL);
-  EXPECT_FALSE(IsItemEnabled(dialog, IDC_SETUP_QUICK_LAUNCH));
+  EXPECT_FALSE(Enabled(dialog, IDC_SETUP_QUICK_LAUNCH));
   Toggle(dialog, IDC_SETUP_UNINSTALL);
-  EXPECT_TRUE(IsItemEnabled(dialog, IDC_SETUP_QUICK_LAUNCH));
-  EXPECT_FALSE(IsItemChecked(dialog, IDC_SETUP_QUICK_LAUNCH));
+  EXPECT_TRUE(Enabled(dialog, IDC_SETUP_QUICK_LAUNCH));
+  EXPECT_FALSE(Checked(dialog, IDC_SETUP_QUICK_LAUNCH));
 
   PressButton(dialog, IDCANCEL);
   ASSERT_TRUE(setup_.Wait(kEndTimeoutMs));
@@ -117,7 +117,7 @@ TEST_F(SetupDialogTest, ExistingShortcutIsLeftAloneByTheProbeAndUntickedBoxesDel
 
   HWND dialog = StartSetup(sandbox);
   ASSERT_TRUE(dialog);
-  EXPECT_TRUE(IsItemChecked(dialog, IDC_SETUP_QUICK_LAUNCH));
+  EXPECT_TRUE(Checked(dialog, IDC_SETUP_QUICK_LAUNCH));
   EXPECT_EQ(ReadFileBytes(sandbox.quickLaunchShortcut()), "old quick launch link");
 
   Toggle(dialog, IDC_SETUP_QUICK_LAUNCH);
@@ -172,7 +172,7 @@ TEST_F(SetupDialogTest, CancelChangesNothing) {
 }
 
 // Ticks "アンインストール", presses OK and answers the question with answer.
-void Uninstall(SetupProcess& setup, HWND dialog, int answer) {
+void Uninstall(ChildProcess& setup, HWND dialog, int answer) {
   HWND question = StartUninstall(setup.Id(), dialog);
   ASSERT_TRUE(question) << "no question";
   EXPECT_TRUE(HasChildWithText(question, "設定ファイルを残しておきますか？"));
@@ -210,7 +210,7 @@ TEST_F(SetupDialogTest, UninstallAnsweredNoDeletesOnlyTheSettingsBesideSetup) {
 
   HWND dialog = StartSetup(sandbox);
   ASSERT_TRUE(dialog);
-  EXPECT_FALSE(IsItemEnabled(dialog, IDC_SETUP_QUICK_LAUNCH));
+  EXPECT_FALSE(Enabled(dialog, IDC_SETUP_QUICK_LAUNCH));
   Uninstall(setup_, dialog, IDNO);
   EXPECT_FALSE(FileExists(sandbox.settingsFile()));
   EXPECT_FALSE(FileExists(sandbox.settingsFile() + ".pending"));
@@ -245,16 +245,16 @@ TEST_F(SetupDialogTest, UninstallQuestionEndingWithoutAnAnswerKeepsTheSettings) 
 // than write below the root of the current drive or into a cut path.
 TEST_F(SetupDialogTest, UnsetProfileOffersNoShortcut) {
   SetupSandbox sandbox(true);
-  ASSERT_TRUE(setup_.Start(sandbox.setupExe(), std::nullopt));
+  ASSERT_TRUE(setup_.StartWithProfile(sandbox.setupExe(), std::nullopt));
   HWND dialog = WaitForDialog(setup_.Id(), kSetupCaption);
   ASSERT_TRUE(dialog);
   for (int box : {IDC_SETUP_QUICK_LAUNCH, IDC_SETUP_STARTUP}) {
-    EXPECT_FALSE(IsItemChecked(dialog, box)) << box;
-    EXPECT_FALSE(IsItemEnabled(dialog, box)) << box;
+    EXPECT_FALSE(Checked(dialog, box)) << box;
+    EXPECT_FALSE(Enabled(dialog, box)) << box;
   }
   Toggle(dialog, IDC_SETUP_UNINSTALL);
   Toggle(dialog, IDC_SETUP_UNINSTALL);
-  EXPECT_FALSE(IsItemEnabled(dialog, IDC_SETUP_STARTUP));
+  EXPECT_FALSE(Enabled(dialog, IDC_SETUP_STARTUP));
   PressOkAndWaitForEnd(dialog);
 }
 
@@ -262,11 +262,11 @@ TEST_F(SetupDialogTest, OverlongProfileOffersNoShortcut) {
   SetupSandbox sandbox(true);
   // The profile itself fits a path buffer; its shortcut folders do not.
   const std::string profile = sandbox.profileDir() + "\\" + std::string(200, 'p');
-  ASSERT_TRUE(setup_.Start(sandbox.setupExe(), profile));
+  ASSERT_TRUE(setup_.StartWithProfile(sandbox.setupExe(), profile));
   HWND dialog = WaitForDialog(setup_.Id(), kSetupCaption);
   ASSERT_TRUE(dialog);
-  EXPECT_FALSE(IsItemEnabled(dialog, IDC_SETUP_QUICK_LAUNCH));
-  EXPECT_FALSE(IsItemEnabled(dialog, IDC_SETUP_STARTUP));
+  EXPECT_FALSE(Enabled(dialog, IDC_SETUP_QUICK_LAUNCH));
+  EXPECT_FALSE(Enabled(dialog, IDC_SETUP_STARTUP));
   PressOkAndWaitForEnd(dialog);
 }
 

@@ -3,7 +3,7 @@
 // wrote. Usage: setup_lnk_driver <setup folder> <profile folder>.
 #include <cstdio>
 
-#include "tests/setup/setup_driver.h"
+#include "tests/support/win_test_support.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -6,7 +6,7 @@
 #include "common/shared_value_store.h"
 #include "common/win_handles.h"
 #include "resources/setup_res.h"
-#include "tests/setup/setup_driver.h"
+#include "tests/support/win_test_support.h"
 
 namespace zettrella::testing {
 namespace {
@@ -45,10 +45,10 @@ TEST(SetupRunningNoteProgram, IsAnnouncedOnceAndStoppedEvenWhenSetupIsCancelled)
   StandIn standIn;
   ASSERT_TRUE(standIn.ready());
   SetupSandbox sandbox(true);
-  SetupProcess setup;
-  ASSERT_TRUE(setup.Start(sandbox.setupExe(), sandbox.profileDir()));
+  ChildProcess setup;
+  ASSERT_TRUE(setup.StartWithProfile(sandbox.setupExe(), sandbox.profileDir()));
 
-  HWND notice = WaitForMessageBox(setup.Id(), kTimeoutMs);
+  HWND notice = WaitForDialog(setup.Id(), kMessageBox, kTimeoutMs);
   ASSERT_TRUE(notice);
   EXPECT_TRUE(HasChildWithText(notice, kNotice));
   EXPECT_TRUE(GetDlgItem(notice, IDOK));
@@ -61,7 +61,7 @@ TEST(SetupRunningNoteProgram, IsAnnouncedOnceAndStoppedEvenWhenSetupIsCancelled)
   PressButton(notice, IDOK);
   HWND dialog = WaitForDialog(setup.Id(), kSetupCaption);
   ASSERT_TRUE(dialog);
-  EXPECT_FALSE(FindMessageBox(setup.Id()));
+  EXPECT_FALSE(FindDialog(setup.Id(), kMessageBox));
   PressButton(dialog, IDCANCEL);
   ASSERT_TRUE(setup.Wait(kTimeoutMs));
 
@@ -73,11 +73,11 @@ TEST(SetupRunningNoteProgram, IsAnnouncedOnceAndStoppedEvenWhenSetupIsCancelled)
 TEST(SetupRunningNoteProgram, WithoutOneSetupShowsNoBox) {
   ASSERT_TRUE(NoProgramPublishes());
   SetupSandbox sandbox(true);
-  SetupProcess setup;
-  ASSERT_TRUE(setup.Start(sandbox.setupExe(), sandbox.profileDir()));
+  ChildProcess setup;
+  ASSERT_TRUE(setup.StartWithProfile(sandbox.setupExe(), sandbox.profileDir()));
   HWND dialog = WaitForDialog(setup.Id(), kSetupCaption);
   ASSERT_TRUE(dialog);
-  EXPECT_FALSE(FindMessageBox(setup.Id()));
+  EXPECT_FALSE(FindDialog(setup.Id(), kMessageBox));
   PressButton(dialog, IDCANCEL);
   ASSERT_TRUE(setup.Wait(kTimeoutMs));
 }
@@ -88,11 +88,11 @@ TEST(SetupRunningNoteProgram, HandleReadingAsZeroIsIgnored) {
     StandIn standIn(std::string("-hwnd ") + published);
     ASSERT_TRUE(standIn.ready());
     SetupSandbox sandbox(true);
-    SetupProcess setup;
-    ASSERT_TRUE(setup.Start(sandbox.setupExe(), sandbox.profileDir()));
+    ChildProcess setup;
+    ASSERT_TRUE(setup.StartWithProfile(sandbox.setupExe(), sandbox.profileDir()));
     HWND dialog = WaitForDialog(setup.Id(), kSetupCaption);
     ASSERT_TRUE(dialog) << published;
-    EXPECT_FALSE(FindMessageBox(setup.Id())) << published;
+    EXPECT_FALSE(FindDialog(setup.Id(), kMessageBox)) << published;
     PressButton(dialog, IDCANCEL);
     ASSERT_TRUE(setup.Wait(kTimeoutMs));
     EXPECT_TRUE(standIn.process().Running()) << published;
@@ -106,9 +106,9 @@ TEST(SetupRunningNoteProgram, HandleReadingAsZeroIsIgnored) {
 }
 
 // Starts setup beside the stand-in and closes the notice about it.
-bool StartSetupAndReadNotice(SetupProcess& setup, const SetupSandbox& sandbox) {
-  if (!setup.Start(sandbox.setupExe(), sandbox.profileDir())) return false;
-  HWND notice = WaitForMessageBox(setup.Id(), kTimeoutMs);
+bool StartSetupAndReadNotice(ChildProcess& setup, const SetupSandbox& sandbox) {
+  if (!setup.StartWithProfile(sandbox.setupExe(), sandbox.profileDir())) return false;
+  HWND notice = WaitForDialog(setup.Id(), kMessageBox, kTimeoutMs);
   if (!notice || !HasChildWithText(notice, kNotice)) return false;
   PressButton(notice, IDOK);
   return true;
@@ -122,7 +122,7 @@ TEST(SetupRunningNoteProgram, UninstallWaitsForASlowProgramToEndBeforeDeleting) 
   WriteFileBytes(sandbox.settingsFile(), "[System]\r\n");
   StandIn standIn("-linger 3000", sandbox.targetPath());
   ASSERT_TRUE(standIn.ready());
-  SetupProcess setup;
+  ChildProcess setup;
   ASSERT_TRUE(StartSetupAndReadNotice(setup, sandbox));
 
   HWND dialog = WaitForDialog(setup.Id(), kSetupCaption, kTimeoutMs);
@@ -141,14 +141,15 @@ TEST(SetupRunningNoteProgram, UninstallWaitsForASlowProgramToEndBeforeDeleting) 
 TEST(SetupRunningNoteProgram, ProgramStartedDuringUninstallKeepsItsSettings) {
   SetupSandbox sandbox(true);
   WriteFileBytes(sandbox.settingsFile(), "[System]\r\n");
-  SetupProcess setup;
-  ASSERT_TRUE(setup.Start(sandbox.setupExe(), sandbox.profileDir()));
+  ChildProcess setup;
+  ASSERT_TRUE(setup.StartWithProfile(sandbox.setupExe(), sandbox.profileDir()));
   HWND question = StartUninstall(setup.Id(), WaitForDialog(setup.Id(), kSetupCaption, kTimeoutMs));
   ASSERT_TRUE(question);
   const UniqueKernelHandle mutex(CreateMutexA(nullptr, FALSE, kMutexName));
   PressButton(question, IDNO);
   HWND report = nullptr;
-  ASSERT_TRUE(PumpUntil([&] { return (report = FindMessageBox(setup.Id())) && report != question; }, kTimeoutMs));
+  ASSERT_TRUE(
+      PumpUntil([&] { return (report = FindDialog(setup.Id(), kMessageBox)) && report != question; }, kTimeoutMs));
   PressButton(report, IDOK);
   ASSERT_TRUE(setup.Wait(kTimeoutMs));
   EXPECT_EQ(ReadFileBytes(sandbox.settingsFile()), "[System]\r\n");
@@ -163,13 +164,13 @@ TEST(SetupRunningNoteProgram, ProgramThatDoesNotEndIsReportedAndNothingChanges) 
   WriteFileBytes(sandbox.settingsFile(), "[System]\r\n");
   StandIn standIn("-stay", sandbox.targetPath());
   ASSERT_TRUE(standIn.ready());
-  SetupProcess setup;
+  ChildProcess setup;
   ASSERT_TRUE(StartSetupAndReadNotice(setup, sandbox));
 
   HWND report = nullptr;
   ASSERT_TRUE(PumpUntil(
       [&] {
-        report = FindMessageBox(setup.Id());
+        report = FindDialog(setup.Id(), kMessageBox);
         return report && HasChildWithText(report, kStillRunning);
       },
       kTimeoutMs))

@@ -1,10 +1,20 @@
-// Helpers shared by the Wine tests.
+// The Wine tests' harness: everything but the main window's driver
+// (board_harness.cpp), which only the tests that run the board link.
 #include "tests/support/win_test_support.h"
 
-#include "common/event_record.h"
+#include <gtest/gtest.h>
+#include <objbase.h>
+#include <objidl.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+
+#include "common/dialog.h"
+#include "common/event_record.h"
+#include "common/win_handles.h"
+#include "resources/setup_res.h"
 
 namespace zettrella::testing {
 
@@ -205,6 +215,20 @@ std::string SettingsValue(const std::string& path, const std::string& section, c
 
 std::string Record(const std::string& name, int id, int x, int y) { return FormatEventRecord(name, id, x, y); }
 
+std::string Ini(std::initializer_list<const char*> lines) {
+  std::string text;
+  for (const char* line : lines) text += std::string(line) + "\r\n";
+  return text;
+}
+
+bool HasCall(const std::vector<std::string>& calls, const std::string& prefix) { return CountCalls(calls, prefix) > 0; }
+
+int CountCalls(const std::vector<std::string>& calls, const std::string& prefix) {
+  int n = 0;
+  for (const std::string& call : calls) n += call.compare(0, prefix.size(), prefix) == 0;
+  return n;
+}
+
 std::string WindowText(HWND window) {
   char text[512] = {};
   GetWindowTextA(window, text, sizeof text);
@@ -244,6 +268,254 @@ void SendMouse(DWORD flags, int x, int y) {
   }
   in.mi.dwFlags = flags;
   SendInput(1, &in, sizeof in);
+}
+
+// Driving a modal dialog: a thread timer, whose callback the dialog's own
+// loop dispatches, runs the test's action once the dialog is up.
+
+namespace {
+
+constexpr UINT kPollMs = 10;
+constexpr DWORD kGiveUpMs = 20000;
+// How long a shown dialog may wait to become the active window (the first
+// window of a Wine session can lose activation to the desktop starting up).
+constexpr DWORD kActivationMs = 3000;
+
+// The one dialog being driven; dialogs run one at a time on the test thread.
+struct Drive {
+  ui::Dialog* dialog = nullptr;
+  const std::function<void(HWND)>* act = nullptr;
+  bool acted = false;
+  DWORD shownAt = 0;
+  DWORD actedAt = 0;
+  UINT_PTR timer = 0;
+};
+Drive* current = nullptr;
+
+void CALLBACK OnDriveTimer(HWND, UINT, UINT_PTR, DWORD) {
+  Drive* drive = current;
+  if (!drive) return;
+  HWND hwnd = drive->dialog->hwnd();
+  if (!hwnd || !IsWindowVisible(hwnd)) return;
+  if (!drive->shownAt) drive->shownAt = GetTickCount();
+  // Keyboard input and the focus belong to the active window: act once the
+  // dialog is in front, as it is for a user.
+  if (!drive->acted && GetForegroundWindow() != hwnd && GetTickCount() - drive->shownAt < kActivationMs) {
+    SetForegroundWindow(hwnd);
+    return;
+  }
+  if (!drive->acted) {
+    drive->acted = true;
+    drive->actedAt = GetTickCount();
+    (*drive->act)(hwnd);
+    return;
+  }
+  if (GetTickCount() - drive->actedAt > kGiveUpMs) {
+    ADD_FAILURE() << "the dialog did not close after the test's action";
+    drive->dialog->EndModal(IDCANCEL);
+  }
+}
+
+}  // namespace
+
+INT_PTR RunDriven(ui::Dialog& dialog, const std::function<void(HWND)>& act) {
+  Drive drive;
+  drive.dialog = &dialog;
+  drive.act = &act;
+  current = &drive;
+  drive.timer = SetTimer(nullptr, 0, kPollMs, &OnDriveTimer);
+  const INT_PTR result = dialog.RunModal();
+  KillTimer(nullptr, drive.timer);
+  current = nullptr;
+  EXPECT_TRUE(drive.acted) << "the dialog never became visible";
+  return result;
+}
+
+void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void Type(HWND dialog, int id, const std::string& text) {
+  HWND control = GetDlgItem(dialog, id);
+  COMBOBOXINFO combo{};
+  combo.cbSize = sizeof combo;
+  if (GetComboBoxInfo(control, &combo) && combo.hwndItem) control = combo.hwndItem;
+  // Characters as the keyboard delivers them: select everything, delete it,
+  // then each character, so that the edit notifies and applies its limit.
+  SendMessageA(control, EM_SETSEL, 0, -1);
+  SendMessageW(control, WM_CHAR, VK_BACK, 1);
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<size_t>(MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                                      static_cast<int>(wide.size()))));
+  for (wchar_t c : wide) SendMessageW(control, WM_CHAR, c, 1);
+
+  // The combo boxes' edit fields do not scroll, so they refuse characters
+  // beyond their width; such a text is put in as a whole instead.
+  char typed[4096] = {};
+  GetWindowTextA(control, typed, sizeof typed);
+  if (text != typed) {
+    if (combo.hwndItem) SendMessageA(combo.hwndCombo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SetWindowTextA(control, text.c_str());
+  }
+}
+
+std::string ControlText(HWND dialog, int id) {
+  char text[4096] = {};
+  GetDlgItemTextA(dialog, id, text, sizeof text);
+  return text;
+}
+
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+void SaveScreenshot(HWND window, const std::string& name) {
+  char folder[MAX_PATH] = {};
+  if (!GetEnvironmentVariableA("ZETTRELLA_SCREENSHOTS", folder, sizeof folder)) return;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
+  const int stride = (width * 3 + 3) & ~3;
+  header.biSizeImage = static_cast<DWORD>(stride * height);
+  std::vector<char> pixels(header.biSizeImage);
+
+  {
+    WindowDc screen(nullptr);
+    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    {
+      SelectedObject selected(memory.get(), bitmap.get());
+      BitBlt(memory.get(), 0, 0, width, height, screen.get(), rect.left, rect.top, SRCCOPY);
+    }
+    GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height), pixels.data(),
+              reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+  }
+
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + header.biSizeImage;
+  const std::string path = std::string(folder) + "\\" + name + ".bmp";
+  UniqueFile out(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!out) return;
+  DWORD written = 0;
+  WriteFile(out.get(), &file, sizeof file, &written, nullptr);
+  WriteFile(out.get(), &header, sizeof header, &written, nullptr);
+  WriteFile(out.get(), pixels.data(), header.biSizeImage, &written, nullptr);
+}
+
+// Driving setup.exe.
+
+namespace {
+
+constexpr DWORD kEndTimeoutMs = 20000;
+
+bool StartsWithVariable(const char* entry, const char* name) {
+  const size_t length = strlen(name);
+  return _strnicmp(entry, name, length) == 0 && entry[length] == '=';
+}
+
+// This process's environment with USERPROFILE replaced or removed, as a
+// block for CreateProcessA.
+std::vector<char> EnvironmentWith(const std::optional<std::string>& userProfile) {
+  std::vector<char> block;
+  char* strings = GetEnvironmentStringsA();
+  for (const char* entry = strings; *entry; entry += strlen(entry) + 1) {
+    if (StartsWithVariable(entry, "USERPROFILE")) continue;
+    block.insert(block.end(), entry, entry + strlen(entry) + 1);
+  }
+  FreeEnvironmentStringsA(strings);
+  if (userProfile) {
+    const std::string entry = "USERPROFILE=" + *userProfile;
+    block.insert(block.end(), entry.c_str(), entry.c_str() + entry.size() + 1);
+  }
+  block.push_back('\0');
+  return block;
+}
+
+struct DialogSearch {
+  std::string caption;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindChildWithText(HWND child, LPARAM param) {
+  auto* search = reinterpret_cast<DialogSearch*>(param);
+  if (WindowText(child) != search->caption) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+}  // namespace
+
+void CreateFolders(const std::string& path) {
+  const size_t slash = path.find_last_of('\\');
+  if (slash != std::string::npos && slash > 2) CreateFolders(path.substr(0, slash));
+  CreateDirectoryA(path.c_str(), nullptr);
+}
+
+SetupSandbox::SetupSandbox(bool withNoteProgram) {
+  CopyFileOrFail(ExeDir() + "\\setup.exe", setupExe());
+  if (withNoteProgram) CopyFileOrFail(ExeDir() + "\\zettrella_standin.exe", targetPath());
+}
+
+bool ChildProcess::StartWithProfile(const std::string& exe, const std::optional<std::string>& userProfile) {
+  const std::vector<char> environment = EnvironmentWith(userProfile);
+  return Start("\"" + exe + "\"", "", environment.data());
+}
+
+bool HasChildWithText(HWND window, const std::string& text) {
+  DialogSearch search{text};
+  EnumChildWindows(window, FindChildWithText, reinterpret_cast<LPARAM>(&search));
+  return search.found != nullptr;
+}
+
+HWND StartUninstall(DWORD pid, HWND dialog) {
+  PressButton(dialog, IDC_SETUP_UNINSTALL);
+  if (!PumpUntil([&] { return Checked(dialog, IDC_SETUP_UNINSTALL); })) return nullptr;
+  PressButton(dialog, IDOK);
+  return WaitForDialog(pid, kMessageBox);
+}
+
+bool RunSetupAndPressOk(const std::string& setupExe, const std::string& userProfile) {
+  ChildProcess setup;
+  if (!setup.StartWithProfile(setupExe, userProfile)) return false;
+  HWND dialog = WaitForDialog(setup.Id(), kSetupCaption);
+  if (!dialog) return false;
+  PressButton(dialog, IDOK);
+  return setup.Wait(kEndTimeoutMs);
+}
+
+ShortcutContent ReadShortcut(const std::string& file) {
+  ShortcutContent content;
+  if (FAILED(CoInitialize(nullptr))) return content;
+  IShellLinkA* link = nullptr;
+  IPersistFile* persist = nullptr;
+  WCHAR widePath[MAX_PATH];
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                 reinterpret_cast<void**>(&link))) &&
+      SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+      MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, widePath, MAX_PATH) > 0 &&
+      SUCCEEDED(persist->Load(widePath, STGM_READ))) {
+    char text[MAX_PATH] = {};
+    content.loaded = true;
+    if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH))) content.path = text;
+    text[0] = '\0';
+    if (SUCCEEDED(link->GetArguments(text, MAX_PATH))) content.arguments = text;
+    text[0] = '\0';
+    if (SUCCEEDED(link->GetDescription(text, MAX_PATH))) content.description = text;
+  }
+  if (persist) persist->Release();
+  if (link) link->Release();
+  CoUninitialize();
+  return content;
 }
 
 }  // namespace zettrella::testing

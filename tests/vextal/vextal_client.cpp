@@ -3,16 +3,12 @@
 
 #include <cstring>
 
-#include "notes/card/card_build.h"
+#include "tests/support/win_test_support.h"
 
 namespace vextal::testing {
 
 bool Client::Open() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dir = path;
-  dir = dir.substr(0, dir.find_last_of("\\/") + 1);
-  module = LoadLibraryA((dir + "vextal.dll").c_str());
+  module = LoadLibraryA((zettrella::testing::ExeDir() + "\\vextal.dll").c_str());
   return module && Resolve(module);
 }
 
@@ -35,24 +31,7 @@ std::string WordWrap(const Client& vx, std::string_view text, int32_t font, int3
 Card BuildCard(const Client& vx, int32_t x, int32_t y, int32_t width, int32_t priority, std::string_view text,
                int32_t background, int32_t textColour, std::string_view face, int32_t points) {
   zettrella::VextalCalls layer(vx);
-  zettrella::CardRequest request;
-  request.PosX = x;
-  request.PosY = y;
-  request.Width = width;
-  request.Priority = priority;
-  request.Text = text;
-  request.FontName = face;
-  request.FontSize = points;
-  request.Colours = {background, textColour, 0x000000};
-  request.MinHeight = 30;
-  Card card;
-  zettrella::NoteImage image;
-  const zettrella::CardShape shape = zettrella::BuildCard(layer, request, &card.id, &image);
-  card.bitmap = image.NoteBitmap;
-  card.extra = image.NoteBitmapExtra;
-  card.height = shape.Height;
-  card.textRect = shape.TextRect;
-  return card;
+  return driver::BuildCard(layer, x, y, width, priority, text, background, textColour, face, points);
 }
 
 RecordSink::RecordSink() {
@@ -101,19 +80,15 @@ ScreenShot CaptureScreen(const RECT& area) {
   info.bmiHeader.biHeight = -shot.height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
+  zettrella::WindowDc screen(nullptr);
+  zettrella::UniqueMemoryDc mem(CreateCompatibleDC(screen.get()));
   void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(mem, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, shot.width, shot.height, screen, area.left, area.top, SRCCOPY);
+  zettrella::UniqueBitmap bmp(CreateDIBSection(mem.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  zettrella::SelectedObject selected(mem.get(), bmp.get());
+  BitBlt(mem.get(), 0, 0, shot.width, shot.height, screen.get(), area.left, area.top, SRCCOPY);
   GdiFlush();
   const auto* px = static_cast<const uint32_t*>(bits);
   shot.pixels.assign(px, px + size_t(shot.width) * shot.height);
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
   return shot;
 }
 

@@ -11,20 +11,16 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/vextal/sample_card.h"
 #include "common/win_handles.h"
 #include "notes/layer/vextal_binding.h"
 #include "vextal/vextal_api.h"
 
 namespace vextal::testing {
 
-// A card: its object, its bitmap and the measured text rectangle.
-struct Card {
-  int32_t id = -1;
-  int32_t bitmap = 0;
-  int32_t extra = 0;
-  int32_t height = 0;
-  Rect textRect{};
-};
+// The benchmarks' sample card: its object, its bitmap and the measured
+// text rectangle.
+using driver::Card;
 
 // The library beside the test program with every entry point, called
 // directly; loading the module calls none of them.
@@ -40,8 +36,8 @@ struct Client : zettrella::VextalEntryPoints {
 // string), as the program hands strings to the library.
 char* Block(std::string_view bytes);
 
-// Through the program's binding: the wrapped text, and a card built as the
-// program builds a note, with a black top row, at least 30 pixels high.
+// Through the program's binding over the entry points of vx: the wrapped
+// text, and the benchmarks' sample card.
 std::string WordWrap(const Client& vx, std::string_view text, int32_t font, int32_t width);
 Card BuildCard(const Client& vx, int32_t x, int32_t y, int32_t width, int32_t priority, std::string_view text,
                int32_t background, int32_t textColour, std::string_view face = "ＭＳ Ｐゴシック", int32_t points = 12);

@@ -3,6 +3,7 @@
 
 #include "notes/model/ini_profile.h"
 #include "common/mbcs.h"
+#include "common/protocol.h"
 #include "common/win_handles.h"
 #include "notes/model/settings_file.h"
 #include "tests/support/win_test_support.h"
@@ -91,7 +92,7 @@ TEST(IniProfile, ChangeThatCannotReplaceTheFileWaitsInMemory) {
     profile.WriteKeys("Husen2", {{"ID", "2"}, {"PosX", "9"}});
     EXPECT_FALSE(profile.SavePending());
     EXPECT_EQ(testing::ReadFileBytes(path), before);
-    EXPECT_FALSE(testing::FileExists(profile.copyPath()));
+    EXPECT_FALSE(testing::FileExists(path + kSettingsSideFiles[0]));
   }
   profile.Write("Husen1", "PosY", "7");
   EXPECT_TRUE(profile.SavePending());  // nothing left waiting
@@ -269,14 +270,15 @@ TEST_F(HeldFile, ChangesWaitingAtAKillReachTheFileAtTheNextStart) {
   EXPECT_EQ(testing::ReadFileBytes(path_), "[Husen1]\r\nID=1\r\nText=edited\r\r\n");
 }
 
-// A change to the file at path, which already holds "[Husen1]\r\nID=1\r\n".
-void SavePosXThrough(const std::string& path) {
+// A change to the file at path, which already holds "[Husen1]\r\nID=1\r\n";
+// the copy it writes first stands beside the file that path names, target.
+void SavePosXThrough(const std::string& path, const std::string& target) {
   IniProfile profile(path);
   ASSERT_TRUE(profile.BeginLoading(0));
   profile.EndLoading();
   profile.Write("Husen1", "PosX", "4");
   EXPECT_TRUE(profile.SavePending());
-  EXPECT_FALSE(testing::FileExists(profile.copyPath()));
+  EXPECT_FALSE(testing::FileExists(target + kSettingsSideFiles[0]));
 }
 
 // A settings file that is a link to a file beside it (made when the tests
@@ -287,7 +289,7 @@ TEST(IniProfileLinks, SymbolicAndHardLinksAreWrittenThrough) {
   for (char& c : dir) c = c == '/' ? '\\' : c;
   const std::string real = dir + "\\real.ini", link = dir + "\\Zettrella.ini";
   testing::WriteFileBytes(real, "[Husen1]\r\nID=1\r\n");
-  SavePosXThrough(link);
+  SavePosXThrough(link, real);
   EXPECT_EQ(testing::ReadFileBytes(real), "[Husen1]\r\nID=1\r\nPosX=4\r\n");
   testing::WriteFileBytes(real, "[Husen1]\r\nID=2\r\n");
   EXPECT_EQ(testing::ReadFileBytes(link), "[Husen1]\r\nID=2\r\n") << "the link was replaced by a file";
@@ -296,7 +298,7 @@ TEST(IniProfileLinks, SymbolicAndHardLinksAreWrittenThrough) {
   const std::string other = hard.File("other.ini"), path = hard.File("Zettrella.ini");
   testing::WriteFileBytes(other, "[Husen1]\r\nID=1\r\n");
   ASSERT_TRUE(CreateHardLinkA(path.c_str(), other.c_str(), nullptr));
-  SavePosXThrough(path);
+  SavePosXThrough(path, path);
   EXPECT_EQ(testing::ReadFileBytes(other), "[Husen1]\r\nID=1\r\nPosX=4\r\n");
 }
 

@@ -1,10 +1,10 @@
-// The in-process driver of the main window for the menu and hot-key tests.
-#include "tests/menus/board_harness.h"
-
+// The harness's driver of the real main window, run in the test process.
 #include <gtest/gtest.h>
 
 #include "common/protocol.h"
+#include "notes/app/main_window.h"
 #include "notes/app/main_window_ids.h"
+#include "tests/support/win_test_support.h"
 
 namespace zettrella::testing {
 
@@ -37,32 +37,30 @@ std::vector<MenuItem> ReadMenu(HMENU menu) {
   return items;
 }
 
-std::string Ini(std::initializer_list<const char*> lines) {
-  std::string text;
-  for (const char* line : lines) text += std::string(line) + "\r\n";
-  return text;
+std::vector<std::string> MenuLines(const std::vector<MenuItem>& items) {
+  std::vector<std::string> lines;
+  for (const MenuItem& item : items) {
+    if (item.separator) {
+      lines.push_back("---");
+    } else {
+      lines.push_back(std::to_string(item.id) + " " + item.text + (item.checked ? " [x]" : ""));
+    }
+  }
+  return lines;
 }
 
-bool HasCall(const std::vector<std::string>& calls, const std::string& prefix) { return CountCalls(calls, prefix) > 0; }
-
-int CountCalls(const std::vector<std::string>& calls, const std::string& prefix) {
-  int n = 0;
-  for (const std::string& call : calls) n += call.compare(0, prefix.size(), prefix) == 0;
-  return n;
-}
-
-BoardHarness::BoardHarness(const std::string& iniText) : dir_("zmenu") {
+BoardHarness::BoardHarness(const std::string& iniText) : dir_("zmenu"), app_(std::make_unique<AppContext>()) {
   CopyFileOrFail(RecordingLayerPath(), dir_.File("vextal.dll"));
-  app_.ModuleDir = dir_.path();
-  app_.IniPath = dir_.File("Zettrella.ini");
-  if (!iniText.empty()) WriteFileBytes(app_.IniPath, iniText);
-  board_ = std::make_unique<MainWindow>(app_);
+  app_->ModuleDir = dir_.path();
+  app_->IniPath = dir_.File("Zettrella.ini");
+  if (!iniText.empty()) WriteFileBytes(app_->IniPath, iniText);
+  board_ = std::make_unique<MainWindow>(*app_);
 }
 
 BoardHarness::~BoardHarness() {
   board_.reset();
   // The profile functions may keep the file open for a moment.
-  WritePrivateProfileStringA(nullptr, nullptr, nullptr, app_.IniPath.c_str());
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, app_->IniPath.c_str());
 }
 
 bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
@@ -86,6 +84,11 @@ bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
   }
   return !timedOut_;
 }
+
+NoteBoard& BoardHarness::board() { return board_->board(); }
+MenuCommands& BoardHarness::menus() { return board_->menus(); }
+HWND BoardHarness::window() const { return board_->hwnd(); }
+const std::string& BoardHarness::iniPath() const { return app_->IniPath; }
 
 bool BoardHarness::scriptCompleted() const { return next_ == steps_.size(); }
 
@@ -239,12 +242,12 @@ std::vector<std::string> BoardHarness::LayerCalls() const {
 void BoardHarness::ClearLayerCalls() { callsSeen_ += LayerCalls().size(); }
 
 std::string BoardHarness::IniValue(const char* section, const char* key, const char* missing) const {
-  return SettingsValue(app_.IniPath, section, key, missing);
+  return SettingsValue(app_->IniPath, section, key, missing);
 }
 
 bool BoardHarness::IniHasSection(const char* section) const {
   char names[8192] = {};
-  const DWORD n = GetPrivateProfileSectionNamesA(names, sizeof names, app_.IniPath.c_str());
+  const DWORD n = GetPrivateProfileSectionNamesA(names, sizeof names, app_->IniPath.c_str());
   for (const char* p = names; p < names + n && *p; p += lstrlenA(p) + 1) {
     if (lstrcmpiA(p, section) == 0) return true;
   }
