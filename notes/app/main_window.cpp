@@ -1,5 +1,5 @@
 // Start-up, desktop watch and shutdown of the main window, and its message
-// table.
+// table, which unpacks each message's parameters for a typed handler.
 #include "notes/app/main_window.h"
 
 #include <cstdint>
@@ -134,6 +134,23 @@ void MainWindow::SaveWaitingChanges(DWORD waitMs) {
   while (!board_.SavePending() && GetTickCount() - start < waitMs) Sleep(100);
 }
 
+// When the session really ends the process is ended after this message,
+// without WM_DESTROY: a change made since the query (an edit confirmed in a
+// dialog that was still open) and not yet on the disk is saved now. A
+// cancelled end brings everything back. The Restart Manager (an installer,
+// an update) closes programs while the session goes on (closeApp): the
+// program then ends, releasing its mutex so that it can be started again.
+void MainWindow::OnEndSession(bool ending, bool closeApp) {
+  if (ending && closeApp) {
+    SaveWaitingChanges(kPendingSaveLongWaitMs);
+    PostMessageA(hwnd(), kQuitMessage, 0, 0);
+  } else if (ending) {
+    SaveWaitingChanges(kPendingSaveWaitMs);
+  } else {
+    ResumeAfterCancelledEnd();
+  }
+}
+
 void MainWindow::OnPaint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(hwnd(), &paint);
@@ -153,6 +170,8 @@ bool MainWindow::PreTranslateMessage(MSG& msg) {
   return ui::Dialog::PreTranslateMessage(msg);
 }
 
+// The message table: each message's parameters are unpacked here, once, and
+// handed to its handler as typed values.
 bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
   // The shell (and its notification area) was restarted and lost the icon.
   if (message == taskbarCreatedMessage_ && message != 0) {
@@ -166,9 +185,13 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       EndMenu();
       EndModal(0);
       return true;
-    case WM_COPYDATA:
-      *result = pointer_.OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_COPYDATA: {
+      // A record without data is answered as an empty one.
+      static constexpr COPYDATASTRUCT kNoRecord{};
+      const auto* record = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+      *result = pointer_.OnCopyData(record ? *record : kNoRecord);
       return true;
+    }
     case WM_PAINT:
       if (!IsIconic(hwnd())) return false;
       OnPaint();
@@ -183,28 +206,17 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       Shutdown(kPendingSaveLongWaitMs);
       return false;
     case kTrayMessage:
-      menus_.OnTrayNotify(wParam, lParam);
+      menus_.OnTrayNotify(static_cast<UINT>(lParam));
+      return true;
+    case kNoteMenuMessage:
+      menus_.OnNoteMenu(static_cast<int32_t>(wParam));
       return true;
     case WM_QUERYENDSESSION:
       Shutdown(kPendingSaveWaitMs);
       *result = TRUE;  // Windows may go on ending the session
       return true;
     case WM_ENDSESSION:
-      // When the session really ends the process is ended after this
-      // message, without WM_DESTROY: a change made since the query (an edit
-      // confirmed in a dialog that was still open) and not yet on the disk
-      // is saved now. A cancelled end brings everything back. The Restart
-      // Manager (an installer, an update) closes programs while the session
-      // goes on (ENDSESSION_CLOSEAPP): the program then ends, releasing its
-      // mutex so that it can be started again.
-      if (wParam && (lParam & ENDSESSION_CLOSEAPP)) {
-        SaveWaitingChanges(kPendingSaveLongWaitMs);
-        PostMessageA(hwnd(), kQuitMessage, 0, 0);
-      } else if (wParam) {
-        SaveWaitingChanges(kPendingSaveWaitMs);
-      } else {
-        ResumeAfterCancelledEnd();
-      }
+      OnEndSession(wParam != FALSE, (lParam & ENDSESSION_CLOSEAPP) != 0);
       return true;
     default:
       return false;

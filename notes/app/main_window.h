@@ -55,6 +55,7 @@ class MainWindow : public ui::Dialog {
   void ResumeAfterCancelledEnd();
   void OnTimer();
   void OnPaint();
+  void OnEndSession(bool ending, bool closeApp);
 
   AppContext& app_;
   // The settings file, declared before the board that reads and saves it.
