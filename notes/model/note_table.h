@@ -21,7 +21,7 @@ enum NoteType : int32_t { kTypeCyan = 0, kTypeMagenta = 1, kTypeYellow = 2 };
 struct NoteContent {
   int32_t Width = 200;
   int32_t Type = kTypeCyan;
-  std::string FontName;
+  std::string FontName = kDefaultFontName;
   int32_t FontSize = 8;
   std::string Text;  // line breaks as CR LF
   int32_t TextRed = 0;
