@@ -14,6 +14,10 @@ inline constexpr unsigned kTrayMessage = 1124;
 inline constexpr unsigned kNoteMenuMessage = 1125;
 inline constexpr unsigned kTrayIconId = 0x73707437;
 
+// The argument of the Startup folder's shortcut (setup writes it); the note
+// program takes it in any mix of capitals, alone.
+inline constexpr char kStartupArgument[] = "-startup";
+
 // The mutex that keeps the note program to one instance.
 inline constexpr char kMutexName[] = "zettrella";
 // The shared value store the note program owns and the key under which it

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "common/ascii.h"
 #include "common/decimal.h"
-#include "notes/app/command_line.h"
 #include "notes/app/main_window_ids.h"
 #include "notes/layer/vextal_binding.h"
 #include "resources/zettrella_res.h"
@@ -58,7 +58,6 @@ BOOL MainWindow::OnInitDialog() {
   app_.Store->SetValue(kStoreWindowKey, FormatDecimal(WindowId(window)).c_str());
   SetWindowPos(window, nullptr, -100, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
-  trayIcon_.emplace(window, kTrayIconId, kTrayMessage, smallIcon_.get(), kTrayTip);
   // A settings file that another program holds is waited for a while; one
   // that cannot be read even then is never written over: the run goes on
   // without it, and the timer tries it again.
@@ -66,7 +65,7 @@ BOOL MainWindow::OnInitDialog() {
   // After a start from the Startup folder the icon waits TrayDelay seconds,
   // so that it does not get lost while the shell is still starting.
   const int32_t trayDelay = board_.BeginLoad();
-  trayIcon_->Add(IsStartupStart(app_.Arguments) ? trayDelay : 0);
+  ShowTrayIcon(EqualsIgnoringAsciiCase(app_.Arguments, kStartupArgument) ? trayDelay : 0);
   board_.FinishLoad(DesktopWindowRect());
   profile_.EndLoading();
 
@@ -74,6 +73,12 @@ BOOL MainWindow::OnInitDialog() {
   menus_.SetWindow(window);
   StartRunning();
   return TRUE;
+}
+
+// The tray icon, shown after delaySeconds when that is above 0.
+void MainWindow::ShowTrayIcon(int32_t delaySeconds) {
+  trayIcon_.emplace(hwnd(), kTrayIconId, kTrayMessage, smallIcon_.get(), kTrayTip);
+  trayIcon_->Add(delaySeconds);
 }
 
 // Loads the layer and shows every note, then the hot keys and the timer:
@@ -91,7 +96,7 @@ void MainWindow::StartRunning() {
 void MainWindow::ResumeAfterCancelledEnd() {
   if (!shutDown_) return;
   shutDown_ = false;
-  trayIcon_->Add();
+  ShowTrayIcon(0);
   StartRunning();
 }
 
@@ -104,7 +109,7 @@ void MainWindow::OnTimer() {
     hotKeys_.Register(hwnd());
   }
   // Changes that found the settings file held by another program.
-  (void)board_.SavePending();
+  (void)profile_.SavePending();
   board_.FollowDesktop(DesktopWindowRect());
 }
 
@@ -115,8 +120,9 @@ void MainWindow::Shutdown(DWORD saveWaitMs) {
   KillTimer(hwnd(), kTimerId);
   board_.Release();
   hotKeys_.Unregister();
-  // A tray icon still waiting for its delay does not appear after the end.
-  if (trayIcon_) trayIcon_->Remove();
+  // The icon goes with its owner; one still waiting for its delay never
+  // appears.
+  trayIcon_.reset();
   SaveWaitingChanges(saveWaitMs);
 }
 
@@ -127,11 +133,11 @@ void MainWindow::SaveWaitingChanges(DWORD waitMs) {
   // A file never read in this run cannot be written: its changes wait in
   // the side file for the next start.
   if (!profile_.loaded()) {
-    (void)board_.SavePending();
+    (void)profile_.SavePending();
     return;
   }
   const DWORD start = GetTickCount();
-  while (!board_.SavePending() && GetTickCount() - start < waitMs) Sleep(100);
+  while (!profile_.SavePending() && GetTickCount() - start < waitMs) Sleep(100);
 }
 
 // When the session really ends the process is ended after this message,

@@ -1,11 +1,17 @@
 // The tray and note menus and their commands.
 #include "notes/input/menu_commands.h"
 
+#include <shellapi.h>
+
 #include "common/protocol.h"
 #include "notes/input/command_ids.h"
 #include "notes/input/note_menus.h"
 
 namespace zettrella {
+
+void MenuCommands::OpenWithShell(const std::string& address) {
+  ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
 
 void MenuCommands::RequestNoteMenu(int32_t noteId) {
   PostMessageA(window_, kNoteMenuMessage, static_cast<WPARAM>(noteId), 0);

@@ -4,11 +4,12 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <utility>
 
 #include "common/win_handles.h"
 #include "notes/board/note_board.h"
-#include "notes/input/address_opener.h"
 #include "notes/input/addresses.h"
 #include "notes/input/dialog_commands.h"
 
@@ -29,13 +30,18 @@ class MenuCommands {
   // kNoteMenuMessage: the menu of the note with this layer id.
   void OnNoteMenu(int32_t noteId);
 
-  // What opens an address chosen in the note menu; the shell by default.
+  // What opens an address chosen in the note menu: by default the shell's
+  // "open" verb (the user's browser). The extraction only yields addresses
+  // beginning "http://" or "https://", so no file or program is ever started
+  // this way. Tests watch what would be opened without starting a browser.
+  using AddressOpener = std::function<void(const std::string& address)>;
   void SetAddressOpener(AddressOpener opener) { openAddress_ = std::move(opener); }
   const AddressItems& addressItems() const { return addressItems_; }
 
  private:
   void RunMenu(UniqueMenu menu, int32_t noteId);
   void RunCommand(int command, int32_t noteId);
+  static void OpenWithShell(const std::string& address);
 
   NoteBoard& board_;
   DialogCommands& dialogs_;
