@@ -7,10 +7,16 @@ namespace zettrella {
 
 // Posted to the note program's main window to end it (WM_USER + 1).
 inline constexpr unsigned kQuitMessage = 1025;
-// The tray icon's callback message (WM_USER + 100); a note's context menu
-// reuses it with the note's id.
+// The tray icon's callback message (WM_USER + 100).
 inline constexpr unsigned kTrayMessage = 1124;
+// Posted by the note program to itself to open a note's menu, with the
+// note's layer id in wParam (WM_USER + 101).
+inline constexpr unsigned kNoteMenuMessage = 1125;
 inline constexpr unsigned kTrayIconId = 0x73707437;
+
+// The argument of the Startup folder's shortcut (setup writes it); the note
+// program takes it in any mix of capitals, alone.
+inline constexpr char kStartupArgument[] = "-startup";
 
 // The mutex that keeps the note program to one instance.
 inline constexpr char kMutexName[] = "zettrella";

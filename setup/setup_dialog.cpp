@@ -2,6 +2,7 @@
 // uninstall.
 #include "setup/setup_dialog.h"
 
+#include "common/protocol.h"
 #include "setup/running_instance.h"
 #include "setup/shortcut.h"
 
@@ -13,7 +14,6 @@ constexpr char kInstallText[] = "設定";
 constexpr char kUninstallText[] = "アンインストール";
 constexpr char kKeepSettingsQuestion[] = "設定ファイルを残しておきますか？";
 constexpr char kRunningText[] = "Zettrellaが起動中です。\nセットアップは、何も削除せずに終了します。";
-constexpr char kStartupArguments[] = "-startup";
 
 std::string OrEmpty(const std::optional<std::string>& path) { return path ? *path : std::string(); }
 
@@ -108,7 +108,7 @@ void SetupDialog::Install() {
     }
   };
   apply(quickLaunchShortcut_, IDC_SETUP_QUICK_LAUNCH, "");
-  apply(startupShortcut_, IDC_SETUP_STARTUP, kStartupArguments);
+  apply(startupShortcut_, IDC_SETUP_STARTUP, kStartupArgument);
 }
 
 // Both shortcuts go whatever their boxes show; the settings file beside

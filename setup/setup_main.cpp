@@ -16,7 +16,7 @@ std::optional<std::string> Variable(const char* name) {
   return std::string(value);
 }
 
-// Setup's own file, the platform and version, and the profile variables.
+// Setup's own file and the user's profile folder.
 setup::SetupEnvironment ReadSetupEnvironment() {
   setup::SetupEnvironment env;
 
@@ -25,15 +25,7 @@ setup::SetupEnvironment ReadSetupEnvironment() {
   // A name that filled the buffer was cut; its folder part would be wrong.
   if (length > 0 && length < sizeof module) env.modulePath.assign(module, length);
 
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = sizeof version;
-  if (GetVersionExA(&version)) {
-    env.ntPlatform = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-    env.majorVersion = version.dwMajorVersion;
-  }
-
   env.userProfile = Variable("USERPROFILE");
-  env.windowsDir = Variable("WINDIR");
   return env;
 }
 

@@ -31,19 +31,14 @@ std::optional<std::string> DirectoryOf(std::string_view modulePath) {
   return std::string(modulePath.substr(0, slash));
 }
 
-std::optional<std::string> ProfileDir(const SetupEnvironment& env) {
-  // Windows 95/98/Me keep no user profile: the shortcuts go under the Windows folder.
-  return NonEmpty(env.ntPlatform ? env.userProfile : env.windowsDir);
-}
+std::optional<std::string> ProfileDir(const SetupEnvironment& env) { return NonEmpty(env.userProfile); }
 
 std::optional<std::string> QuickLaunchDir(std::string_view profileDir) {
   return Join(profileDir, "Application Data\\Microsoft\\Internet Explorer\\Quick Launch");
 }
 
-std::optional<std::string> StartupDir(std::string_view profileDir, unsigned long majorVersion) {
-  if (majorVersion >= 5) return Join(profileDir, "スタート メニュー\\プログラム\\スタートアップ");
-  // Version 4 (Windows NT 4, 95, 98, Me) spells the Japanese folder names in half-width katakana.
-  return Join(profileDir, "ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ");
+std::optional<std::string> StartupDir(std::string_view profileDir) {
+  return Join(profileDir, "スタート メニュー\\プログラム\\スタートアップ");
 }
 
 std::optional<std::string> SettingsFilePath(std::string_view setupDir) { return Join(setupDir, "Zettrella.ini"); }
@@ -57,7 +52,7 @@ SetupPaths ComputeSetupPaths(const SetupEnvironment& env) {
   paths.setupDir = DirectoryOf(env.modulePath);
   if (const std::optional<std::string> profile = ProfileDir(env)) {
     paths.quickLaunchDir = QuickLaunchDir(*profile);
-    paths.startupDir = StartupDir(*profile, env.majorVersion);
+    paths.startupDir = StartupDir(*profile);
   }
   return paths;
 }

@@ -16,11 +16,8 @@ inline constexpr size_t kPathBufferBytes = 260;
 
 // What setup learns about its process at start.
 struct SetupEnvironment {
-  std::string modulePath;  // setup's own file; empty if unknown
-  bool ntPlatform = true;  // VER_PLATFORM_WIN32_NT
-  unsigned long majorVersion = 0;
+  std::string modulePath;                  // setup's own file; empty if unknown
   std::optional<std::string> userProfile;  // %USERPROFILE%, if set
-  std::optional<std::string> windowsDir;   // %WINDIR%, if set
 };
 
 // The folders setup works with; nullopt when a folder cannot be named safely.
@@ -35,18 +32,15 @@ struct SetupPaths {
 // Nothing when there is no backslash or nothing before it.
 std::optional<std::string> DirectoryOf(std::string_view modulePath);
 
-// USERPROFILE on the NT platform, WINDIR on any other. An unset or empty
-// variable gives nothing: the folders below it would otherwise be taken
-// from the root of the current drive.
+// USERPROFILE. An unset or empty variable gives nothing: the folders below
+// it would otherwise be taken from the root of the current drive.
 std::optional<std::string> ProfileDir(const SetupEnvironment& env);
 
 // "<profile>\Application Data\Microsoft\Internet Explorer\Quick Launch".
 std::optional<std::string> QuickLaunchDir(std::string_view profileDir);
 
-// "<profile>\スタート メニュー\プログラム\スタートアップ" from major version 5
-// on, the same in half-width katakana for version 4 and below (as the
-// respective Japanese systems name their Startup folder).
-std::optional<std::string> StartupDir(std::string_view profileDir, unsigned long majorVersion);
+// "<profile>\スタート メニュー\プログラム\スタートアップ".
+std::optional<std::string> StartupDir(std::string_view profileDir);
 
 // "<setup folder>\Zettrella.ini": the note program's settings file.
 std::optional<std::string> SettingsFilePath(std::string_view setupDir);

@@ -1,11 +1,11 @@
 // Start-up, desktop watch and shutdown of the main window, and its message
-// table.
+// table, which unpacks each message's parameters for a typed handler.
 #include "notes/app/main_window.h"
 
 #include <cstdint>
 
+#include "common/ascii.h"
 #include "common/decimal.h"
-#include "notes/app/command_line.h"
 #include "notes/app/main_window_ids.h"
 #include "notes/layer/vextal_binding.h"
 #include "resources/zettrella_res.h"
@@ -58,7 +58,6 @@ BOOL MainWindow::OnInitDialog() {
   app_.Store->SetValue(kStoreWindowKey, FormatDecimal(WindowId(window)).c_str());
   SetWindowPos(window, nullptr, -100, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
-  trayIcon_.emplace(window, kTrayIconId, kTrayMessage, smallIcon_.get(), kTrayTip);
   // A settings file that another program holds is waited for a while; one
   // that cannot be read even then is never written over: the run goes on
   // without it, and the timer tries it again.
@@ -66,7 +65,7 @@ BOOL MainWindow::OnInitDialog() {
   // After a start from the Startup folder the icon waits TrayDelay seconds,
   // so that it does not get lost while the shell is still starting.
   const int32_t trayDelay = board_.BeginLoad();
-  trayIcon_->Add(IsStartupStart(app_.Arguments) ? trayDelay : 0);
+  ShowTrayIcon(EqualsIgnoringAsciiCase(app_.Arguments, kStartupArgument) ? trayDelay : 0);
   board_.FinishLoad(DesktopWindowRect());
   profile_.EndLoading();
 
@@ -74,6 +73,12 @@ BOOL MainWindow::OnInitDialog() {
   menus_.SetWindow(window);
   StartRunning();
   return TRUE;
+}
+
+// The tray icon, shown after delaySeconds when that is above 0.
+void MainWindow::ShowTrayIcon(int32_t delaySeconds) {
+  trayIcon_.emplace(hwnd(), kTrayIconId, kTrayMessage, smallIcon_.get(), kTrayTip);
+  trayIcon_->Add(delaySeconds);
 }
 
 // Loads the layer and shows every note, then the hot keys and the timer:
@@ -91,7 +96,7 @@ void MainWindow::StartRunning() {
 void MainWindow::ResumeAfterCancelledEnd() {
   if (!shutDown_) return;
   shutDown_ = false;
-  trayIcon_->Add();
+  ShowTrayIcon(0);
   StartRunning();
 }
 
@@ -104,7 +109,7 @@ void MainWindow::OnTimer() {
     hotKeys_.Register(hwnd());
   }
   // Changes that found the settings file held by another program.
-  (void)board_.SavePending();
+  (void)profile_.SavePending();
   board_.FollowDesktop(DesktopWindowRect());
 }
 
@@ -115,8 +120,9 @@ void MainWindow::Shutdown(DWORD saveWaitMs) {
   KillTimer(hwnd(), kTimerId);
   board_.Release();
   hotKeys_.Unregister();
-  // A tray icon still waiting for its delay does not appear after the end.
-  if (trayIcon_) trayIcon_->Remove();
+  // The icon goes with its owner; one still waiting for its delay never
+  // appears.
+  trayIcon_.reset();
   SaveWaitingChanges(saveWaitMs);
 }
 
@@ -127,11 +133,28 @@ void MainWindow::SaveWaitingChanges(DWORD waitMs) {
   // A file never read in this run cannot be written: its changes wait in
   // the side file for the next start.
   if (!profile_.loaded()) {
-    (void)board_.SavePending();
+    (void)profile_.SavePending();
     return;
   }
   const DWORD start = GetTickCount();
-  while (!board_.SavePending() && GetTickCount() - start < waitMs) Sleep(100);
+  while (!profile_.SavePending() && GetTickCount() - start < waitMs) Sleep(100);
+}
+
+// When the session really ends the process is ended after this message,
+// without WM_DESTROY: a change made since the query (an edit confirmed in a
+// dialog that was still open) and not yet on the disk is saved now. A
+// cancelled end brings everything back. The Restart Manager (an installer,
+// an update) closes programs while the session goes on (closeApp): the
+// program then ends, releasing its mutex so that it can be started again.
+void MainWindow::OnEndSession(bool ending, bool closeApp) {
+  if (ending && closeApp) {
+    SaveWaitingChanges(kPendingSaveLongWaitMs);
+    PostMessageA(hwnd(), kQuitMessage, 0, 0);
+  } else if (ending) {
+    SaveWaitingChanges(kPendingSaveWaitMs);
+  } else {
+    ResumeAfterCancelledEnd();
+  }
 }
 
 void MainWindow::OnPaint() {
@@ -153,6 +176,8 @@ bool MainWindow::PreTranslateMessage(MSG& msg) {
   return ui::Dialog::PreTranslateMessage(msg);
 }
 
+// The message table: each message's parameters are unpacked here, once, and
+// handed to its handler as typed values.
 bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
   // The shell (and its notification area) was restarted and lost the icon.
   if (message == taskbarCreatedMessage_ && message != 0) {
@@ -166,9 +191,13 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       EndMenu();
       EndModal(0);
       return true;
-    case WM_COPYDATA:
-      *result = pointer_.OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_COPYDATA: {
+      // A record without data is answered as an empty one.
+      static constexpr COPYDATASTRUCT kNoRecord{};
+      const auto* record = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+      *result = pointer_.OnCopyData(record ? *record : kNoRecord);
       return true;
+    }
     case WM_PAINT:
       if (!IsIconic(hwnd())) return false;
       OnPaint();
@@ -183,28 +212,17 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       Shutdown(kPendingSaveLongWaitMs);
       return false;
     case kTrayMessage:
-      menus_.OnTrayNotify(wParam, lParam);
+      menus_.OnTrayNotify(static_cast<UINT>(lParam));
+      return true;
+    case kNoteMenuMessage:
+      menus_.OnNoteMenu(static_cast<int32_t>(wParam));
       return true;
     case WM_QUERYENDSESSION:
       Shutdown(kPendingSaveWaitMs);
       *result = TRUE;  // Windows may go on ending the session
       return true;
     case WM_ENDSESSION:
-      // When the session really ends the process is ended after this
-      // message, without WM_DESTROY: a change made since the query (an edit
-      // confirmed in a dialog that was still open) and not yet on the disk
-      // is saved now. A cancelled end brings everything back. The Restart
-      // Manager (an installer, an update) closes programs while the session
-      // goes on (ENDSESSION_CLOSEAPP): the program then ends, releasing its
-      // mutex so that it can be started again.
-      if (wParam && (lParam & ENDSESSION_CLOSEAPP)) {
-        SaveWaitingChanges(kPendingSaveLongWaitMs);
-        PostMessageA(hwnd(), kQuitMessage, 0, 0);
-      } else if (wParam) {
-        SaveWaitingChanges(kPendingSaveWaitMs);
-      } else {
-        ResumeAfterCancelledEnd();
-      }
+      OnEndSession(wParam != FALSE, (lParam & ENDSESSION_CLOSEAPP) != 0);
       return true;
     default:
       return false;

@@ -24,7 +24,7 @@
 
 namespace zettrella {
 
-// What the application object hands the main window.
+// What the start routine hands the main window.
 struct AppContext {
   std::string ModuleDir;  // where vextal.dll lies
   std::string IniPath;    // the settings file
@@ -50,12 +50,14 @@ class MainWindow : public ui::Dialog {
   void OnCancel() override {}
 
  private:
+  void ShowTrayIcon(int32_t delaySeconds);
   void StartRunning();
   void Shutdown(DWORD saveWaitMs);
   void SaveWaitingChanges(DWORD waitMs);
   void ResumeAfterCancelledEnd();
   void OnTimer();
   void OnPaint();
+  void OnEndSession(bool ending, bool closeApp);
 
   AppContext& app_;
   // The settings file, declared before the board that reads and saves it.
@@ -70,7 +72,7 @@ class MainWindow : public ui::Dialog {
 
   HICON bigIcon_ = nullptr;  // shared icon, not destroyed
   UniqueIcon smallIcon_;
-  // Made with the window, in OnInitDialog.
+  // Shown at start-up and after a cancelled end of session, gone at the end.
   std::optional<TrayIcon> trayIcon_;
   UINT taskbarCreatedMessage_ = 0;
   bool shutDown_ = false;

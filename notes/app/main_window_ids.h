@@ -1,6 +1,6 @@
 // The fixed numbers of the note program's main window. What other programs
-// share with it (the quit and tray messages, the store, the mutex) is in
-// common/protocol.h.
+// share with it (the quit, tray and note menu messages, the store, the
+// mutex) is in common/protocol.h.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +9,7 @@
 
 namespace zettrella {
 
-static_assert(kQuitMessage == WM_USER + 1 && kTrayMessage == WM_USER + 100);
+static_assert(kQuitMessage == WM_USER + 1 && kTrayMessage == WM_USER + 100 && kNoteMenuMessage == WM_USER + 101);
 
 // The timer's id is the tray icon's id.
 inline constexpr UINT_PTR kTimerId = kTrayIconId;

@@ -52,16 +52,12 @@ void TrayIcon::AddAgain() {
   Shell_NotifyIconA(NIM_ADD, &data_);
 }
 
-void TrayIcon::Remove() {
-  StopDelayedAdd();
+TrayIcon::~TrayIcon() {
+  if (thread_) {
+    SetEvent(stop_.get());
+    WaitForSingleObject(thread_.get(), 2000);
+  }
   Shell_NotifyIconA(NIM_DELETE, &data_);
-}
-
-void TrayIcon::StopDelayedAdd() {
-  if (!thread_) return;
-  SetEvent(stop_.get());
-  WaitForSingleObject(thread_.get(), 2000);
-  thread_.reset();
 }
 
 }  // namespace zettrella

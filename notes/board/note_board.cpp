@@ -111,8 +111,6 @@ void NoteBoard::FollowDesktop(const ScreenRect& desktop) {
   if (layer_) layer_->UpdateDesktopSize();
 }
 
-bool NoteBoard::SavePending() { return profile_.SavePending(); }
-
 void NoteBoard::Redraw() {
   if (layer_) layer_->Redraw();
 }

@@ -54,9 +54,6 @@ class NoteBoard {
 
   // Follows a new desktop size (only its right and bottom count).
   void FollowDesktop(const ScreenRect& desktop);
-  // Retries the changes that found the settings file held by another
-  // program; true when none is left (at once when there was none).
-  [[nodiscard]] bool SavePending();
 
   // The layer draws every note again, which puts them in front of the others.
   void Redraw();

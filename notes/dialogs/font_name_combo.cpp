@@ -22,9 +22,7 @@ constexpr int kDroppedWidthExtra = 22;
 }  // namespace
 
 FontNameCombo::FontNameCombo() : mark_(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_FONT_MARK))) {
-  // Version 4 and later enumerate by character set and offer the GUI font.
-  useEx_ = LOBYTE(LOWORD(GetVersion())) >= 4;
-  HGDIOBJ stockFont = GetStockObject(useEx_ ? DEFAULT_GUI_FONT : ANSI_VAR_FONT);
+  HGDIOBJ stockFont = GetStockObject(DEFAULT_GUI_FONT);
   TEXTMETRICA metrics{};
   {
     SelectedObject selected(screen_.get(), stockFont);
@@ -40,67 +38,52 @@ FontNameCombo::FontNameCombo() : mark_(LoadBitmapA(GetModuleHandleA(nullptr), MA
   minItemHeight_ = MulDiv(kMinItemHeight, dpiY, kBaseDpi);
 }
 
-FontNameCombo::~FontNameCombo() {
-  // Normally the records went with WM_DESTROY; a picker that goes before its
-  // window must not leave them behind.
-  if (hwnd() && IsWindow(hwnd())) FreeRecords();
-}
-
 void FontNameCombo::FillFontNames(BYTE charset) {
   const std::string saved = GetCurrentText();
-  FreeRecords();
+  // The items go before the records their data points to.
   Send(CB_RESETCONTENT);
+  records_.clear();
 
-  if (useEx_) {
-    LOGFONTA wanted{};
-    wanted.lfCharSet = charset;
-    EnumFontFamiliesExA(screen_.get(), &wanted, reinterpret_cast<FONTENUMPROCA>(&EnumFontProc),
-                        reinterpret_cast<LPARAM>(this), 0);
-  } else {
-    // Windows before version 4 has no EnumFontFamiliesExA: every family, of any character set.
-    EnumFontFamiliesA(screen_.get(), nullptr, reinterpret_cast<FONTENUMPROCA>(&EnumFontProc),
-                      reinterpret_cast<LPARAM>(this));
-  }
+  LOGFONTA wanted{};
+  wanted.lfCharSet = charset;
+  EnumFontFamiliesExA(screen_.get(), &wanted, reinterpret_cast<FONTENUMPROCA>(&EnumFontProc),
+                      reinterpret_cast<LPARAM>(this), 0);
 
   std::vector<const FontRecord*> records;
-  for (const auto& record : collection_) records.push_back(record.get());
+  for (const FontRecord& record : records_) records.push_back(&record);
   const std::vector<std::string> names = ListedNames(records);
 
   LONG widest = 0;
   {
     WindowDc dc(hwnd());
     SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
-    for (size_t i = 0; i < collection_.size(); ++i) {
+    for (size_t i = 0; i < records_.size(); ++i) {
       const std::string& name = names[i];
       SIZE extent{};
       GetTextExtentPoint32A(dc.get(), name.c_str(), static_cast<int>(name.size()), &extent);
       widest = std::max(widest, extent.cx);
       const auto index = static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str())));
-      if (index >= 0) {
-        Send(CB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(collection_[i].release()));
-      }
+      if (index >= 0) Send(CB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&records_[i]));
     }
   }
   const int extra = MulDiv(kDroppedWidthExtra, GetDeviceCaps(screen_.get(), LOGPIXELSX), kBaseDpi);
   Send(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + GetSystemMetrics(SM_CXVSCROLL) + extra));
   SetCurrentText(saved, false);
-  collection_.clear();
 }
 
 int CALLBACK FontNameCombo::EnumFontProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType, LPARAM param) {
   auto* picker = reinterpret_cast<FontNameCombo*>(param);
   const bool dbcs = GetSystemMetrics(SM_DBCSENABLED) != 0;
   if (!IsListedFont((fontType & RASTER_FONTTYPE) != 0, font->lfCharSet, dbcs, font->lfFaceName)) return 1;
-  // Only the extended enumeration hands over an ENUMLOGFONTEXA with a script.
-  const char* script =
-      picker->useEx_ ? reinterpret_cast<const char*>(reinterpret_cast<const ENUMLOGFONTEXA*>(font)->elfScript) : "";
-  auto record = std::make_unique<FontRecord>();
-  record->Face.assign(font->lfFaceName, strnlen(font->lfFaceName, LF_FACESIZE - 1));
-  record->Script.assign(script, strnlen(script, LF_FACESIZE - 1));
-  record->Charset = font->lfCharSet;
-  record->PitchAndFamily = font->lfPitchAndFamily;
-  record->Kind = (fontType & TRUETYPE_FONTTYPE) ? kFontKindTrueType : 0;
-  picker->collection_.push_back(std::move(record));
+  // The extended enumeration hands over an ENUMLOGFONTEXA, with a script.
+  const char* script = reinterpret_cast<const char*>(reinterpret_cast<const ENUMLOGFONTEXA*>(font)->elfScript);
+  FontRecord record;
+  record.Face.assign(font->lfFaceName, strnlen(font->lfFaceName, LF_FACESIZE - 1));
+  record.Script.assign(script, strnlen(script, LF_FACESIZE - 1));
+  record.Charset = font->lfCharSet;
+  record.PitchAndFamily = font->lfPitchAndFamily;
+  record.Kind = (fontType & TRUETYPE_FONTTYPE) ? kFontKindTrueType : 0;
+  picker->records_.push_back(std::move(record));
   return 1;
 }
 
@@ -139,14 +122,6 @@ const FontRecord* FontNameCombo::RecordOf(int index) const {
   const LRESULT data = Send(CB_GETITEMDATA, static_cast<WPARAM>(index));
   if (data == CB_ERR || data == 0) return nullptr;
   return reinterpret_cast<const FontRecord*>(data);
-}
-
-void FontNameCombo::FreeRecords() {
-  const int count = Count();
-  for (int i = 0; i < count; ++i) {
-    delete RecordOf(i);
-    Send(CB_SETITEMDATA, static_cast<WPARAM>(i), 0);
-  }
 }
 
 bool FontNameCombo::DrawItem(const DRAWITEMSTRUCT& item) {
@@ -194,12 +169,6 @@ bool FontNameCombo::CompareItem(const COMPAREITEMSTRUCT& items, int* order) {
                                       static_cast<int>(b.size()));
   *order = compared == 0 ? 0 : compared - CSTR_EQUAL;
   return true;
-}
-
-// The records go with the list; the control's own procedure destroys it.
-bool FontNameCombo::OnMessage(UINT message, WPARAM, LPARAM, LRESULT*) {
-  if (message == WM_DESTROY) FreeRecords();
-  return false;
 }
 
 }  // namespace zettrella

@@ -1,39 +1,42 @@
 // The tray and note menus and their commands.
 #include "notes/input/menu_commands.h"
 
+#include <shellapi.h>
+
 #include "common/protocol.h"
 #include "notes/input/command_ids.h"
 #include "notes/input/note_menus.h"
 
 namespace zettrella {
 
+void MenuCommands::OpenWithShell(const std::string& address) {
+  ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 void MenuCommands::RequestNoteMenu(int32_t noteId) {
-  noteMenuPending_ = true;
-  PostMessageA(window_, kTrayMessage, static_cast<WPARAM>(noteId), WM_RBUTTONUP);
+  PostMessageA(window_, kNoteMenuMessage, static_cast<WPARAM>(noteId), 0);
 }
 
-void MenuCommands::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
-  if (lParam == WM_LBUTTONUP) board_.Redraw();
-  if (lParam == WM_RBUTTONUP) RunMenu(static_cast<int32_t>(wParam));
+void MenuCommands::OnTrayNotify(UINT mouseMessage) {
+  if (mouseMessage == WM_LBUTTONUP) board_.Redraw();
+  // The tray menu offers no command of a note.
+  if (mouseMessage == WM_RBUTTONUP) RunMenu(BuildTrayMenu(board_.settings().Floating), kNoObject);
 }
 
-// The layer keeps the notes out of the foreground while the menu and any
-// dialog of its command are open, and gets the switch back afterwards.
-void MenuCommands::RunMenu(int32_t noteId) {
-  board_.LeaveFront();
+void MenuCommands::OnNoteMenu(int32_t noteId) {
   const NoteTable& notes = board_.notes();
-  const int32_t floating = board_.settings().Floating;
-  UniqueMenu menu;
-  if (noteMenuPending_) {
-    const int slot = notes.FindSlot(noteId);
-    addressItems_.fill(std::string());
-    if (slot != kNoSlot) ExtractAddresses(notes[slot].Text, &addressItems_);
-    menu = BuildNoteMenu(addressItems_, slot != kNoSlot ? &notes[slot] : nullptr, floating);
-  } else {
-    menu = BuildTrayMenu(floating);
-  }
-  noteMenuPending_ = false;
+  const int slot = notes.FindSlot(noteId);
+  addressItems_.fill(std::string());
+  if (slot != kNoSlot) ExtractAddresses(notes[slot].Text, &addressItems_);
+  RunMenu(BuildNoteMenu(addressItems_, slot != kNoSlot ? &notes[slot] : nullptr, board_.settings().Floating), noteId);
+}
 
+// Runs the menu at the cursor and the command chosen in it, for the note
+// with this id. The layer keeps the notes out of the foreground while the
+// menu and any dialog of its command are open, and gets the switch back
+// afterwards.
+void MenuCommands::RunMenu(UniqueMenu menu, int32_t noteId) {
+  board_.LeaveFront();
   POINT cursor{};
   GetCursorPos(&cursor);
   // Without becoming the foreground window, the menu would not close when

@@ -1,14 +1,15 @@
-// The tray callback of the main window: the tray and note menus, and every
-// command they offer.
+// The tray and note menus of the main window, and every command they offer.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <utility>
 
+#include "common/win_handles.h"
 #include "notes/board/note_board.h"
-#include "notes/input/address_opener.h"
 #include "notes/input/addresses.h"
 #include "notes/input/dialog_commands.h"
 
@@ -21,26 +22,30 @@ class MenuCommands {
   // The window that owns the menus.
   void SetWindow(HWND window) { window_ = window; }
 
-  // A right click on a note: its menu opens from the tray callback message,
-  // posted so that it runs after the layer's SendMessage has returned.
+  // A right click on a note: its menu opens from kNoteMenuMessage, posted
+  // so that it runs after the layer's SendMessage has returned.
   void RequestNoteMenu(int32_t noteId);
-  // The tray icon's callback message; for a note's menu wParam carries the
-  // note's layer id.
-  void OnTrayNotify(WPARAM wParam, LPARAM lParam);
+  // A click on the tray icon, named by its mouse message.
+  void OnTrayNotify(UINT mouseMessage);
+  // kNoteMenuMessage: the menu of the note with this layer id.
+  void OnNoteMenu(int32_t noteId);
 
-  // What opens an address chosen in the note menu; the shell by default.
+  // What opens an address chosen in the note menu: by default the shell's
+  // "open" verb (the user's browser). The extraction only yields addresses
+  // beginning "http://" or "https://", so no file or program is ever started
+  // this way. Tests watch what would be opened without starting a browser.
+  using AddressOpener = std::function<void(const std::string& address)>;
   void SetAddressOpener(AddressOpener opener) { openAddress_ = std::move(opener); }
   const AddressItems& addressItems() const { return addressItems_; }
 
  private:
-  void RunMenu(int32_t noteId);
+  void RunMenu(UniqueMenu menu, int32_t noteId);
   void RunCommand(int command, int32_t noteId);
+  static void OpenWithShell(const std::string& address);
 
   NoteBoard& board_;
   DialogCommands& dialogs_;
   HWND window_ = nullptr;
-  // The next menu is a note's menu, not the tray menu.
-  bool noteMenuPending_ = false;
   // The addresses of the most recent note menu.
   AddressItems addressItems_;
   AddressOpener openAddress_ = OpenWithShell;

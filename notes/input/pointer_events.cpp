@@ -7,14 +7,14 @@
 
 namespace zettrella {
 
-LRESULT PointerEvents::OnCopyData(const COPYDATASTRUCT* data) {
+LRESULT PointerEvents::OnCopyData(const COPYDATASTRUCT& data) {
   // After a shutdown the layer is gone and nothing may touch it any more.
   if (!board_.hasLayer()) return 1;
   // The record is read in place: the system already copied it into our
   // process, and the parser stops at the first zero byte, looks at ten lines
   // at most and copies nothing but those lines.
-  const std::string_view bytes = data && data->lpData && data->cbData > 0
-                                     ? std::string_view(static_cast<const char*>(data->lpData), data->cbData)
+  const std::string_view bytes = data.lpData && data.cbData > 0
+                                     ? std::string_view(static_cast<const char*>(data.lpData), data.cbData)
                                      : std::string_view();
   EventRecord record;
   ParseEventRecord(bytes, &record);

@@ -18,7 +18,7 @@ class PointerEvents {
       : board_(board), menus_(menus), dialogs_(dialogs) {}
 
   // A layer's event record (WM_COPYDATA). Returns 1, whatever it holds.
-  LRESULT OnCopyData(const COPYDATASTRUCT* data);
+  LRESULT OnCopyData(const COPYDATASTRUCT& data);
 
  private:
   NoteBoard& board_;

@@ -12,7 +12,8 @@ inline constexpr int kSlotCount = 100;
 inline constexpr int kNoSlot = -1;
 inline constexpr int32_t kNoObject = -1;
 
-// The font of new notes until the settings name another.
+// The font of new notes until the settings name another, and of a stored
+// note whose section names none.
 inline constexpr char kDefaultFontName[] = "ＭＳ ゴシック";
 
 enum NoteType : int32_t { kTypeCyan = 0, kTypeMagenta = 1, kTypeYellow = 2 };
@@ -21,7 +22,7 @@ enum NoteType : int32_t { kTypeCyan = 0, kTypeMagenta = 1, kTypeYellow = 2 };
 struct NoteContent {
   int32_t Width = 200;
   int32_t Type = kTypeCyan;
-  std::string FontName;
+  std::string FontName = kDefaultFontName;
   int32_t FontSize = 8;
   std::string Text;  // line breaks as CR LF
   int32_t TextRed = 0;

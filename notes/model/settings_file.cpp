@@ -1,4 +1,4 @@
-// Keys, defaults and conversions of the settings file.
+// Reading and writing the settings file through the table of its keys.
 #include "notes/model/settings_file.h"
 
 #include <algorithm>
@@ -18,15 +18,28 @@ namespace {
 // it comes back whole.
 size_t ReadLimit(const SettingKey& key) { return key.Form == ValueForm::kText ? kMaxStoredTextBytes + 1 : 1023; }
 
+// Asked for as the default of a read, it tells a missing key from every
+// stored value: a value read from the file never holds a line break.
+constexpr char kMissing[] = "\n";
+
+// A key's value read into its field; a missing key gives the field its
+// initialiser.
+template <class Record>
+void ReadKey(const SettingKey& key, const std::string& value, Record* record) {
+  if (value == kMissing) {
+    CopyValue(key, Record{}, record);
+  } else {
+    ReadValue(key, value, record);
+  }
+}
+
 void ReadSystemKey(Profile& profile, const SettingKey& key, SystemSettings* settings) {
-  ReadValue(key, profile.Read(kSystemSection, key.Name, key.Default, ReadLimit(key)), settings);
+  ReadKey(key, profile.Read(kSystemSection, key.Name, kMissing, ReadLimit(key)), settings);
 }
 
 void ReadNoteKey(const std::vector<std::string>& lines, const SettingKey& key, Note* note) {
-  ReadValue(key, SectionValue(lines, key.Name, key.Default, ReadLimit(key)), note);
+  ReadKey(key, SectionValue(lines, key.Name, kMissing, ReadLimit(key)), note);
 }
-
-bool IsNoteKey(const SettingKey& key, std::string_view name) { return key.Section == nullptr && name == key.Name; }
 
 // The keys of the table that take, each with its value in record (of the
 // keys' kind), in the table's order.
@@ -80,7 +93,7 @@ std::string SettingsFile::SectionName(int slot) { return "Husen" + FormatDecimal
 
 int32_t SettingsFile::ReadTrayDelay() {
   SystemSettings settings;
-  ReadSystemKey(profile_, SystemKey("TrayDelay"), &settings);
+  ReadSystemKey(profile_, kTrayDelayKey, &settings);
   return settings.TrayDelay;
 }
 
@@ -97,7 +110,7 @@ void SettingsFile::ReadNotes(NoteTable* table) {
     const std::vector<std::string> lines = profile_.ReadSection(SectionName(slot).c_str());
     Note& note = (*table)[slot];
     note = Note{};
-    ReadNoteKey(lines, NoteKey("ID"), &note);
+    ReadNoteKey(lines, kIdKey, &note);
     if (note.ID < 0) continue;  // an empty slot: nothing else of it is read
     note.InUse = true;
     for (const SettingKey& key : kSettingKeys) {
@@ -121,7 +134,7 @@ void SettingsFile::SaveFloating(int32_t floating) {
 
 void SettingsFile::SaveNote(int slot, const Note& note) {
   const KeyValues values = Formatted(note, [&note](const auto& key) {
-    return key.Section == nullptr && (note.TextAster || !IsNoteKey(key, "TextAsterNum"));
+    return key.Section == nullptr && (note.TextAster || &key != &kTextAsterNumKey);
   });
   // The section is rewritten in one write: every write of a profile file
   // rewrites the whole file, and a note build must stay cheap when 100
@@ -135,13 +148,12 @@ void SettingsFile::SaveNote(int slot, const Note& note) {
 }
 
 void SettingsFile::SavePriority(int slot, const Note& note) {
-  profile_.WriteKeys(SectionName(slot).c_str(),
-                     Formatted(note, [](const auto& key) { return IsNoteKey(key, "Priority"); }));
+  profile_.WriteKeys(SectionName(slot).c_str(), Formatted(note, [](const auto& key) { return &key == &kPriorityKey; }));
 }
 
 void SettingsFile::SavePosition(int slot, const Note& note) {
   profile_.WriteKeys(SectionName(slot).c_str(),
-                     Formatted(note, [](const auto& key) { return IsNoteKey(key, "PosX") || IsNoteKey(key, "PosY"); }));
+                     Formatted(note, [](const auto& key) { return &key == &kPosXKey || &key == &kPosYKey; }));
 }
 
 void SettingsFile::SaveEverything(const SystemSettings& settings, const NoteTable& table) {

@@ -1,4 +1,4 @@
-// The table of the settings file's keys and the conversions of its forms.
+// The conversions of the settings file's value forms.
 #include "notes/model/settings_keys.h"
 
 #include <algorithm>
@@ -9,15 +9,6 @@
 namespace zettrella {
 
 namespace {
-
-using Field = decltype(SettingKey::Field);
-
-constexpr SettingKey System(const char* name, const char* defaultValue, ValueForm form, SavedWith saved, Field field) {
-  return {kSystemSection, name, defaultValue, form, saved, field};
-}
-constexpr SettingKey InNote(const char* name, const char* defaultValue, ValueForm form, Field field) {
-  return {nullptr, name, defaultValue, form, SavedWith::kSection, field};
-}
 
 int32_t ParseNumber(ValueForm form, std::string_view text) {
   if (form == ValueForm::kOnOff) return ParseOnOff(text);
@@ -41,41 +32,7 @@ std::string FormatText(ValueForm form, const std::string& value) {
   return form == ValueForm::kText ? ProfileValue(TextToStored(value)) : SingleLine(value);
 }
 
-const SettingKey& Find(const char* section, std::string_view name) {
-  return *std::find_if(kSettingKeys, kSettingKeys + kSettingKeyCount,
-                       [&](const SettingKey& key) { return key.Section == section && name == key.Name; });
-}
-
 }  // namespace
-
-constexpr SettingKey kSettingKeys[kSettingKeyCount] = {
-    System("TrayDelay", "30", ValueForm::kNumber, SavedWith::kNever, &SystemSettings::TrayDelay),
-    System("Floating", "Off", ValueForm::kOnOff, SavedWith::kItself, &SystemSettings::Floating),
-    System("HotKeyCreateC", "F1", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::HotKeyCreateC),
-    System("HotKeyCreateM", "F2", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::HotKeyCreateM),
-    System("HotKeyCreateY", "F3", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::HotKeyCreateY),
-    System("HotKeyShow", "A", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::HotKeyShow),
-    System("Width", "200", ValueForm::kNumber, SavedWith::kDialog, &SystemSettings::DefaultWidth),
-    System("Height", "30", ValueForm::kNumber, SavedWith::kDialog, &SystemSettings::DefaultHeight),
-    System("FontName", kDefaultFontName, ValueForm::kLine, SavedWith::kDialog, &SystemSettings::DefaultFontName),
-    System("FontSize", "8", ValueForm::kNumber, SavedWith::kDialog, &SystemSettings::DefaultFontSize),
-    // A note's defaults are fixed; they do not follow the System values.
-    InNote("ID", "-1", ValueForm::kId, &Note::ID),
-    InNote("Priority", "0", ValueForm::kNumber, &Note::Priority),
-    InNote("PosX", "0", ValueForm::kNumber, &Note::PosX),
-    InNote("PosY", "0", ValueForm::kNumber, &Note::PosY),
-    InNote("Width", "200", ValueForm::kNumber, &Note::Width),
-    InNote("Type", "0", ValueForm::kNumber, &Note::Type),
-    InNote("FontName", kDefaultFontName, ValueForm::kLine, &Note::FontName),
-    InNote("FontSize", "8", ValueForm::kNumber, &Note::FontSize),
-    InNote("Text", "", ValueForm::kText, &Note::Text),
-    InNote("TextRed", "0", ValueForm::kFlag, &Note::TextRed),
-    InNote("TextAster", "0", ValueForm::kFlag, &Note::TextAster),
-    InNote("TextAsterNum", "1", ValueForm::kAsterNum, &Note::TextAsterNum),
-};
-static_assert(kSettingKeys[kSettingKeyCount - 1].Name != nullptr, "a row for every key");
-const SettingKey& SystemKey(std::string_view name) { return Find(kSystemSection, name); }
-const SettingKey& NoteKey(std::string_view name) { return Find(nullptr, name); }
 
 template <class Record>
 void ReadValue(const SettingKey& key, std::string_view text, Record* record) {
@@ -95,9 +52,13 @@ template void ReadValue(const SettingKey&, std::string_view, Note*);
 template std::string FormatValue(const SettingKey&, const SystemSettings&);
 template std::string FormatValue(const SettingKey&, const Note&);
 
-void CopyValue(const SettingKey& key, const SystemSettings& from, SystemSettings* to) {
-  if (const auto* number = std::get_if<int32_t SystemSettings::*>(&key.Field)) to->*(*number) = from.*(*number);
-  if (const auto* text = std::get_if<std::string SystemSettings::*>(&key.Field)) to->*(*text) = from.*(*text);
+template <class Record>
+void CopyValue(const SettingKey& key, const Record& from, Record* to) {
+  if (const auto* number = std::get_if<int32_t Record::*>(&key.Field)) to->*(*number) = from.*(*number);
+  if (const auto* text = std::get_if<std::string Record::*>(&key.Field)) to->*(*text) = from.*(*text);
 }
+
+template void CopyValue(const SettingKey&, const SystemSettings&, SystemSettings*);
+template void CopyValue(const SettingKey&, const Note&, Note*);
 
 }  // namespace zettrella

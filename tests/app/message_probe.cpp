@@ -1,5 +1,5 @@
 // A message hook for the tests, loaded into the note program by
-// SetWindowsHookEx: every tray callback message and every marker
+// SetWindowsHookEx: every tray callback and note menu message and every marker
 // message (kProbeMarker, posted by a test to know the queue has been read up
 // to there) that the program's thread takes from its queue is appended as
 // "<message> <wParam> <lParam>" to "posted-messages.log" beside this library.
@@ -34,7 +34,8 @@ void Append(const std::string& line) {
 extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeGetMessage(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && wParam == PM_REMOVE) {
     const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-    if (msg->message == zettrella::kTrayMessage || msg->message == zettrella::testing::kProbeMarker) {
+    if (msg->message == zettrella::kTrayMessage || msg->message == zettrella::kNoteMenuMessage ||
+        msg->message == zettrella::testing::kProbeMarker) {
       char line[96];
       snprintf(line, sizeof line, "%u %d %d\r\n", msg->message, static_cast<int32_t>(msg->wParam),
                static_cast<int32_t>(msg->lParam));

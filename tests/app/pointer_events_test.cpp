@@ -139,8 +139,7 @@ TEST_F(PointerEvents, RightClickOpensTheNoteMenuAndQuitClosesIt) {
   const std::string markerLine = std::to_string(kProbeMarker) + " 0 0\r\n";
   PostMessageA(run_.window(), kProbeMarker, 0, 0);
   EXPECT_TRUE(PumpUntil([&] { return ReadFileBytes(log).find(markerLine) != std::string::npos; }));
-  EXPECT_EQ(ReadFileBytes(log),
-            std::to_string(kTrayMessage) + " 101 " + std::to_string(WM_RBUTTONUP) + "\r\n" + markerLine);
+  EXPECT_EQ(ReadFileBytes(log), std::to_string(kNoteMenuMessage) + " 101 0\r\n" + markerLine);
 
   UnhookWindowsHookEx(hook);
   FreeLibrary(module);

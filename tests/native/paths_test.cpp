@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "common/ascii.h"
 #include "common/mbcs.h"
+#include "common/protocol.h"
 #include "notes/app/app_paths.h"
-#include "notes/app/command_line.h"
 
 namespace zettrella {
 namespace {
@@ -44,12 +45,12 @@ TEST(Mbcs, CutNeverSplitsACharacter) {
 }
 
 TEST(CommandLine, StartupArgumentInAnyCaseButAlone) {
-  EXPECT_TRUE(IsStartupStart("-startup"));
-  EXPECT_TRUE(IsStartupStart("-STARTUP"));
-  EXPECT_TRUE(IsStartupStart("-StartUp"));
-  EXPECT_FALSE(IsStartupStart("-startup now"));
-  EXPECT_FALSE(IsStartupStart(""));
-  EXPECT_FALSE(IsStartupStart("startup"));
+  EXPECT_TRUE(EqualsIgnoringAsciiCase("-startup", kStartupArgument));
+  EXPECT_TRUE(EqualsIgnoringAsciiCase("-STARTUP", kStartupArgument));
+  EXPECT_TRUE(EqualsIgnoringAsciiCase("-StartUp", kStartupArgument));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("-startup now", kStartupArgument));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("", kStartupArgument));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("startup", kStartupArgument));
 }
 
 }  // namespace

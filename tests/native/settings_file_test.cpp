@@ -124,9 +124,9 @@ TEST(SettingsFile, SaveNoteReplacesKeysWhereTheyStandAndKeepsTheOthers) {
   note.ID = 3;
   note.Text = "new";
   file.SaveNote(1, note);
-  const std::vector<std::string> expected = {"Text=new",   "Extra=kept", "textasternum=4", "id=3",       "ID=8",
-                                             "Priority=0", "PosX=0",     "PosY=0",         "Width=200",  "Type=0",
-                                             "FontName=",  "FontSize=8", "TextRed=0",      "TextAster=0"};
+  const std::vector<std::string> expected = {
+      "Text=new",  "Extra=kept", "textasternum=4",         "id=3",       "ID=8",      "Priority=0", "PosX=0", "PosY=0",
+      "Width=200", "Type=0",     "FontName=ＭＳ ゴシック", "FontSize=8", "TextRed=0", "TextAster=0"};
   EXPECT_EQ(profile.sections["Husen2"], expected);
 }
 

@@ -1,5 +1,5 @@
-// Setup's folder and file names: double-byte folder names, the platform
-// choices, and paths too long for their buffers.
+// Setup's folder and file names: double-byte folder names, the profile
+// folder, and paths too long for their buffers.
 #include "setup/setup_paths.h"
 
 #include <gtest/gtest.h>
@@ -29,25 +29,16 @@ TEST(SetupDirectoryOf, GivesNothingWithoutAFolder) {
   EXPECT_EQ(DirectoryOf("\x95\x5Csetup.exe"), nullopt);
 }
 
-TEST(SetupProfileDir, FollowsThePlatform) {
+TEST(SetupProfileDir, IsTheUserProfile) {
   SetupEnvironment env;
   env.userProfile = "C:\\Users\\taro";
-  env.windowsDir = "C:\\WINDOWS";
-  env.ntPlatform = true;
   EXPECT_EQ(ProfileDir(env), "C:\\Users\\taro");
-  env.ntPlatform = false;
-  EXPECT_EQ(ProfileDir(env), "C:\\WINDOWS");
 }
 
 TEST(SetupProfileDir, UnsetOrEmptyVariableGivesNothing) {
   SetupEnvironment env;
-  env.windowsDir = "C:\\WINDOWS";
-  EXPECT_EQ(ProfileDir(env), nullopt);  // NT without USERPROFILE: WINDIR is not a fallback
-  env.userProfile = "";
   EXPECT_EQ(ProfileDir(env), nullopt);
-  env.ntPlatform = false;
-  env.windowsDir.reset();
-  env.userProfile = "C:\\Users\\taro";
+  env.userProfile = "";
   EXPECT_EQ(ProfileDir(env), nullopt);
 }
 
@@ -55,36 +46,21 @@ TEST(SetupFolders, QuickLaunchLiesBelowTheProfile) {
   EXPECT_EQ(QuickLaunchDir("C:\\WINDOWS"), "C:\\WINDOWS\\Application Data\\Microsoft\\Internet Explorer\\Quick Launch");
 }
 
-TEST(SetupFolders, StartupFolderNameDependsOnTheMajorVersionOnly) {
+TEST(SetupFolders, StartupFolderIsNamedInFullWidthKatakana) {
   // Full-width katakana, as code page 932 bytes.
   const std::string fullWidth =
       "P\\\x83\x58\x83\x5E\x81\x5B\x83\x67 \x83\x81\x83\x6A\x83\x85\x81\x5B"
       "\\\x83\x76\x83\x8D\x83\x4F\x83\x89\x83\x80"
       "\\\x83\x58\x83\x5E\x81\x5B\x83\x67\x83\x41\x83\x62\x83\x76";
-  // Half-width katakana, one byte each.
-  const std::string halfWidth =
-      "P\\\xBD\xC0\xB0\xC4 \xD2\xC6\xAD\xB0\\\xCC\xDF\xDB\xB8\xDE\xD7\xD1\\\xBD\xC0\xB0\xC4\xB1\xAF\xCC\xDF";
-  EXPECT_EQ(StartupDir("P", 5), fullWidth);
-  EXPECT_EQ(StartupDir("P", 10), fullWidth);
-  EXPECT_EQ(StartupDir("P", 4), halfWidth);
-  EXPECT_EQ(StartupDir("P", 3), halfWidth);
+  EXPECT_EQ(StartupDir("P"), fullWidth);
 }
 
 TEST(SetupFolders, ComputedFromTheEnvironment) {
   SetupEnvironment env;
   env.modulePath = "D:\\付箋\\setup.exe";
-  env.ntPlatform = false;
-  env.majorVersion = 4;
-  env.windowsDir = "C:\\WINDOWS";
   env.userProfile = "C:\\Users\\taro";
-  const SetupPaths paths = ComputeSetupPaths(env);
-  EXPECT_EQ(paths.setupDir, "D:\\付箋");
-  EXPECT_EQ(paths.quickLaunchDir, "C:\\WINDOWS\\Application Data\\Microsoft\\Internet Explorer\\Quick Launch");
-  EXPECT_EQ(paths.startupDir, "C:\\WINDOWS\\ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ");
-
-  env.ntPlatform = true;
-  env.majorVersion = 5;
   const SetupPaths nt = ComputeSetupPaths(env);
+  EXPECT_EQ(nt.setupDir, "D:\\付箋");
   EXPECT_EQ(nt.quickLaunchDir, "C:\\Users\\taro\\Application Data\\Microsoft\\Internet Explorer\\Quick Launch");
   EXPECT_EQ(nt.startupDir, "C:\\Users\\taro\\スタート メニュー\\プログラム\\スタートアップ");
 
@@ -120,14 +96,12 @@ TEST(SetupFiles, PathsThatWouldNotFitTheirBufferAreRefused) {
   const std::string profile(kPathBufferBytes - 1 - quickLaunchTail.size(), 'p');
   EXPECT_EQ(QuickLaunchDir(profile)->size(), kPathBufferBytes - 1);
   EXPECT_EQ(QuickLaunchDir(profile + "p"), nullopt);
-  EXPECT_EQ(StartupDir(std::string(240, 'p'), 5), nullopt);
-  EXPECT_EQ(StartupDir(std::string(240, 'p'), 4), nullopt);
+  EXPECT_EQ(StartupDir(std::string(240, 'p')), nullopt);
 }
 
 TEST(SetupFiles, OverlongEnvironmentRefusesTheShortcutFolders) {
   SetupEnvironment env;
   env.modulePath = "C:\\Z\\setup.exe";
-  env.majorVersion = 6;
   env.userProfile = std::string(300, 'p');
   const SetupPaths paths = ComputeSetupPaths(env);
   EXPECT_EQ(paths.quickLaunchDir, nullopt);
