@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/address_scan.h"
+#include "notes/input/address_scan.h"
 
 namespace zettrella {
 
