@@ -3,6 +3,7 @@
 #include "setup/setup_dialog.h"
 
 #include "common/protocol.h"
+#include "common/window_icons.h"
 #include "setup/running_instance.h"
 #include "setup/shortcut.h"
 
@@ -52,10 +53,8 @@ void SetupDialog::SetIcons() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   bigIcon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
-  smallIcon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON, 16, 16, 0)));
-  SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-  HICON small = GetSystemMetrics(SM_CYSMICON) >= 32 ? bigIcon_.get() : smallIcon_.get();
-  SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+  smallIcon_ = LoadSmallIcon(instance, IDI_SETUP);
+  SetCaptionIcons(hwnd(), bigIcon_.get(), smallIcon_.get());
 }
 
 // The Quick Launch box is offered when a shortcut is there already or one

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/saturate.h"
+#include "common/win_rect.h"
 
 namespace vextal {
 namespace {
@@ -33,8 +34,8 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   if (GetMonitorInfoA(monitor, &info)) {
-    auto box = [](const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; };
-    reinterpret_cast<std::vector<Monitor>*>(data)->push_back({box(info.rcMonitor), box(info.rcWork)});
+    reinterpret_cast<std::vector<Monitor>*>(data)->push_back(
+        {zettrella::FromRect<Rect>(info.rcMonitor), zettrella::FromRect<Rect>(info.rcWork)});
   }
   return TRUE;
 }

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "common/saturate.h"
+
 namespace vextal {
 namespace {
 
@@ -27,8 +29,6 @@ int64_t ClampStart(int64_t start, int64_t len, Span room) {
   if (start < room.lo) start = room.lo;
   return start;
 }
-
-int32_t ToInt32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 }  // namespace
 
@@ -56,7 +56,7 @@ Point ReachablePosition(Point at, int32_t width, int32_t height, const std::vect
   const Rect& work = nearest->work.right > nearest->work.left && nearest->work.bottom > nearest->work.top
                          ? nearest->work
                          : nearest->area;
-  return {ToInt32(ClampStart(at.x, w, {work.left, work.right})), ToInt32(ClampStart(at.y, h, {work.top, work.bottom}))};
+  return {zettrella::Saturate(ClampStart(at.x, w, {work.left, work.right})), zettrella::Saturate(ClampStart(at.y, h, {work.top, work.bottom}))};
 }
 
 }  // namespace vextal

@@ -147,8 +147,7 @@ std::vector<CharSpan> SplitChars(std::string_view text) {
   std::vector<CharSpan> chars;
   chars.reserve(text.size());
   for (size_t i = 0; i < text.size();) {
-    const bool pair = zettrella::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
-    const uint32_t len = pair ? 2 : 1;
+    const auto len = static_cast<uint32_t>(zettrella::CharLengthAt(text, i));
     chars.push_back({static_cast<uint32_t>(i), len});
     i += len;
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/mbcs.h"
+#include "common/saturate.h"
 #include "vextal/canvas.h"
 #include "vextal/text_layout.h"
 
@@ -20,17 +21,15 @@ constexpr int32_t kLargestPoints = 1000;
 constexpr wchar_t kUnmappable = 0x30FB;  // "・", for bytes that are no character
 
 // Copies a face name into LOGFONTA's field: up to the first NUL, at most
-// LF_FACESIZE - 1 bytes, never ending inside a double-byte character.
+// LF_FACESIZE - 1 bytes, never ending inside a double-byte character. A
+// lead byte that ends the name without its second byte is left out too.
 void CopyFaceName(std::string_view face, char (&out)[LF_FACESIZE]) {
-  face = face.substr(0, face.find('\0'));
-  size_t n = 0;
-  while (n < face.size()) {
-    const size_t len = zettrella::IsLeadByte(static_cast<unsigned char>(face[n])) ? 2 : 1;
-    if (n + len > LF_FACESIZE - 1 || n + len > face.size()) break;
-    n += len;
-  }
-  std::memcpy(out, face.data(), n);
-  out[n] = '\0';
+  face = zettrella::CutAtCharBoundary(face.substr(0, face.find('\0')), LF_FACESIZE - 1);
+  size_t last = 0;
+  for (size_t i = 0; i < face.size(); i += zettrella::CharLengthAt(face, i)) last = i;
+  if (last + 1 == face.size() && zettrella::IsLeadByte(face[last])) face.remove_suffix(1);
+  std::memcpy(out, face.data(), face.size());
+  out[face.size()] = '\0';
 }
 
 // Lines are tmHeight apart, as DrawText spaces them; tab stops every eight
@@ -99,7 +98,7 @@ int32_t TextRenderer::AddFont(std::string_view face, int32_t points) {
   LOGFONTA lf{};  // default precision, quality and pitch
   // The height at 96 DPI scaled by the screen's DPI as the note program
   // scales its cards, so that a note breaks into the same lines at every DPI.
-  lf.lfHeight = -MulDiv(MulDiv(std::min(points, kLargestPoints), 96, 72), dpi_, 96);
+  lf.lfHeight = -zettrella::ScaleRounded(zettrella::ScaleRounded(std::min(points, kLargestPoints), 96, 72), dpi_, 96);
   lf.lfWeight = FW_NORMAL;
   lf.lfCharSet = SHIFTJIS_CHARSET;
   CopyFaceName(face, lf.lfFaceName);

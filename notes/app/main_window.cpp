@@ -6,6 +6,8 @@
 
 #include "common/ascii.h"
 #include "common/decimal.h"
+#include "common/win_rect.h"
+#include "common/window_icons.h"
 #include "notes/app/main_window_ids.h"
 #include "notes/layer/vextal_binding.h"
 #include "resources/zettrella_res.h"
@@ -25,7 +27,7 @@ int32_t ScreenDpi() {
 ScreenRect DesktopWindowRect() {
   RECT rect{};
   GetWindowRect(GetDesktopWindow(), &rect);
-  return {rect.left, rect.top, rect.right, rect.bottom};
+  return FromRect(rect);
 }
 
 }  // namespace
@@ -40,18 +42,13 @@ MainWindow::MainWindow(AppContext& app)
       menus_(board_, dialogs_),
       pointer_(board_, menus_, dialogs_) {
   bigIcon_ = LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_ZETTRELLA));
-  // The tray and the caption take the system's small-icon size: 16 x 16 at
-  // 96 DPI, larger on a scaled screen.
-  smallIcon_.reset(static_cast<HICON>(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_ZETTRELLA), IMAGE_ICON,
-                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+  smallIcon_ = LoadSmallIcon(ProgramInstance(), IDI_ZETTRELLA);
   taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
 }
 
 BOOL MainWindow::OnInitDialog() {
   HWND window = hwnd();
-  SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-  HICON small = GetSystemMetrics(SM_CYSMICON) >= 32 ? bigIcon_ : smallIcon_.get();
-  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+  SetCaptionIcons(window, bigIcon_, smallIcon_.get());
 
   // The handle is published for the programs that drive the notes from outside.
   app_.Store = std::make_unique<SharedValueStore>(kStoreName, true);

@@ -1,15 +1,10 @@
 // Dialog placement on the screen.
 #include "notes/dialogs/dialog_placement.h"
 
+#include "common/win_rect.h"
 #include "notes/dialogs/placement_rules.h"
 
 namespace zettrella {
-
-namespace {
-
-ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
-
-}  // namespace
 
 void PlaceAtNote(HWND dialog, const Note& note, const ScreenRect& desktopRect) {
   RECT window{};
@@ -28,8 +23,8 @@ void CenterOnDesktop(HWND dialog) {
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoA(MonitorFromWindow(desktopWindow, MONITOR_DEFAULTTONEAREST), &monitor);
-  const ScreenPoint at = CenterPosition(window.right - window.left, window.bottom - window.top, ToScreenRect(desktop),
-                                        ToScreenRect(monitor.rcWork));
+  const ScreenPoint at = CenterPosition(window.right - window.left, window.bottom - window.top, FromRect(desktop),
+                                        FromRect(monitor.rcWork));
   SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
