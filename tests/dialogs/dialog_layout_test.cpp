@@ -94,8 +94,8 @@ TEST_P(DialogTemplates, LoadWithTheHeadersIdsAndKeepTheirControlsInsideAndReacha
 }
 
 INSTANTIATE_TEST_SUITE_P(NoteProgram, DialogTemplates, ::testing::ValuesIn(kDialogs),
-                         [](const ::testing::TestParamInfo<DialogCase>& info) {
-                           return std::string(info.param.name).substr(4);  // without IDD_
+                         [](const ::testing::TestParamInfo<DialogCase>& testCase) {
+                           return std::string(testCase.param.name).substr(4);  // without IDD_
                          });
 
 }  // namespace
