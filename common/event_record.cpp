@@ -20,7 +20,7 @@ void ParseEventRecord(std::string_view data, EventRecord* record) {
   for (int k = 0; k < kMaxEventFields; ++k) {
     const size_t end = data.find("\r\n", pos);
     if (end == std::string_view::npos || end == pos) return;
-    record->Fields[static_cast<size_t>(k)] = std::string(data.substr(pos, end - pos));
+    record->fields[static_cast<size_t>(k)] = std::string(data.substr(pos, end - pos));
     pos = end + 2;
   }
 }

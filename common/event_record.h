@@ -15,10 +15,10 @@ inline constexpr int kMaxEventFields = 10;
 
 struct EventRecord {
   // Field k is line k of the record; unset past the last line.
-  std::array<std::optional<std::string>, kMaxEventFields> Fields;
+  std::array<std::optional<std::string>, kMaxEventFields> fields;
 
-  void Clear() { Fields = {}; }
-  const std::optional<std::string>& Field(int k) const { return Fields[static_cast<size_t>(k)]; }
+  void Clear() { fields = {}; }
+  const std::optional<std::string>& Field(int k) const { return fields[static_cast<size_t>(k)]; }
 };
 
 // The record of one event: name, id, x and y, each line ended by CR LF.

@@ -30,22 +30,22 @@ Card BuildCard(zettrella::NoteLayer& layer, int32_t x, int32_t y, int32_t width,
                std::string_view text, int32_t background, int32_t textColour, std::string_view face, int32_t points,
                const Card& old) {
   zettrella::CardRequest request;
-  request.PosX = x;
-  request.PosY = y;
-  request.Width = width;
-  request.Priority = priority;
-  request.Text = text;
-  request.FontName = face;
-  request.FontSize = points;
-  request.Colours = {background, textColour, 0x000000};
-  request.MinHeight = kMinimumHeight;
+  request.posX = x;
+  request.posY = y;
+  request.width = width;
+  request.priority = priority;
+  request.text = text;
+  request.fontName = face;
+  request.fontSize = points;
+  request.colours = {background, textColour, 0x000000};
+  request.minHeight = kMinimumHeight;
   Card card = old;
   zettrella::NoteImage image{old.bitmap, old.extra};
   const zettrella::CardShape shape = zettrella::BuildCard(layer, request, &card.id, &image);
-  card.bitmap = image.NoteBitmap;
-  card.extra = image.NoteBitmapExtra;
-  card.height = shape.Height;
-  card.textRect = shape.TextRect;
+  card.bitmap = image.noteBitmap;
+  card.extra = image.noteBitmapCompanion;
+  card.height = shape.height;
+  card.textRect = shape.textRect;
   return card;
 }
 

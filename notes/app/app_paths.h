@@ -16,8 +16,8 @@ std::string ModuleDirOf(std::string_view programPath);
 std::string IniPathOf(std::string_view programPath);
 
 struct ProgramPaths {
-  std::string ModuleDir;
-  std::string IniPath;  // empty: no settings file
+  std::string moduleDir;
+  std::string iniPath;  // empty: no settings file
 };
 
 // Both paths from the program path the system reported in a buffer of

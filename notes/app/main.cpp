@@ -20,11 +20,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
   ProgramPaths paths = ProgramPathsOf(std::string_view(path, length < MAX_PATH ? length : MAX_PATH), MAX_PATH);
   AppContext context;
-  context.ModuleDir = std::move(paths.ModuleDir);
-  context.IniPath = std::move(paths.IniPath);
-  context.Arguments = arguments ? arguments : "";
+  context.moduleDir = std::move(paths.moduleDir);
+  context.iniPath = std::move(paths.iniPath);
+  context.arguments = arguments ? arguments : "";
   MainWindow(context).RunModal();
   // The store's file goes only now, after the window is gone.
-  context.Store.reset();
+  context.store.reset();
   return 0;
 }

@@ -35,7 +35,7 @@ ScreenRect DesktopWindowRect() {
 MainWindow::MainWindow(AppContext& app)
     : ui::Dialog(IDD_NOTE_BOARD, nullptr),
       app_(app),
-      profile_(app.IniPath),
+      profile_(app.iniPath),
       board_(profile_),
       hotKeys_(board_),
       dialogs_(board_, hotKeys_),
@@ -51,8 +51,8 @@ BOOL MainWindow::OnInitDialog() {
   SetCaptionIcons(window, bigIcon_, smallIcon_.get());
 
   // The handle is published for the programs that drive the notes from outside.
-  app_.Store = std::make_unique<SharedValueStore>(kStoreName, true);
-  app_.Store->SetValue(kStoreWindowKey, FormatDecimal(WindowId(window)).c_str());
+  app_.store = std::make_unique<SharedValueStore>(kStoreName, true);
+  app_.store->SetValue(kStoreWindowKey, FormatDecimal(WindowId(window)).c_str());
   SetWindowPos(window, nullptr, -100, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
   // A settings file that another program holds is waited for a while; one
@@ -62,7 +62,7 @@ BOOL MainWindow::OnInitDialog() {
   // After a start from the Startup folder the icon waits TrayDelay seconds,
   // so that it does not get lost while the shell is still starting.
   const int32_t trayDelay = board_.BeginLoad();
-  ShowTrayIcon(EqualsIgnoringAsciiCase(app_.Arguments, kStartupArgument) ? trayDelay : 0);
+  ShowTrayIcon(EqualsIgnoringAsciiCase(app_.arguments, kStartupArgument) ? trayDelay : 0);
   board_.FinishLoad(DesktopWindowRect());
   profile_.EndLoading();
 
@@ -81,7 +81,7 @@ void MainWindow::ShowTrayIcon(int32_t delaySeconds) {
 // Loads the layer and shows every note, then the hot keys and the timer:
 // the end of start-up, and the way back from a cancelled end of session.
 void MainWindow::StartRunning() {
-  board_.Start(std::make_unique<VextalBinding>(app_.ModuleDir, kLayerLibrary), WindowId(hwnd()), ScreenDpi());
+  board_.Start(std::make_unique<VextalBinding>(app_.moduleDir, kLayerLibrary), WindowId(hwnd()), ScreenDpi());
   hotKeys_.Register(hwnd());
   SetTimer(hwnd(), kTimerId, kTimerPeriodMs, nullptr);
 }

@@ -26,12 +26,12 @@ namespace zettrella {
 
 // What the start routine hands the main window.
 struct AppContext {
-  std::string ModuleDir;  // where vextal.dll lies
-  std::string IniPath;    // the settings file
-  std::string Arguments;  // the command line after the program name
+  std::string moduleDir;  // where vextal.dll lies
+  std::string iniPath;    // the settings file
+  std::string arguments;  // the command line after the program name
   // The published store; owned here so that it outlives the window and is
   // deleted only when the modal loop has returned.
-  std::unique_ptr<SharedValueStore> Store;
+  std::unique_ptr<SharedValueStore> store;
 };
 
 class MainWindow : public ui::Dialog {

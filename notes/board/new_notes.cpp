@@ -15,22 +15,22 @@ int32_t CentredStart(int32_t edge, int32_t size) {
 
 Note MakeNewNote(int32_t type, const SystemSettings& settings, int32_t desktopRight, int32_t desktopBottom) {
   Note note;
-  note.InUse = true;
-  note.PosX = CentredStart(desktopRight, settings.DefaultWidth);
-  note.PosY = CentredStart(desktopBottom, settings.DefaultHeight);
-  note.Width = settings.DefaultWidth;
-  note.Type = type;
-  note.FontName = settings.DefaultFontName;
-  note.FontSize = settings.DefaultFontSize;
+  note.inUse = true;
+  note.posX = CentredStart(desktopRight, settings.defaultWidth);
+  note.posY = CentredStart(desktopBottom, settings.defaultHeight);
+  note.width = settings.defaultWidth;
+  note.type = type;
+  note.fontName = settings.defaultFontName;
+  note.fontSize = settings.defaultFontSize;
   return note;
 }
 
 Note MakeDuplicate(const Note& source) {
   Note copy;
   static_cast<NoteContent&>(copy) = source;
-  copy.InUse = true;
-  copy.PosX = SaturatedAdd(source.PosX, kDuplicateOffset);
-  copy.PosY = SaturatedAdd(source.PosY, kDuplicateOffset);
+  copy.inUse = true;
+  copy.posX = SaturatedAdd(source.posX, kDuplicateOffset);
+  copy.posY = SaturatedAdd(source.posY, kDuplicateOffset);
   return copy;
 }
 

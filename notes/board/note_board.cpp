@@ -14,8 +14,8 @@ NoteBoard::NoteBoard(Profile& profile) : profile_(profile), settingsFile_(profil
 }
 
 int32_t NoteBoard::BeginLoad() {
-  settings_.TrayDelay = settingsFile_.ReadTrayDelay();
-  return settings_.TrayDelay;
+  settings_.trayDelay = settingsFile_.ReadTrayDelay();
+  return settings_.trayDelay;
 }
 
 void NoteBoard::FinishLoad(const ScreenRect& desktop) {
@@ -25,15 +25,15 @@ void NoteBoard::FinishLoad(const ScreenRect& desktop) {
 }
 
 void NoteBoard::Start(std::unique_ptr<NoteLayer> layer, int32_t window, int32_t dpi) {
-  scale_.Dpi = dpi;
+  scale_.dpi = dpi;
   layer_ = std::move(layer);
-  layer_->Floating(settings_.Floating);
+  layer_->Floating(settings_.floating);
   layer_->Attach(window);
   dragging_ = false;
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    images_[slot].NoteBitmap = 0;
-    if (notes_[slot].InUse) {
-      notes_[slot].ID = kNoObject;
+    images_[slot].noteBitmap = 0;
+    if (notes_[slot].inUse) {
+      notes_[slot].id = kNoObject;
       Draw(slot);
     }
   }
@@ -46,7 +46,7 @@ void NoteBoard::Start(std::unique_ptr<NoteLayer> layer, int32_t window, int32_t 
 void NoteBoard::SaveEveryNote() {
   profile_.BeginBatch();
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (notes_[slot].InUse) settingsFile_.SaveNote(slot, notes_[slot]);
+    if (notes_[slot].inUse) settingsFile_.SaveNote(slot, notes_[slot]);
   }
   (void)profile_.EndBatch();
 }
@@ -56,7 +56,7 @@ void NoteBoard::ReadStored() {
   // then finds it gone rather than changing a stored note)...
   madeMeanwhile_.clear();
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (!notes_[slot].InUse) continue;
+    if (!notes_[slot].inUse) continue;
     madeMeanwhile_.push_back({notes_[slot], images_[slot], notes_.Ref(slot)});
     images_[slot] = NoteImage{};
     notes_.Vacate(slot);
@@ -67,8 +67,8 @@ void NoteBoard::ReadStored() {
 
 void NoteBoard::ShowStored() {
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (!notes_[slot].InUse) continue;
-    notes_[slot].ID = kNoObject;
+    if (!notes_[slot].inUse) continue;
+    notes_[slot].id = kNoObject;
     Draw(slot);
   }
   // ...for free ones beside the stored notes, in front of them. With every
@@ -76,32 +76,32 @@ void NoteBoard::ShowStored() {
   for (auto& [note, image, ref] : madeMeanwhile_) {
     const int slot = notes_.FirstEmptySlot();
     if (slot == kNoSlot) {
-      if (layer_ && note.ID >= 0) layer_->Delete(note.ID);
-      if (layer_ && image.NoteBitmap != 0) layer_->DeleteBitmap(image.NoteBitmap);
+      if (layer_ && note.id >= 0) layer_->Delete(note.id);
+      if (layer_ && image.noteBitmap != 0) layer_->DeleteBitmap(image.noteBitmap);
       continue;
     }
     notes_[slot] = note;
-    notes_[slot].Priority = notes_.TakeNextPriority();
+    notes_[slot].priority = notes_.TakeNextPriority();
     images_[slot] = image;
     notes_.Forward(ref, slot);
-    if (layer_ && note.ID >= 0) layer_->SetPriority(note.ID, notes_[slot].Priority);
+    if (layer_ && note.id >= 0) layer_->SetPriority(note.id, notes_[slot].priority);
   }
   madeMeanwhile_.clear();
-  if (layer_) layer_->Floating(settings_.Floating);
+  if (layer_) layer_->Floating(settings_.floating);
   SaveEveryNote();
 }
 
 void NoteBoard::Release() {
   if (!layer_) return;
   for (NoteImage& image : images_) {
-    if (image.NoteBitmap != 0) layer_->DeleteBitmap(image.NoteBitmap);
+    if (image.noteBitmap != 0) layer_->DeleteBitmap(image.noteBitmap);
   }
   layer_->Unload();
   releasedLayer_ = std::move(layer_);
 }
 
 ScreenPoint NoteBoard::NoteScreenPosition(int slot) const {
-  return {scale_.ToScreen(notes_[slot].PosX), scale_.ToScreen(notes_[slot].PosY)};
+  return {scale_.ToScreen(notes_[slot].posX), scale_.ToScreen(notes_[slot].posY)};
 }
 
 void NoteBoard::FollowDesktop(const ScreenRect& desktop) {
@@ -120,12 +120,12 @@ void NoteBoard::LeaveFront() {
 }
 
 void NoteBoard::RestoreFront() {
-  if (layer_) layer_->Floating(settings_.Floating);
+  if (layer_) layer_->Floating(settings_.floating);
 }
 
 void NoteBoard::ToggleFloating() {
-  settings_.Floating = settings_.Floating == 1 ? 0 : 1;
-  settingsFile_.SaveFloating(settings_.Floating);
+  settings_.floating = !settings_.floating;
+  settingsFile_.SaveFloating(settings_.floating);
 }
 
 void NoteBoard::Create(int32_t type) {
@@ -137,8 +137,8 @@ void NoteBoard::Raise(int32_t id) {
   const int slot = notes_.FindSlot(id);
   if (slot == kNoSlot || !layer_) return;
   Note& note = notes_[slot];
-  note.Priority = notes_.TakeNextPriority();
-  layer_->SetPriority(id, note.Priority);
+  note.priority = notes_.TakeNextPriority();
+  layer_->SetPriority(id, note.priority);
   settingsFile_.SavePriority(slot, note);
 }
 
@@ -160,8 +160,8 @@ void NoteBoard::Drag(int32_t x, int32_t y) {
   // The place as the layer shows it, converted whole: steps rounded one by
   // one would drift.
   Note& note = notes_[slot];
-  note.PosX = scale_.ToStored(layer_->GetPosX(dragId_));
-  note.PosY = scale_.ToStored(layer_->GetPosY(dragId_));
+  note.posX = scale_.ToStored(layer_->GetPosX(dragId_));
+  note.posY = scale_.ToStored(layer_->GetPosY(dragId_));
 }
 
 void NoteBoard::ReleaseDrag() {
@@ -180,23 +180,23 @@ void NoteBoard::Draw(int slot) {
   Note& note = notes_[slot];
   if (!layer_) {
     // The layer is already released: keep the note, without an object.
-    note.ID = kNoObject;
+    note.id = kNoObject;
     return;
   }
-  const std::string display = MakeDisplayText(note.Text, note.TextAster != 0, note.TextAsterNum);
+  const std::string display = MakeDisplayText(note.text, note.mask, note.maskFrom);
   BuildCard(*layer_,
-            {note.PosX, note.PosY, note.Width, note.Priority, display, note.FontName, note.FontSize,
-             ColoursFor(note.Type, note.TextRed), settings_.DefaultHeight, scale_},
-            &note.ID, &images_[static_cast<size_t>(slot)]);
+            {note.posX, note.posY, note.width, note.priority, display, note.fontName, note.fontSize,
+             ColoursFor(note.type, note.textRed), settings_.defaultHeight, scale_},
+            &note.id, &images_[static_cast<size_t>(slot)]);
 }
 
 void NoteBoard::ToggleTextRed(int slot) {
-  notes_[slot].TextRed = notes_[slot].TextRed == 0 ? 1 : 0;
+  notes_[slot].textRed = !notes_[slot].textRed;
   Rebuild(slot);
 }
 
 void NoteBoard::Recolour(int slot, int32_t type) {
-  notes_[slot].Type = type;
+  notes_[slot].type = type;
   Rebuild(slot);
 }
 
@@ -206,7 +206,7 @@ void NoteBoard::Add(Note note) {
   const int slot = notes_.FirstEmptySlot();
   if (slot == kNoSlot) return;
   notes_[slot] = std::move(note);
-  notes_[slot].Priority = notes_.TakeNextPriority();
+  notes_[slot].priority = notes_.TakeNextPriority();
   Rebuild(slot);
 }
 
@@ -222,7 +222,7 @@ bool NoteBoard::Delete(NoteRef ref) {
   const int slot = notes_.Resolve(ref);
   if (slot == kNoSlot) return false;
   Note& note = notes_[slot];
-  if (layer_ && note.ID >= 0) layer_->Delete(note.ID);
+  if (layer_ && note.id >= 0) layer_->Delete(note.id);
   notes_.Vacate(slot);
   settingsFile_.RemoveNote(slot);
   return true;
@@ -230,12 +230,12 @@ bool NoteBoard::Delete(NoteRef ref) {
 
 void NoteBoard::ApplySettings(const SystemSettings& shown, const SystemSettings& changed) {
   for (const SettingKey& key : kSettingKeys) {
-    if (key.Saved == SavedWith::kDialog && FormatValue(key, shown) != FormatValue(key, changed))
+    if (key.saved == SavedWith::kDialog && FormatValue(key, shown) != FormatValue(key, changed))
       CopyValue(key, changed, &settings_);
   }
   settingsFile_.SaveSystemSettings(settings_);
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (notes_[slot].InUse) Draw(slot);
+    if (notes_[slot].inUse) Draw(slot);
   }
   SaveEveryNote();
 }

@@ -109,9 +109,9 @@ class NoteBoard {
   // The notes made while the settings file could not be read, between
   // ReadStored and ShowStored.
   struct MadeMeanwhile {
-    Note Content;
-    NoteImage Image;
-    NoteRef Ref;  // where an open dialog knows it
+    Note content;
+    NoteImage image;
+    NoteRef ref;  // where an open dialog knows it
   };
   std::vector<MadeMeanwhile> madeMeanwhile_;
 

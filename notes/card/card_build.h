@@ -13,29 +13,29 @@ namespace zettrella {
 
 // A card's image in the layer library; never stored.
 struct NoteImage {
-  int32_t NoteBitmap = 0;  // 0 = no image
-  int32_t NoteBitmapExtra = 0;
+  int32_t noteBitmap = 0;  // 0 = no image
+  int32_t noteBitmapCompanion = 0;
 };
 
 // What a card shows and where. Place and sizes are in stored units; the
 // card is drawn Scale times as large, margins and top row included.
 struct CardRequest {
-  int32_t PosX = 0;
-  int32_t PosY = 0;
-  int32_t Width = 0;
-  int32_t Priority = 0;
-  std::string_view Text;  // as shown (masked already); wrapped to the width here
-  std::string_view FontName;
-  int32_t FontSize = 0;
-  NoteColours Colours{};
-  int32_t MinHeight = 0;  // the card is at least this high
-  DisplayScale Scale{};
+  int32_t posX = 0;
+  int32_t posY = 0;
+  int32_t width = 0;
+  int32_t priority = 0;
+  std::string_view text;  // as shown (masked already); wrapped to the width here
+  std::string_view fontName;
+  int32_t fontSize = 0;
+  NoteColours colours{};
+  int32_t minHeight = 0;  // the card is at least this high
+  DisplayScale scale{};
 };
 
 // The card as it came out, in screen pixels.
 struct CardShape {
-  vextal::Rect TextRect{};  // where the text went on the bitmap
-  int32_t Height = 0;       // the bitmap's height
+  vextal::Rect textRect{};  // where the text went on the bitmap
+  int32_t height = 0;       // the bitmap's height
 };
 
 // Builds the card under the drawing lock: font, wrap, measure, then the

@@ -21,8 +21,8 @@ inline constexpr int32_t kMaxCardSide = 8192;
 inline constexpr int64_t kMaxCardPixels = int64_t{1} << 20;
 
 struct CardSize {
-  int32_t Width;
-  int32_t Height;
+  int32_t width;
+  int32_t height;
 };
 
 // The card's bitmap for a note width x height pixels: each side held between

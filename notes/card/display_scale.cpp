@@ -11,8 +11,8 @@ int64_t UsableDpi(int32_t dpi) { return dpi > 0 ? dpi : kStoredDpi; }
 
 }  // namespace
 
-int32_t DisplayScale::ToScreen(int32_t stored) const { return ScaleRounded(stored, UsableDpi(Dpi), kStoredDpi); }
+int32_t DisplayScale::ToScreen(int32_t stored) const { return ScaleRounded(stored, UsableDpi(dpi), kStoredDpi); }
 
-int32_t DisplayScale::ToStored(int32_t screen) const { return ScaleRounded(screen, kStoredDpi, UsableDpi(Dpi)); }
+int32_t DisplayScale::ToStored(int32_t screen) const { return ScaleRounded(screen, kStoredDpi, UsableDpi(dpi)); }
 
 }  // namespace zettrella

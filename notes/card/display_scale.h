@@ -12,7 +12,7 @@ inline constexpr int32_t kStoredDpi = 96;
 
 struct DisplayScale {
   // The screen's DPI; 0 or below (unreadable) counts as 96.
-  int32_t Dpi = kStoredDpi;
+  int32_t dpi = kStoredDpi;
 
   // stored * Dpi / 96 and screen * 96 / Dpi, each rounded to the nearest
   // pixel with halves away from zero and held in the 32-bit range. At 96

@@ -10,7 +10,7 @@ void PlaceAtNote(HWND dialog, const Note& note, const ScreenRect& desktopRect) {
   RECT window{};
   GetWindowRect(dialog, &window);
   const ScreenPoint at =
-      PlaceAtNotePosition(note.PosX, note.PosY, window.right - window.left, window.bottom - window.top, desktopRect);
+      PlaceAtNotePosition(note.posX, note.posY, window.right - window.left, window.bottom - window.top, desktopRect);
   SetWindowPos(dialog, HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE);
 }
 

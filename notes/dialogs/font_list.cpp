@@ -16,14 +16,14 @@ std::vector<std::string> ListedNames(const std::vector<const FontRecord*>& recor
   // A face seen again is ambiguous on its own; its script tells the items apart.
   std::map<std::string, bool> seenAgain;
   for (const FontRecord* record : records) {
-    auto [it, inserted] = seenAgain.emplace(record->Face, false);
+    auto [it, inserted] = seenAgain.emplace(record->face, false);
     if (!inserted) it->second = true;
   }
   std::vector<std::string> names;
   names.reserve(records.size());
   for (const FontRecord* record : records) {
-    std::string name = record->Face;
-    if (seenAgain[record->Face] && !record->Script.empty()) name += " (" + record->Script + ")";
+    std::string name = record->face;
+    if (seenAgain[record->face] && !record->script.empty()) name += " (" + record->script + ")";
     names.push_back(std::move(name));
   }
   return names;

@@ -15,11 +15,11 @@ inline constexpr uint8_t kMacCharset = 77;
 
 // One enumerated font of the name picker; each list item owns one.
 struct FontRecord {
-  std::string Face;    // face name of the logical font
-  std::string Script;  // script name of the extended enumeration, else empty
-  uint8_t Charset = 0;
-  uint8_t PitchAndFamily = 0;
-  uint32_t Kind = 0;  // kFontKindTrueType or 0
+  std::string face;    // face name of the logical font
+  std::string script;  // script name of the extended enumeration, else empty
+  uint8_t charset = 0;
+  uint8_t pitchAndFamily = 0;
+  uint32_t kind = 0;  // kFontKindTrueType or 0
 };
 
 // Whether an enumerated font belongs in the list: no raster fonts, no

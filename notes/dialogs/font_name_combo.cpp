@@ -78,11 +78,11 @@ int CALLBACK FontNameCombo::EnumFontProc(const LOGFONTA* font, const TEXTMETRICA
   // The extended enumeration hands over an ENUMLOGFONTEXA, with a script.
   const char* script = reinterpret_cast<const char*>(reinterpret_cast<const ENUMLOGFONTEXA*>(font)->elfScript);
   FontRecord record;
-  record.Face.assign(font->lfFaceName, strnlen(font->lfFaceName, LF_FACESIZE - 1));
-  record.Script.assign(script, strnlen(script, LF_FACESIZE - 1));
-  record.Charset = font->lfCharSet;
-  record.PitchAndFamily = font->lfPitchAndFamily;
-  record.Kind = (fontType & TRUETYPE_FONTTYPE) ? kFontKindTrueType : 0;
+  record.face.assign(font->lfFaceName, strnlen(font->lfFaceName, LF_FACESIZE - 1));
+  record.script.assign(script, strnlen(script, LF_FACESIZE - 1));
+  record.charset = font->lfCharSet;
+  record.pitchAndFamily = font->lfPitchAndFamily;
+  record.kind = (fontType & TRUETYPE_FONTTYPE) ? kFontKindTrueType : 0;
   picker->records_.push_back(std::move(record));
   return 1;
 }
@@ -94,7 +94,7 @@ void FontNameCombo::SelectFontName(const std::string& name, BYTE charset) {
   // the first whose face is name itself (case counts) in the character set.
   for (int i = first; i != CB_ERR;) {
     const FontRecord* record = RecordOf(i);
-    if (record && (charset == kAnyCharset || record->Charset == charset) && record->Face == name) {
+    if (record && (charset == kAnyCharset || record->charset == charset) && record->face == name) {
       if (Send(CB_GETCURSEL) != i) Send(CB_SETCURSEL, static_cast<WPARAM>(i));
       return;
     }
@@ -111,9 +111,9 @@ HDC FontNameCombo::GetSelectedFont(LOGFONTA* info) const {
       static_cast<int>(Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(current.c_str())));
   if (index == CB_ERR) return nullptr;
   if (const FontRecord* record = RecordOf(index)) {
-    lstrcpynA(info->lfFaceName, record->Face.c_str(), LF_FACESIZE);
-    info->lfCharSet = record->Charset;
-    info->lfPitchAndFamily = record->PitchAndFamily;
+    lstrcpynA(info->lfFaceName, record->face.c_str(), LF_FACESIZE);
+    info->lfCharSet = record->charset;
+    info->lfPitchAndFamily = record->pitchAndFamily;
   }
   return screen_.get();
 }
@@ -137,7 +137,7 @@ bool FontNameCombo::DrawItem(const DRAWITEMSTRUCT& item) {
   if (item.itemID != static_cast<UINT>(-1)) {
     const int index = LOWORD(item.itemID);
     const FontRecord* record = RecordOf(index);
-    if (record && (record->Kind & kFontKindTrueType) && mark_) {
+    if (record && (record->kind & kFontKindTrueType) && mark_) {
       UniqueMemoryDc memory(CreateCompatibleDC(dc));
       SelectedObject bitmap(memory.get(), mark_.get());
       // SRCAND: the white around the mark leaves the item's background.

@@ -13,18 +13,18 @@ NoteEditDialog::NoteEditDialog(Note& note, const ScreenRect& desktopRect, HWND o
 
 BOOL NoteEditDialog::OnInitDialog() {
   fonts_.Attach(hwnd(), IDC_EDIT_FONT_NAME, IDC_EDIT_FONT_SIZE);
-  fonts_.Show(note_.FontName, note_.FontSize);
+  fonts_.Show(note_.fontName, note_.fontSize);
 
-  SetItemText(IDC_EDIT_TEXT, TextForEditBox(note_.Text).c_str());
-  SetChecked(IDC_EDIT_TEXT_RED, note_.TextRed != 0);
-  SetChecked(IDC_EDIT_MASK, note_.TextAster != 0);
-  SetItemInt(IDC_EDIT_MASK_FROM, note_.TextAsterNum);
-  EnableItem(IDC_EDIT_MASK_FROM, note_.TextAster != 0);
+  SetItemText(IDC_EDIT_TEXT, TextForEditBox(note_.text).c_str());
+  SetChecked(IDC_EDIT_TEXT_RED, note_.textRed);
+  SetChecked(IDC_EDIT_MASK, note_.mask);
+  SetItemInt(IDC_EDIT_MASK_FROM, note_.maskFrom);
+  EnableItem(IDC_EDIT_MASK_FROM, note_.mask);
   // Each button by its own test: a colour outside 0-2 leaves all unchecked.
-  SetChecked(IDC_EDIT_CYAN, note_.Type == kTypeCyan);
-  SetChecked(IDC_EDIT_MAGENTA, note_.Type == kTypeMagenta);
-  SetChecked(IDC_EDIT_YELLOW, note_.Type == kTypeYellow);
-  SetItemInt(IDC_EDIT_WIDTH, note_.Width);
+  SetChecked(IDC_EDIT_CYAN, note_.type == kTypeCyan);
+  SetChecked(IDC_EDIT_MAGENTA, note_.type == kTypeMagenta);
+  SetChecked(IDC_EDIT_YELLOW, note_.type == kTypeYellow);
+  SetItemInt(IDC_EDIT_WIDTH, note_.width);
 
   PlaceAtNote(hwnd(), note_, desktopRect_);
   return TRUE;
@@ -40,14 +40,14 @@ bool NoteEditDialog::OnCommand(int id, int notifyCode, HWND control) {
 
 // Nothing is refused: every value is taken or raised to its least value.
 void NoteEditDialog::OnOK() {
-  note_.FontName = SingleLine(fonts_.FontName());
-  note_.FontSize = fonts_.FontSizePoints();
-  note_.Text = TextFromEditBox(ItemText(IDC_EDIT_TEXT));
-  note_.TextRed = IsChecked(IDC_EDIT_TEXT_RED) ? 1 : 0;
-  note_.TextAster = IsChecked(IDC_EDIT_MASK) ? 1 : 0;
-  note_.TextAsterNum = AtLeast(ItemInt(IDC_EDIT_MASK_FROM), kMinMaskFrom);
-  note_.Type = IsChecked(IDC_EDIT_CYAN) ? kTypeCyan : IsChecked(IDC_EDIT_MAGENTA) ? kTypeMagenta : kTypeYellow;
-  note_.Width = AtLeast(ItemInt(IDC_EDIT_WIDTH), kMinNoteWidth);
+  note_.fontName = SingleLine(fonts_.FontName());
+  note_.fontSize = fonts_.FontSizePoints();
+  note_.text = TextFromEditBox(ItemText(IDC_EDIT_TEXT));
+  note_.textRed = IsChecked(IDC_EDIT_TEXT_RED);
+  note_.mask = IsChecked(IDC_EDIT_MASK);
+  note_.maskFrom = AtLeast(ItemInt(IDC_EDIT_MASK_FROM), kMinMaskFrom);
+  note_.type = IsChecked(IDC_EDIT_CYAN) ? kTypeCyan : IsChecked(IDC_EDIT_MAGENTA) ? kTypeMagenta : kTypeYellow;
+  note_.width = AtLeast(ItemInt(IDC_EDIT_WIDTH), kMinNoteWidth);
   EndModal(IDOK);
 }
 

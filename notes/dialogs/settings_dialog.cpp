@@ -13,14 +13,14 @@ SettingsDialog::SettingsDialog(const SystemSettings& settings, HWND owner)
 
 BOOL SettingsDialog::OnInitDialog() {
   fonts_.Attach(hwnd(), IDC_SETTINGS_FONT_NAME, IDC_SETTINGS_FONT_SIZE);
-  fonts_.Show(settings_.DefaultFontName, settings_.DefaultFontSize);
+  fonts_.Show(settings_.defaultFontName, settings_.defaultFontSize);
 
-  SetItemText(IDC_SETTINGS_HOTKEY_C, settings_.HotKeyCreateC.c_str());
-  SetItemText(IDC_SETTINGS_HOTKEY_M, settings_.HotKeyCreateM.c_str());
-  SetItemText(IDC_SETTINGS_HOTKEY_Y, settings_.HotKeyCreateY.c_str());
-  SetItemText(IDC_SETTINGS_HOTKEY_SHOW, settings_.HotKeyShow.c_str());
-  SetItemInt(IDC_SETTINGS_WIDTH, settings_.DefaultWidth);
-  SetItemInt(IDC_SETTINGS_HEIGHT, settings_.DefaultHeight);
+  SetItemText(IDC_SETTINGS_HOTKEY_C, settings_.hotKeyCreateC.c_str());
+  SetItemText(IDC_SETTINGS_HOTKEY_M, settings_.hotKeyCreateM.c_str());
+  SetItemText(IDC_SETTINGS_HOTKEY_Y, settings_.hotKeyCreateY.c_str());
+  SetItemText(IDC_SETTINGS_HOTKEY_SHOW, settings_.hotKeyShow.c_str());
+  SetItemInt(IDC_SETTINGS_WIDTH, settings_.defaultWidth);
+  SetItemInt(IDC_SETTINGS_HEIGHT, settings_.defaultHeight);
 
   CenterOnDesktop(hwnd());
   return TRUE;
@@ -32,14 +32,14 @@ bool SettingsDialog::OnCommand(int, int notifyCode, HWND control) { return fonts
 // when it is registered), but only their first line: a line break set into
 // a box by another program must not reach the settings file.
 void SettingsDialog::OnOK() {
-  settings_.DefaultFontName = SingleLine(fonts_.FontName());
-  settings_.DefaultFontSize = fonts_.FontSizePoints();
-  settings_.HotKeyCreateC = SingleLine(ItemText(IDC_SETTINGS_HOTKEY_C));
-  settings_.HotKeyCreateM = SingleLine(ItemText(IDC_SETTINGS_HOTKEY_M));
-  settings_.HotKeyCreateY = SingleLine(ItemText(IDC_SETTINGS_HOTKEY_Y));
-  settings_.HotKeyShow = SingleLine(ItemText(IDC_SETTINGS_HOTKEY_SHOW));
-  settings_.DefaultWidth = AtLeast(ItemInt(IDC_SETTINGS_WIDTH), kMinNoteWidth);
-  settings_.DefaultHeight = AtLeast(ItemInt(IDC_SETTINGS_HEIGHT), kMinNoteHeight);
+  settings_.defaultFontName = SingleLine(fonts_.FontName());
+  settings_.defaultFontSize = fonts_.FontSizePoints();
+  settings_.hotKeyCreateC = SingleLine(ItemText(IDC_SETTINGS_HOTKEY_C));
+  settings_.hotKeyCreateM = SingleLine(ItemText(IDC_SETTINGS_HOTKEY_M));
+  settings_.hotKeyCreateY = SingleLine(ItemText(IDC_SETTINGS_HOTKEY_Y));
+  settings_.hotKeyShow = SingleLine(ItemText(IDC_SETTINGS_HOTKEY_SHOW));
+  settings_.defaultWidth = AtLeast(ItemInt(IDC_SETTINGS_WIDTH), kMinNoteWidth);
+  settings_.defaultHeight = AtLeast(ItemInt(IDC_SETTINGS_HEIGHT), kMinNoteHeight);
   EndModal(IDOK);
 }
 

@@ -15,8 +15,8 @@ namespace {
 Note ShownCopy(const NoteBoard& board, int slot) {
   Note note = board.notes()[slot];
   const ScreenPoint shown = board.NoteScreenPosition(slot);
-  note.PosX = shown.x;
-  note.PosY = shown.y;
+  note.posX = shown.x;
+  note.posY = shown.y;
   return note;
 }
 

@@ -14,10 +14,10 @@ void HotKeys::Register(HWND window) {
     if (const std::optional<uint32_t> code = HotKeyCode(name))
       RegisterHotKey(window, id, MOD_CONTROL | MOD_SHIFT, *code);
   };
-  add(kHotKeyCreateCyan, settings.HotKeyCreateC);
-  add(kHotKeyCreateMagenta, settings.HotKeyCreateM);
-  add(kHotKeyCreateYellow, settings.HotKeyCreateY);
-  add(kHotKeyShow, settings.HotKeyShow);
+  add(kHotKeyCreateCyan, settings.hotKeyCreateC);
+  add(kHotKeyCreateMagenta, settings.hotKeyCreateM);
+  add(kHotKeyCreateYellow, settings.hotKeyCreateY);
+  add(kHotKeyShow, settings.hotKeyShow);
 }
 
 void HotKeys::Unregister() {

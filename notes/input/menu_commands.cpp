@@ -20,15 +20,15 @@ void MenuCommands::RequestNoteMenu(int32_t noteId) {
 void MenuCommands::OnTrayNotify(UINT mouseMessage) {
   if (mouseMessage == WM_LBUTTONUP) board_.Redraw();
   // The tray menu offers no command of a note.
-  if (mouseMessage == WM_RBUTTONUP) RunMenu(BuildTrayMenu(board_.settings().Floating), kNoObject);
+  if (mouseMessage == WM_RBUTTONUP) RunMenu(BuildTrayMenu(board_.settings().floating), kNoObject);
 }
 
 void MenuCommands::OnNoteMenu(int32_t noteId) {
   const NoteTable& notes = board_.notes();
   const int slot = notes.FindSlot(noteId);
   addressItems_.fill(std::string());
-  if (slot != kNoSlot) ExtractAddresses(notes[slot].Text, &addressItems_);
-  RunMenu(BuildNoteMenu(addressItems_, slot != kNoSlot ? &notes[slot] : nullptr, board_.settings().Floating), noteId);
+  if (slot != kNoSlot) ExtractAddresses(notes[slot].text, &addressItems_);
+  RunMenu(BuildNoteMenu(addressItems_, slot != kNoSlot ? &notes[slot] : nullptr, board_.settings().floating), noteId);
 }
 
 // Runs the menu at the cursor and the command chosen in it, for the note

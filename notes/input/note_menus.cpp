@@ -60,15 +60,15 @@ void Check(HMENU menu, int command, bool checked) {
 
 }  // namespace
 
-UniqueMenu BuildTrayMenu(int32_t floating) {
+UniqueMenu BuildTrayMenu(bool floating) {
   UniqueMenu menu(CreatePopupMenu());
   if (!menu) return menu;
   for (const MenuItem& item : kTrayItems) Append(menu.get(), item);
-  Check(menu.get(), kCmdFloating, floating == 1);
+  Check(menu.get(), kCmdFloating, floating);
   return menu;
 }
 
-UniqueMenu BuildNoteMenu(const AddressItems& addresses, const Note* note, int32_t floating) {
+UniqueMenu BuildNoteMenu(const AddressItems& addresses, const Note* note, bool floating) {
   UniqueMenu menu(CreatePopupMenu());
   if (!menu) return menu;
   HMENU m = menu.get();
@@ -84,13 +84,13 @@ UniqueMenu BuildNoteMenu(const AddressItems& addresses, const Note* note, int32_
   for (const MenuItem& item : kNoteItems) Append(m, item);
 
   if (note) {
-    Check(m, kCmdTextRed, note->TextRed == 1);
+    Check(m, kCmdTextRed, note->textRed);
     // A colour outside the three (hand-edited file) checks none of them.
-    Check(m, kCmdCyan, note->Type == kTypeCyan);
-    Check(m, kCmdMagenta, note->Type == kTypeMagenta);
-    Check(m, kCmdYellow, note->Type == kTypeYellow);
+    Check(m, kCmdCyan, note->type == kTypeCyan);
+    Check(m, kCmdMagenta, note->type == kTypeMagenta);
+    Check(m, kCmdYellow, note->type == kTypeYellow);
   }
-  Check(m, kCmdFloating, floating == 1);
+  Check(m, kCmdFloating, floating);
   return menu;
 }
 

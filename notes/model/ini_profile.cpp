@@ -218,7 +218,7 @@ void IniProfile::TakeSideFile(const std::string& text) {
   // and each note goes to a free slot beside the stored ones.
   IniText made;
   for (const ProfileChange& change : unread.changes()) {
-    if (EqualsIgnoringAsciiCase(change.Section, kSystemSection)) {
+    if (EqualsIgnoringAsciiCase(change.section, kSystemSection)) {
       pending_.Add(change);
       view_.Apply(change);
     }
@@ -258,7 +258,7 @@ bool IniProfile::RetryLoading() {
     return false;
   }
   for (const ProfileChange& change : meanwhile.changes()) {
-    if (!EqualsIgnoringAsciiCase(change.Section, kSystemSection)) continue;
+    if (!EqualsIgnoringAsciiCase(change.section, kSystemSection)) continue;
     pending_.Add(change);
     view_.Apply(change);
   }

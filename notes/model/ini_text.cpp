@@ -75,10 +75,10 @@ bool SameName(std::string_view a, std::string_view b) {
 
 // What one line says to the profile functions.
 struct LineView {
-  bool IsHeader = false;
-  bool HasValue = false;
-  std::string_view Name;  // of the section for a header, else of the key
-  std::string_view Value;
+  bool isHeader = false;
+  bool hasValue = false;
+  std::string_view name;  // of the section for a header, else of the key
+  std::string_view value;
 };
 
 LineView View(std::string_view text) {
@@ -87,15 +87,15 @@ LineView View(std::string_view text) {
   if (!line.empty() && line.front() == '[') {
     const size_t close = FindChar(line.substr(1), ']');
     if (close != std::string_view::npos) {
-      view.IsHeader = true;
-      view.Name = line.substr(1, close);
+      view.isHeader = true;
+      view.name = line.substr(1, close);
       return view;
     }
   }
   const size_t equals = FindChar(line, '=');
-  view.HasValue = equals != std::string_view::npos;
-  view.Name = view.HasValue ? Trim(line.substr(0, equals)) : line;
-  if (view.HasValue) view.Value = TrimStart(line.substr(equals + 1));
+  view.hasValue = equals != std::string_view::npos;
+  view.name = view.hasValue ? Trim(line.substr(0, equals)) : line;
+  if (view.hasValue) view.value = TrimStart(line.substr(equals + 1));
   return view;
 }
 
@@ -121,7 +121,7 @@ IniText::IniText(std::string_view bytes) {
     lines_.push_back(
         {std::string(bytes.substr(pos, textEnd - pos)), std::string(bytes.substr(textEnd, end - textEnd))});
     if (!breakSeen && end > textEnd) {
-      lineBreak_ = FirstBreak(lines_.back().End);
+      lineBreak_ = FirstBreak(lines_.back().end);
       breakSeen = true;
     }
     pos = end;
@@ -130,13 +130,13 @@ IniText::IniText(std::string_view bytes) {
 
 std::string IniText::Bytes() const {
   size_t size = bom_.size();
-  for (const Line& line : lines_) size += line.Text.size() + line.End.size();
+  for (const Line& line : lines_) size += line.text.size() + line.end.size();
   std::string bytes;
   bytes.reserve(size);
   bytes += bom_;
   for (const Line& line : lines_) {
-    bytes += line.Text;
-    bytes += line.End;
+    bytes += line.text;
+    bytes += line.end;
   }
   return bytes;
 }
@@ -144,15 +144,15 @@ std::string IniText::Bytes() const {
 size_t IniText::FindSection(std::string_view section) const {
   section = Trim(section);
   for (size_t i = 0; i < lines_.size(); ++i) {
-    const LineView view = View(lines_[i].Text);
-    if (view.IsHeader && SameName(view.Name, section)) return i;
+    const LineView view = View(lines_[i].text);
+    if (view.isHeader && SameName(view.name, section)) return i;
   }
   return std::string::npos;
 }
 
 size_t IniText::SectionEnd(size_t header) const {
   size_t i = header + 1;
-  while (i < lines_.size() && !View(lines_[i].Text).IsHeader) ++i;
+  while (i < lines_.size() && !View(lines_[i].text).isHeader) ++i;
   return i;
 }
 
@@ -160,7 +160,7 @@ size_t IniText::FindKey(size_t header, std::string_view key) const {
   key = Trim(key);
   const size_t end = SectionEnd(header);
   for (size_t i = header + 1; i < end; ++i) {
-    if (SameName(View(lines_[i].Text).Name, key)) return i;
+    if (SameName(View(lines_[i].text).name, key)) return i;
   }
   return std::string::npos;
 }
@@ -171,8 +171,8 @@ std::string IniText::Read(std::string_view section, std::string_view key, std::s
   const size_t header = FindSection(section);
   const size_t line = header == std::string::npos ? header : FindKey(header, key);
   if (line != std::string::npos) {
-    const LineView view = View(lines_[line].Text);
-    if (view.HasValue) value = view.Value;
+    const LineView view = View(lines_[line].text);
+    if (view.hasValue) value = view.value;
   }
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
     value = value.substr(1, value.size() - 2);
@@ -185,9 +185,9 @@ std::vector<std::string> IniText::Section(std::string_view section) const {
   if (header == std::string::npos) return lines;
   const size_t end = SectionEnd(header);
   for (size_t i = header + 1; i < end; ++i) {
-    const LineView view = View(lines_[i].Text);
-    if ((view.Name.empty() && !view.HasValue) || (!view.Name.empty() && view.Name.front() == ';')) continue;
-    lines.push_back(view.HasValue ? std::string(view.Name) + "=" + std::string(view.Value) : std::string(view.Name));
+    const LineView view = View(lines_[i].text);
+    if ((view.name.empty() && !view.hasValue) || (!view.name.empty() && view.name.front() == ';')) continue;
+    lines.push_back(view.hasValue ? std::string(view.name) + "=" + std::string(view.value) : std::string(view.name));
   }
   return lines;
 }
@@ -198,8 +198,8 @@ void IniText::InsertLines(size_t at, std::vector<std::string> texts) {
   for (std::string& text : texts) added.push_back({std::move(text), lineBreak_});
   if (at > 0) {
     Line& before = lines_[at - 1];
-    added.back().End = before.End;
-    before.End = before.End.empty() ? lineBreak_ : FirstBreak(before.End);
+    added.back().end = before.end;
+    before.end = before.end.empty() ? lineBreak_ : FirstBreak(before.end);
   }
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
 }
@@ -217,18 +217,18 @@ void IniText::SetKey(std::string_view section, std::string_view key, std::string
     InsertLines(SectionEnd(header), {std::string(key) + "=" + std::string(value)});
     return;
   }
-  const LineView view = View(lines_[line].Text);
-  if (view.HasValue && view.Value == value) return;
-  lines_[line].Text = std::string(view.Name) + "=" + std::string(value);
+  const LineView view = View(lines_[line].text);
+  if (view.hasValue && view.value == value) return;
+  lines_[line].text = std::string(view.name) + "=" + std::string(value);
 }
 
 void IniText::Apply(const ProfileChange& change) {
-  switch (change.Type) {
+  switch (change.type) {
     case ProfileChange::Kind::kKeys:
-      for (const auto& [key, value] : change.Values) SetKey(change.Section, key, value);
+      for (const auto& [key, value] : change.values) SetKey(change.section, key, value);
       return;
     case ProfileChange::Kind::kRemoveSection: {
-      const size_t header = FindSection(change.Section);
+      const size_t header = FindSection(change.section);
       if (header == std::string::npos) return;
       lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header),
                    lines_.begin() + static_cast<std::ptrdiff_t>(SectionEnd(header)));
@@ -238,24 +238,24 @@ void IniText::Apply(const ProfileChange& change) {
       // As WritePrivateProfileSectionA: lines without "=" are left out,
       // names and values lose their blanks.
       std::vector<std::string> texts;
-      for (const std::string& line : change.Lines) {
+      for (const std::string& line : change.lines) {
         const size_t equals = line.find('=');
         if (equals == std::string::npos) continue;
         const std::string_view text(line);
         texts.push_back(std::string(Trim(text.substr(0, equals))) + "=" +
                         std::string(TrimStart(text.substr(equals + 1))));
       }
-      size_t header = FindSection(change.Section);
+      size_t header = FindSection(change.section);
       if (header == std::string::npos) {
         header = lines_.size();
-        InsertLines(header, {"[" + std::string(Trim(change.Section)) + "]"});
+        InsertLines(header, {"[" + std::string(Trim(change.section)) + "]"});
       }
       const size_t end = SectionEnd(header);
       if (end > header + 1) {
         // The body's last line end (with the blank lines before the next
         // section, or none at the end of the file) passes to the header and
         // from there to the new last line.
-        lines_[header].End = lines_[end - 1].End;
+        lines_[header].end = lines_[end - 1].end;
         lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header + 1),
                      lines_.begin() + static_cast<std::ptrdiff_t>(end));
       }

@@ -44,8 +44,8 @@ class IniText {
 
  private:
   struct Line {
-    std::string Text;  // without its line end
-    std::string End;   // the CR and LF bytes after it, blank lines included
+    std::string text;  // without its line end
+    std::string end;   // the CR and LF bytes after it, blank lines included
   };
   // Index of the header line of the first section named so, or npos.
   size_t FindSection(std::string_view section) const;

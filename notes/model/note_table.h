@@ -20,34 +20,34 @@ enum NoteType : int32_t { kTypeCyan = 0, kTypeMagenta = 1, kTypeYellow = 2 };
 
 // What a note shows: its width, colour, font, text and the text's look.
 struct NoteContent {
-  int32_t Width = 200;
-  int32_t Type = kTypeCyan;
-  std::string FontName = kDefaultFontName;
-  int32_t FontSize = 8;
-  std::string Text;  // line breaks as CR LF
-  int32_t TextRed = 0;
-  int32_t TextAster = 0;
-  int32_t TextAsterNum = 1;  // first masked character, 1-based
+  int32_t width = 200;
+  int32_t type = kTypeCyan;
+  std::string fontName = kDefaultFontName;
+  int32_t fontSize = 8;
+  std::string text;  // line breaks as CR LF
+  bool textRed = false;
+  bool mask = false;
+  int32_t maskFrom = 1;  // first masked character, 1-based
 };
 
 // One slot. Slot i is stored in the settings section "Husen<i+1>".
 struct Note : NoteContent {
-  // The slot holds a note. Normally exactly when ID >= 0; a note whose layer
+  // The slot holds a note. Normally exactly when id >= 0; a note whose layer
   // object could not be made (no working layer library) keeps its slot with
-  // ID -1, so that it is neither lost nor overwritten by a new note.
-  bool InUse = false;
-  int32_t ID = kNoObject;  // the note's object in the layer library
-  int32_t Priority = 0;    // stacking order, greater in front
-  int32_t PosX = 0;
-  int32_t PosY = 0;
+  // id -1, so that it is neither lost nor overwritten by a new note.
+  bool inUse = false;
+  int32_t id = kNoObject;  // the note's object in the layer library
+  int32_t priority = 0;    // stacking order, greater in front
+  int32_t posX = 0;
+  int32_t posY = 0;
 };
 
 // Names one note for as long as it exists. A dialog keeps it while it is
 // open and finds its note again through it when it ends: a note deleted
 // meanwhile is gone, and a new note in the same slot is another note.
 struct NoteRef {
-  int Slot = kNoSlot;
-  uint32_t Generation = 0;
+  int slot = kNoSlot;
+  uint32_t generation = 0;
 };
 
 class NoteTable {
@@ -73,38 +73,38 @@ class NoteTable {
   void Forward(NoteRef from, int to);
 
   // Replaces the priorities of the used slots by their dense ranking (equal
-  // values stay equal, the least becomes 0) and sets NextPriority to one
+  // values stay equal, the least becomes 0) and sets nextPriority to one
   // more than the greatest, or 0 when no slot is used.
   void NormalisePriorities();
 
-  // The priority for a note brought to the front; NextPriority goes up by one.
+  // The priority for a note brought to the front; nextPriority goes up by one.
   int32_t TakeNextPriority();
 
-  int32_t NextPriority = 0;
+  int32_t nextPriority = 0;
 
  private:
   std::array<Note, kSlotCount> slots_;
   std::array<uint32_t, kSlotCount> generations_{};  // notes deleted from each slot
   struct Forwarding {
-    bool Set = false;
-    uint32_t Generation = 0;  // of the note that left the slot
-    NoteRef To;
+    bool set = false;
+    uint32_t generation = 0;  // of the note that left the slot
+    NoteRef to;
   };
   std::array<Forwarding, kSlotCount> forwards_{};
 };
 
 // Program-wide settings, section "System" of the settings file.
 struct SystemSettings {
-  int32_t TrayDelay = 30;  // seconds the tray icon waits after a "-startup" start
-  int32_t Floating = 0;    // notes stay above other windows
-  std::string HotKeyCreateC = "F1";
-  std::string HotKeyCreateM = "F2";
-  std::string HotKeyCreateY = "F3";
-  std::string HotKeyShow = "A";
-  int32_t DefaultWidth = 200;
-  int32_t DefaultHeight = 30;  // also the least height of every note
-  std::string DefaultFontName = kDefaultFontName;
-  int32_t DefaultFontSize = 8;
+  int32_t trayDelay = 30;  // seconds the tray icon waits after a "-startup" start
+  bool floating = false;   // notes stay above other windows
+  std::string hotKeyCreateC = "F1";
+  std::string hotKeyCreateM = "F2";
+  std::string hotKeyCreateY = "F3";
+  std::string hotKeyShow = "A";
+  int32_t defaultWidth = 200;
+  int32_t defaultHeight = 30;  // also the least height of every note
+  std::string defaultFontName = kDefaultFontName;
+  int32_t defaultFontSize = 8;
 };
 
 }  // namespace zettrella

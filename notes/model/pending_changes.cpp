@@ -12,21 +12,21 @@ namespace zettrella {
 
 // Section and key names of a profile file do not regard ASCII case.
 void PendingChanges::Add(ProfileChange change) {
-  if (change.Type != ProfileChange::Kind::kKeys) {
+  if (change.type != ProfileChange::Kind::kKeys) {
     // A section replaced or removed makes every earlier change of it void.
     changes_.erase(
         std::remove_if(changes_.begin(), changes_.end(),
-                       [&](const ProfileChange& c) { return EqualsIgnoringAsciiCase(c.Section, change.Section); }),
+                       [&](const ProfileChange& c) { return EqualsIgnoringAsciiCase(c.section, change.section); }),
         changes_.end());
   } else {
     // A key set by an earlier change takes its new value there: the key
     // keeps the place in the section where it was first added, and any
     // change of the whole section left in the list lies before both.
-    auto& values = change.Values;
+    auto& values = change.values;
     for (ProfileChange& earlier : changes_) {
-      if (earlier.Type != ProfileChange::Kind::kKeys || !EqualsIgnoringAsciiCase(earlier.Section, change.Section))
+      if (earlier.type != ProfileChange::Kind::kKeys || !EqualsIgnoringAsciiCase(earlier.section, change.section))
         continue;
-      for (auto& entry : earlier.Values) {
+      for (auto& entry : earlier.values) {
         const auto now = std::find_if(values.begin(), values.end(),
                                       [&](const auto& v) { return EqualsIgnoringAsciiCase(v.first, entry.first); });
         if (now == values.end()) continue;
@@ -85,12 +85,12 @@ std::string PendingChanges::Text() const {
   std::string text;
   for (const ProfileChange& change : changes_) {
     text += '[';
-    text += kKindMarks[static_cast<int>(change.Type)];
-    text += Escaped(change.Section) + "]\r\n";
-    if (change.Type == ProfileChange::Kind::kKeys) {
-      for (const auto& [key, value] : change.Values) text += Escaped(key) + "=" + Escaped(value) + "\r\n";
-    } else if (change.Type == ProfileChange::Kind::kSection) {
-      for (const std::string& line : change.Lines) text += Escaped(line) + "\r\n";
+    text += kKindMarks[static_cast<int>(change.type)];
+    text += Escaped(change.section) + "]\r\n";
+    if (change.type == ProfileChange::Kind::kKeys) {
+      for (const auto& [key, value] : change.values) text += Escaped(key) + "=" + Escaped(value) + "\r\n";
+    } else if (change.type == ProfileChange::Kind::kSection) {
+      for (const std::string& line : change.lines) text += Escaped(line) + "\r\n";
     }
   }
   return text;
@@ -115,15 +115,15 @@ void PendingChanges::AddFromText(std::string_view text) {
                            : std::end(kKindMarks);
     if (mark != std::end(kKindMarks)) {
       finish();
-      change.Type = static_cast<ProfileChange::Kind>(mark - kKindMarks);
-      change.Section = Unescaped(line.substr(2, line.size() - 3));
+      change.type = static_cast<ProfileChange::Kind>(mark - kKindMarks);
+      change.section = Unescaped(line.substr(2, line.size() - 3));
       open = true;
-    } else if (open && change.Type == ProfileChange::Kind::kKeys) {
+    } else if (open && change.type == ProfileChange::Kind::kKeys) {
       const size_t equals = line.find('=');
       if (equals != std::string_view::npos)
-        change.Values.emplace_back(Unescaped(line.substr(0, equals)), Unescaped(line.substr(equals + 1)));
-    } else if (open && change.Type == ProfileChange::Kind::kSection) {
-      change.Lines.push_back(Unescaped(line));
+        change.values.emplace_back(Unescaped(line.substr(0, equals)), Unescaped(line.substr(equals + 1)));
+    } else if (open && change.type == ProfileChange::Kind::kSection) {
+      change.lines.push_back(Unescaped(line));
     }
   }
   finish();

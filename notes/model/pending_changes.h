@@ -13,14 +13,14 @@ namespace zettrella {
 
 struct ProfileChange {
   enum class Kind {
-    kKeys,           // sets the keys of `Values` in `Section`
-    kSection,        // replaces the whole section by `Lines`
+    kKeys,           // sets the keys of `values` in `section`
+    kSection,        // replaces the whole section by `lines`
     kRemoveSection,  // removes the section
   };
-  Kind Type = Kind::kKeys;
-  std::string Section;
-  KeyValues Values;
-  std::vector<std::string> Lines;
+  Kind type = Kind::kKeys;
+  std::string section;
+  KeyValues values;
+  std::vector<std::string> lines;
 };
 
 class PendingChanges {

@@ -16,7 +16,7 @@ namespace {
 // A value is read with room for 1023 bytes, as the profile functions give it;
 // a note text with room for the longest text the program writes, so that
 // it comes back whole.
-size_t ReadLimit(const SettingKey& key) { return key.Form == ValueForm::kText ? kMaxStoredTextBytes + 1 : 1023; }
+size_t ReadLimit(const SettingKey& key) { return key.form == ValueForm::kText ? kMaxStoredTextBytes + 1 : 1023; }
 
 // Asked for as the default of a read, it tells a missing key from every
 // stored value: a value read from the file never holds a line break.
@@ -34,11 +34,11 @@ void ReadKey(const SettingKey& key, const std::string& value, Record* record) {
 }
 
 void ReadSystemKey(Profile& profile, const SettingKey& key, SystemSettings* settings) {
-  ReadKey(key, profile.Read(kSystemSection, key.Name, kMissing, ReadLimit(key)), settings);
+  ReadKey(key, profile.Read(kSystemSection, key.name, kMissing, ReadLimit(key)), settings);
 }
 
 void ReadNoteKey(const std::vector<std::string>& lines, const SettingKey& key, Note* note) {
-  ReadKey(key, SectionValue(lines, key.Name, kMissing, ReadLimit(key)), note);
+  ReadKey(key, SectionValue(lines, key.name, kMissing, ReadLimit(key)), note);
 }
 
 // The keys of the table that take, each with its value in record (of the
@@ -47,7 +47,7 @@ template <class Record, class Take>
 KeyValues Formatted(const Record& record, Take take) {
   KeyValues values;
   for (const SettingKey& key : kSettingKeys) {
-    if (take(key)) values.emplace_back(key.Name, FormatValue(key, record));
+    if (take(key)) values.emplace_back(key.name, FormatValue(key, record));
   }
   return values;
 }
@@ -94,12 +94,12 @@ std::string SettingsFile::SectionName(int slot) { return "Husen" + FormatDecimal
 int32_t SettingsFile::ReadTrayDelay() {
   SystemSettings settings;
   ReadSystemKey(profile_, kTrayDelayKey, &settings);
-  return settings.TrayDelay;
+  return settings.trayDelay;
 }
 
 void SettingsFile::ReadSystem(SystemSettings* settings) {
   for (const SettingKey& key : kSettingKeys) {
-    if (key.Section == kSystemSection && key.Saved != SavedWith::kNever) ReadSystemKey(profile_, key, settings);
+    if (key.section == kSystemSection && key.saved != SavedWith::kNever) ReadSystemKey(profile_, key, settings);
   }
 }
 
@@ -111,10 +111,10 @@ void SettingsFile::ReadNotes(NoteTable* table) {
     Note& note = (*table)[slot];
     note = Note{};
     ReadNoteKey(lines, kIdKey, &note);
-    if (note.ID < 0) continue;  // an empty slot: nothing else of it is read
-    note.InUse = true;
+    if (note.id < 0) continue;  // an empty slot: nothing else of it is read
+    note.inUse = true;
     for (const SettingKey& key : kSettingKeys) {
-      if (key.Section == nullptr) ReadNoteKey(lines, key, &note);
+      if (key.section == nullptr) ReadNoteKey(lines, key, &note);
     }
   }
   table->NormalisePriorities();
@@ -122,19 +122,19 @@ void SettingsFile::ReadNotes(NoteTable* table) {
 
 void SettingsFile::SaveSystemSettings(const SystemSettings& settings) {
   profile_.WriteKeys(kSystemSection,
-                     Formatted(settings, [](const auto& key) { return key.Saved == SavedWith::kDialog; }));
+                     Formatted(settings, [](const auto& key) { return key.saved == SavedWith::kDialog; }));
 }
 
-void SettingsFile::SaveFloating(int32_t floating) {
+void SettingsFile::SaveFloating(bool floating) {
   SystemSettings settings;
-  settings.Floating = floating;
+  settings.floating = floating;
   profile_.WriteKeys(kSystemSection,
-                     Formatted(settings, [](const auto& key) { return key.Saved == SavedWith::kItself; }));
+                     Formatted(settings, [](const auto& key) { return key.saved == SavedWith::kItself; }));
 }
 
 void SettingsFile::SaveNote(int slot, const Note& note) {
   const KeyValues values = Formatted(note, [&note](const auto& key) {
-    return key.Section == nullptr && (note.TextAster || &key != &kTextAsterNumKey);
+    return key.section == nullptr && (note.mask || &key != &kTextAsterNumKey);
   });
   // The section is rewritten in one write: every write of a profile file
   // rewrites the whole file, and a note build must stay cheap when 100
@@ -158,9 +158,9 @@ void SettingsFile::SavePosition(int slot, const Note& note) {
 
 void SettingsFile::SaveEverything(const SystemSettings& settings, const NoteTable& table) {
   profile_.WriteKeys(kSystemSection,
-                     Formatted(settings, [](const auto& key) { return key.Section == kSystemSection; }));
+                     Formatted(settings, [](const auto& key) { return key.section == kSystemSection; }));
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (table[slot].InUse) SaveNote(slot, table[slot]);
+    if (table[slot].inUse) SaveNote(slot, table[slot]);
   }
 }
 

@@ -34,7 +34,7 @@ class SettingsFile {
   void ReadNotes(NoteTable* table);
 
   void SaveSystemSettings(const SystemSettings& settings);
-  void SaveFloating(int32_t floating);
+  void SaveFloating(bool floating);
   // The whole section of a slot. TextAsterNum is written only while
   // TextAster is set; an older TextAsterNum line stays otherwise.
   void SaveNote(int slot, const Note& note);

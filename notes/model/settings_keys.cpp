@@ -36,15 +36,16 @@ std::string FormatText(ValueForm form, const std::string& value) {
 
 template <class Record>
 void ReadValue(const SettingKey& key, std::string_view text, Record* record) {
-  if (const auto* number = std::get_if<int32_t Record::*>(&key.Field)) record->*(*number) = ParseNumber(key.Form, text);
-  if (const auto* field = std::get_if<std::string Record::*>(&key.Field)) record->*(*field) = ParseText(key.Form, text);
+  if (const auto* number = std::get_if<int32_t Record::*>(&key.field)) record->*(*number) = ParseNumber(key.form, text);
+  if (const auto* flag = std::get_if<bool Record::*>(&key.field)) record->*(*flag) = ParseNumber(key.form, text) != 0;
+  if (const auto* field = std::get_if<std::string Record::*>(&key.field)) record->*(*field) = ParseText(key.form, text);
 }
 
 template <class Record>
 std::string FormatValue(const SettingKey& key, const Record& record) {
-  const auto* number = std::get_if<int32_t Record::*>(&key.Field);
-  return number ? FormatNumber(key.Form, record.*(*number))
-                : FormatText(key.Form, record.*std::get<std::string Record::*>(key.Field));
+  if (const auto* number = std::get_if<int32_t Record::*>(&key.field)) return FormatNumber(key.form, record.*(*number));
+  if (const auto* flag = std::get_if<bool Record::*>(&key.field)) return FormatNumber(key.form, record.*(*flag) ? 1 : 0);
+  return FormatText(key.form, record.*std::get<std::string Record::*>(key.field));
 }
 
 template void ReadValue(const SettingKey&, std::string_view, SystemSettings*);
@@ -54,8 +55,9 @@ template std::string FormatValue(const SettingKey&, const Note&);
 
 template <class Record>
 void CopyValue(const SettingKey& key, const Record& from, Record* to) {
-  if (const auto* number = std::get_if<int32_t Record::*>(&key.Field)) to->*(*number) = from.*(*number);
-  if (const auto* text = std::get_if<std::string Record::*>(&key.Field)) to->*(*text) = from.*(*text);
+  if (const auto* number = std::get_if<int32_t Record::*>(&key.field)) to->*(*number) = from.*(*number);
+  if (const auto* flag = std::get_if<bool Record::*>(&key.field)) to->*(*flag) = from.*(*flag);
+  if (const auto* text = std::get_if<std::string Record::*>(&key.field)) to->*(*text) = from.*(*text);
 }
 
 template void CopyValue(const SettingKey&, const SystemSettings&, SystemSettings*);

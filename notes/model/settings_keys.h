@@ -38,40 +38,42 @@ enum class SavedWith {
 };
 
 struct SettingKey {
-  const char* Section;  // kSystemSection, or nullptr for every note's "Husen<n>"
-  const char* Name;
-  ValueForm Form;
-  SavedWith Saved;
+  const char* section;  // kSystemSection, or nullptr for every note's "Husen<n>"
+  const char* name;
+  ValueForm form;
+  SavedWith saved;
   // The field the key reads into.
-  std::variant<int32_t SystemSettings::*, std::string SystemSettings::*, int32_t Note::*, std::string Note::*> Field;
+  std::variant<int32_t SystemSettings::*, bool SystemSettings::*, std::string SystemSettings::*, int32_t Note::*,
+               bool Note::*, std::string Note::*>
+      field;
 };
 
 // The System keys first, in the order they are read and written, then the
 // keys of a note's section in theirs.
 inline constexpr SettingKey kSettingKeys[] = {
-    {kSystemSection, "TrayDelay", ValueForm::kNumber, SavedWith::kNever, &SystemSettings::TrayDelay},
-    {kSystemSection, "Floating", ValueForm::kOnOff, SavedWith::kItself, &SystemSettings::Floating},
-    {kSystemSection, "HotKeyCreateC", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::HotKeyCreateC},
-    {kSystemSection, "HotKeyCreateM", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::HotKeyCreateM},
-    {kSystemSection, "HotKeyCreateY", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::HotKeyCreateY},
-    {kSystemSection, "HotKeyShow", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::HotKeyShow},
-    {kSystemSection, "Width", ValueForm::kNumber, SavedWith::kDialog, &SystemSettings::DefaultWidth},
-    {kSystemSection, "Height", ValueForm::kNumber, SavedWith::kDialog, &SystemSettings::DefaultHeight},
-    {kSystemSection, "FontName", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::DefaultFontName},
-    {kSystemSection, "FontSize", ValueForm::kNumber, SavedWith::kDialog, &SystemSettings::DefaultFontSize},
+    {kSystemSection, "TrayDelay", ValueForm::kNumber, SavedWith::kNever, &SystemSettings::trayDelay},
+    {kSystemSection, "Floating", ValueForm::kOnOff, SavedWith::kItself, &SystemSettings::floating},
+    {kSystemSection, "HotKeyCreateC", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::hotKeyCreateC},
+    {kSystemSection, "HotKeyCreateM", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::hotKeyCreateM},
+    {kSystemSection, "HotKeyCreateY", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::hotKeyCreateY},
+    {kSystemSection, "HotKeyShow", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::hotKeyShow},
+    {kSystemSection, "Width", ValueForm::kNumber, SavedWith::kDialog, &SystemSettings::defaultWidth},
+    {kSystemSection, "Height", ValueForm::kNumber, SavedWith::kDialog, &SystemSettings::defaultHeight},
+    {kSystemSection, "FontName", ValueForm::kLine, SavedWith::kDialog, &SystemSettings::defaultFontName},
+    {kSystemSection, "FontSize", ValueForm::kNumber, SavedWith::kDialog, &SystemSettings::defaultFontSize},
     // A note's initial values are fixed; they do not follow the System values.
-    {nullptr, "ID", ValueForm::kId, SavedWith::kSection, &Note::ID},
-    {nullptr, "Priority", ValueForm::kNumber, SavedWith::kSection, &Note::Priority},
-    {nullptr, "PosX", ValueForm::kNumber, SavedWith::kSection, &Note::PosX},
-    {nullptr, "PosY", ValueForm::kNumber, SavedWith::kSection, &Note::PosY},
-    {nullptr, "Width", ValueForm::kNumber, SavedWith::kSection, &Note::Width},
-    {nullptr, "Type", ValueForm::kNumber, SavedWith::kSection, &Note::Type},
-    {nullptr, "FontName", ValueForm::kLine, SavedWith::kSection, &Note::FontName},
-    {nullptr, "FontSize", ValueForm::kNumber, SavedWith::kSection, &Note::FontSize},
-    {nullptr, "Text", ValueForm::kText, SavedWith::kSection, &Note::Text},
-    {nullptr, "TextRed", ValueForm::kFlag, SavedWith::kSection, &Note::TextRed},
-    {nullptr, "TextAster", ValueForm::kFlag, SavedWith::kSection, &Note::TextAster},
-    {nullptr, "TextAsterNum", ValueForm::kAsterNum, SavedWith::kSection, &Note::TextAsterNum},
+    {nullptr, "ID", ValueForm::kId, SavedWith::kSection, &Note::id},
+    {nullptr, "Priority", ValueForm::kNumber, SavedWith::kSection, &Note::priority},
+    {nullptr, "PosX", ValueForm::kNumber, SavedWith::kSection, &Note::posX},
+    {nullptr, "PosY", ValueForm::kNumber, SavedWith::kSection, &Note::posY},
+    {nullptr, "Width", ValueForm::kNumber, SavedWith::kSection, &Note::width},
+    {nullptr, "Type", ValueForm::kNumber, SavedWith::kSection, &Note::type},
+    {nullptr, "FontName", ValueForm::kLine, SavedWith::kSection, &Note::fontName},
+    {nullptr, "FontSize", ValueForm::kNumber, SavedWith::kSection, &Note::fontSize},
+    {nullptr, "Text", ValueForm::kText, SavedWith::kSection, &Note::text},
+    {nullptr, "TextRed", ValueForm::kFlag, SavedWith::kSection, &Note::textRed},
+    {nullptr, "TextAster", ValueForm::kFlag, SavedWith::kSection, &Note::mask},
+    {nullptr, "TextAsterNum", ValueForm::kAsterNum, SavedWith::kSection, &Note::maskFrom},
 };
 inline constexpr size_t kSettingKeyCount = std::size(kSettingKeys);
 
@@ -81,7 +83,7 @@ inline constexpr size_t kSettingKeyCount = std::size(kSettingKeys);
 // misspelt name does not compile.
 constexpr const SettingKey* FindKey(bool noteKey, std::string_view name) {
   for (const SettingKey& key : kSettingKeys) {
-    if ((key.Saved == SavedWith::kSection) == noteKey && name == key.Name) return &key;
+    if ((key.saved == SavedWith::kSection) == noteKey && name == key.name) return &key;
   }
   return nullptr;
 }

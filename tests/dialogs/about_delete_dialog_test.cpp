@@ -74,11 +74,11 @@ TEST(AboutDialogTest, ShowsTheProgramIcon) {
 
 Note NoteAt(int32_t x, int32_t y) {
   Note note;
-  note.InUse = true;
-  note.ID = 0;
-  note.PosX = x;
-  note.PosY = y;
-  note.Text = "abc";
+  note.inUse = true;
+  note.id = 0;
+  note.posX = x;
+  note.posY = y;
+  note.text = "abc";
   return note;
 }
 

@@ -29,35 +29,35 @@ ScreenRect DesktopRect() {
 
 Note SampleNote() {
   Note note;
-  note.InUse = true;
-  note.ID = 4;
-  note.Priority = 2;
-  note.PosX = 100;
-  note.PosY = 120;
-  note.Width = 200;
-  note.Type = kTypeMagenta;
-  note.FontName = kJapaneseFace;
-  note.FontSize = 12;
-  note.Text = "abc";
-  note.TextRed = 0;
-  note.TextAster = 1;
-  note.TextAsterNum = 3;
+  note.inUse = true;
+  note.id = 4;
+  note.priority = 2;
+  note.posX = 100;
+  note.posY = 120;
+  note.width = 200;
+  note.type = kTypeMagenta;
+  note.fontName = kJapaneseFace;
+  note.fontSize = 12;
+  note.text = "abc";
+  note.textRed = false;
+  note.mask = true;
+  note.maskFrom = 3;
   return note;
 }
 
 void ExpectSameNote(const Note& actual, const Note& expected) {
-  EXPECT_EQ(actual.ID, expected.ID);
-  EXPECT_EQ(actual.Priority, expected.Priority);
-  EXPECT_EQ(actual.PosX, expected.PosX);
-  EXPECT_EQ(actual.PosY, expected.PosY);
-  EXPECT_EQ(actual.Width, expected.Width);
-  EXPECT_EQ(actual.Type, expected.Type);
-  EXPECT_EQ(actual.FontName, expected.FontName);
-  EXPECT_EQ(actual.FontSize, expected.FontSize);
-  EXPECT_EQ(actual.Text, expected.Text);
-  EXPECT_EQ(actual.TextRed, expected.TextRed);
-  EXPECT_EQ(actual.TextAster, expected.TextAster);
-  EXPECT_EQ(actual.TextAsterNum, expected.TextAsterNum);
+  EXPECT_EQ(actual.id, expected.id);
+  EXPECT_EQ(actual.priority, expected.priority);
+  EXPECT_EQ(actual.posX, expected.posX);
+  EXPECT_EQ(actual.posY, expected.posY);
+  EXPECT_EQ(actual.width, expected.width);
+  EXPECT_EQ(actual.type, expected.type);
+  EXPECT_EQ(actual.fontName, expected.fontName);
+  EXPECT_EQ(actual.fontSize, expected.fontSize);
+  EXPECT_EQ(actual.text, expected.text);
+  EXPECT_EQ(actual.textRed, expected.textRed);
+  EXPECT_EQ(actual.mask, expected.mask);
+  EXPECT_EQ(actual.maskFrom, expected.maskFrom);
 }
 
 // Opens the dialog on note, lets change set the controls, then presses "完了".
@@ -98,9 +98,9 @@ TEST(NoteEditDialogTest, OpensWithTheNotesValuesAndOkWithoutChangesKeepsThem) {
 
 TEST(NoteEditDialogTest, ShortTextsGetNoAddedLineBreakAndOddColoursNoRadio) {
   Note note = SampleNote();
-  note.Text = "\x82\xa0";  // one two-byte character
-  note.Type = 7;
-  note.TextAster = 0;
+  note.text = "\x82\xa0";  // one two-byte character
+  note.type = 7;
+  note.mask = false;
   const INT_PTR result = EditAndConfirm(note, [](HWND hwnd) {
     EXPECT_EQ(ControlText(hwnd, IDC_EDIT_TEXT), "\x82\xa0");
     EXPECT_FALSE(Checked(hwnd, IDC_EDIT_CYAN));
@@ -109,9 +109,9 @@ TEST(NoteEditDialogTest, ShortTextsGetNoAddedLineBreakAndOddColoursNoRadio) {
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, IDC_EDIT_MASK_FROM)));
   });
   EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(note.Text, "\x82\xa0");
+  EXPECT_EQ(note.text, "\x82\xa0");
   // With no colour chosen, OK takes yellow.
-  EXPECT_EQ(note.Type, kTypeYellow);
+  EXPECT_EQ(note.type, kTypeYellow);
 }
 
 TEST(NoteEditDialogTest, WidthBelow100OrUnreadableBecomes100) {
@@ -122,7 +122,7 @@ TEST(NoteEditDialogTest, WidthBelow100OrUnreadableBecomes100) {
   for (const auto& c : cases) {
     Note note = SampleNote();
     EXPECT_EQ(EditAndConfirm(note, [&](HWND hwnd) { Type(hwnd, IDC_EDIT_WIDTH, c.typed); }), IDOK);
-    EXPECT_EQ(note.Width, c.stored) << "typed '" << c.typed << "'";
+    EXPECT_EQ(note.width, c.stored) << "typed '" << c.typed << "'";
   }
 }
 
@@ -130,22 +130,22 @@ TEST(NoteEditDialogTest, MaskPositionBelow1BecomesOneWhetherOrNotMasked) {
   for (const char* typed : {"0", "", "-2", "x"}) {
     for (bool masked : {true, false}) {
       Note note = SampleNote();
-      note.TextAster = masked ? 1 : 0;
+      note.mask = masked;
       EXPECT_EQ(EditAndConfirm(note, [&](HWND hwnd) { Type(hwnd, IDC_EDIT_MASK_FROM, typed); }), IDOK);
-      EXPECT_EQ(note.TextAsterNum, 1) << "typed '" << typed << "', masked " << masked;
-      EXPECT_EQ(note.TextAster, masked ? 1 : 0);
+      EXPECT_EQ(note.maskFrom, 1) << "typed '" << typed << "', masked " << masked;
+      EXPECT_EQ(note.mask, masked);
     }
   }
   // A value typed while the box is disabled is still taken.
   Note note = SampleNote();
-  note.TextAster = 0;
+  note.mask = false;
   EXPECT_EQ(EditAndConfirm(note, [](HWND hwnd) { Type(hwnd, IDC_EDIT_MASK_FROM, "7"); }), IDOK);
-  EXPECT_EQ(note.TextAsterNum, 7);
+  EXPECT_EQ(note.maskFrom, 7);
 }
 
 TEST(NoteEditDialogTest, MaskCheckBoxEnablesAndDisablesThePosition) {
   Note note = SampleNote();
-  note.TextAster = 0;
+  note.mask = false;
   NoteEditDialog dialog(note, DesktopRect(), nullptr);
   RunDriven(dialog, [](HWND hwnd) {
     HWND from = GetDlgItem(hwnd, IDC_EDIT_MASK_FROM);
@@ -159,8 +159,8 @@ TEST(NoteEditDialogTest, MaskCheckBoxEnablesAndDisablesThePosition) {
     Click(hwnd, IDC_EDIT_MASK);
     Click(hwnd, IDOK);
   });
-  EXPECT_EQ(note.TextAster, 1);
-  EXPECT_EQ(note.TextAsterNum, 3);
+  EXPECT_TRUE(note.mask);
+  EXPECT_EQ(note.maskFrom, 3);
 }
 
 TEST(NoteEditDialogTest, TextIsCutTo1024BytesWithoutTrailingLineBreaks) {
@@ -184,7 +184,7 @@ TEST(NoteEditDialogTest, TextIsCutTo1024BytesWithoutTrailingLineBreaks) {
   for (const auto& c : cases) {
     Note note = SampleNote();
     EXPECT_EQ(EditAndConfirm(note, [&](HWND hwnd) { SetDlgItemTextA(hwnd, IDC_EDIT_TEXT, c.typed.c_str()); }), IDOK);
-    EXPECT_EQ(note.Text, c.stored) << "typed " << c.typed.size() << " bytes";
+    EXPECT_EQ(note.text, c.stored) << "typed " << c.typed.size() << " bytes";
   }
 }
 
@@ -196,39 +196,39 @@ TEST(NoteEditDialogTest, SizeIsTakenInWholePointsOrKeptWhenUnreadable) {
   for (const auto& c : cases) {
     Note note = SampleNote();
     EXPECT_EQ(EditAndConfirm(note, [&](HWND hwnd) { Type(hwnd, IDC_EDIT_FONT_SIZE, c.typed); }), IDOK);
-    EXPECT_EQ(note.FontSize, c.stored) << "typed '" << c.typed << "'";
+    EXPECT_EQ(note.fontSize, c.stored) << "typed '" << c.typed << "'";
   }
 }
 
 TEST(NoteEditDialogTest, FontNameIsStoredAsTypedOrChosen) {
   Note note = SampleNote();
   EXPECT_EQ(EditAndConfirm(note, [](HWND hwnd) { Type(hwnd, IDC_EDIT_FONT_NAME, "ＭＳ ゴシッグ"); }), IDOK);
-  EXPECT_EQ(note.FontName, "ＭＳ ゴシッグ");
+  EXPECT_EQ(note.fontName, "ＭＳ ゴシッグ");
 
   // A stored name that is not listed opens as typed text and stays.
   note = SampleNote();
-  note.FontName = "No Such Face";
+  note.fontName = "No Such Face";
   EXPECT_EQ(EditAndConfirm(note,
                            [](HWND hwnd) {
                              EXPECT_EQ(SendDlgItemMessageA(hwnd, IDC_EDIT_FONT_NAME, CB_GETCURSEL, 0, 0), CB_ERR);
                              EXPECT_EQ(ControlText(hwnd, IDC_EDIT_FONT_NAME), "No Such Face");
                            }),
             IDOK);
-  EXPECT_EQ(note.FontName, "No Such Face");
+  EXPECT_EQ(note.fontName, "No Such Face");
 
   note = SampleNote();
-  note.FontName = "No Such Face";
+  note.fontName = "No Such Face";
   EXPECT_EQ(EditAndConfirm(note,
                            [](HWND hwnd) {
                              SendDlgItemMessageA(hwnd, IDC_EDIT_FONT_NAME, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                                                  reinterpret_cast<LPARAM>(kJapaneseFace));
                            }),
             IDOK);
-  EXPECT_EQ(note.FontName, kJapaneseFace);
+  EXPECT_EQ(note.fontName, kJapaneseFace);
 
   note = SampleNote();
   EXPECT_EQ(EditAndConfirm(note, [](HWND hwnd) { Type(hwnd, IDC_EDIT_FONT_NAME, ""); }), IDOK);
-  EXPECT_EQ(note.FontName, "");
+  EXPECT_EQ(note.fontName, "");
 }
 
 TEST(NoteEditDialogTest, ChecksAndColourAreTaken) {
@@ -240,11 +240,11 @@ TEST(NoteEditDialogTest, ChecksAndColourAreTaken) {
                              Click(hwnd, IDC_EDIT_YELLOW);
                            }),
             IDOK);
-  EXPECT_EQ(note.TextRed, 1);
-  EXPECT_EQ(note.TextAster, 0);
-  EXPECT_EQ(note.Type, kTypeYellow);
+  EXPECT_TRUE(note.textRed);
+  EXPECT_FALSE(note.mask);
+  EXPECT_EQ(note.type, kTypeYellow);
   EXPECT_EQ(EditAndConfirm(note, [](HWND hwnd) { Click(hwnd, IDC_EDIT_CYAN); }), IDOK);
-  EXPECT_EQ(note.Type, kTypeCyan);
+  EXPECT_EQ(note.type, kTypeCyan);
 }
 
 TEST(NoteEditDialogTest, CancelAfterChangingEveryControlLeavesTheNote) {
@@ -312,7 +312,7 @@ TEST(NoteEditDialogTest, SizeListKeepsItsContentForAFaceThatIsNotListed) {
     SendMessageA(size, CB_SHOWDROPDOWN, FALSE, 0);
     Click(hwnd, IDOK);
   });
-  EXPECT_EQ(note.FontSize, 10);
+  EXPECT_EQ(note.fontSize, 10);
 }
 
 // The dialog's window rectangle after it opened for note.
@@ -330,20 +330,20 @@ RECT OpenedRect(const Note& note, const ScreenRect& desktop) {
 TEST(NoteEditDialogTest, OpensAtTheNoteInsideTheDesktopsRightAndBottomEdges) {
   const ScreenRect desktop{0, 0, 900, 700};
   Note note = SampleNote();
-  note.PosX = -20;
-  note.PosY = 10;
+  note.posX = -20;
+  note.posY = 10;
   RECT opened = OpenedRect(note, desktop);
   EXPECT_EQ(opened.left, 0);
   EXPECT_EQ(opened.top, 10);
 
-  note.PosX = 850;
-  note.PosY = 30;
+  note.posX = 850;
+  note.posY = 30;
   opened = OpenedRect(note, desktop);
   EXPECT_EQ(opened.right, 900);
   EXPECT_EQ(opened.top, 30);
 
-  note.PosX = 40;
-  note.PosY = 690;
+  note.posX = 40;
+  note.posY = 690;
   opened = OpenedRect(note, desktop);
   EXPECT_EQ(opened.left, 40);
   EXPECT_EQ(opened.bottom, 700);

@@ -19,14 +19,14 @@ using testing::Type;
 
 SystemSettings SampleSettings() {
   SystemSettings settings;
-  settings.HotKeyCreateC = "F5";
-  settings.HotKeyCreateM = "F6";
-  settings.HotKeyCreateY = "F7";
-  settings.HotKeyShow = "B";
-  settings.DefaultWidth = 250;
-  settings.DefaultHeight = 40;
-  settings.DefaultFontName = "IPAゴシック";
-  settings.DefaultFontSize = 9;
+  settings.hotKeyCreateC = "F5";
+  settings.hotKeyCreateM = "F6";
+  settings.hotKeyCreateY = "F7";
+  settings.hotKeyShow = "B";
+  settings.defaultWidth = 250;
+  settings.defaultHeight = 40;
+  settings.defaultFontName = "IPAゴシック";
+  settings.defaultFontSize = 9;
   return settings;
 }
 
@@ -56,9 +56,9 @@ TEST(SettingsDialogTest, OpensCentredWithTheValues) {
     Click(hwnd, IDOK);
   });
   EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(dialog.values().DefaultFontName, "IPAゴシック");
-  EXPECT_EQ(dialog.values().DefaultFontSize, 9);
-  EXPECT_EQ(dialog.values().HotKeyShow, "B");
+  EXPECT_EQ(dialog.values().defaultFontName, "IPAゴシック");
+  EXPECT_EQ(dialog.values().defaultFontSize, 9);
+  EXPECT_EQ(dialog.values().hotKeyShow, "B");
 }
 
 TEST(SettingsDialogTest, OkRaisesSmallSizes) {
@@ -82,8 +82,8 @@ TEST(SettingsDialogTest, OkRaisesSmallSizes) {
                           Click(hwnd, IDOK);
                         }),
               IDOK);
-    EXPECT_EQ(dialog.values().DefaultWidth, c.storedWidth) << c.width;
-    EXPECT_EQ(dialog.values().DefaultHeight, c.storedHeight) << c.height;
+    EXPECT_EQ(dialog.values().defaultWidth, c.storedWidth) << c.width;
+    EXPECT_EQ(dialog.values().defaultHeight, c.storedHeight) << c.height;
   }
 }
 
@@ -102,12 +102,12 @@ TEST(SettingsDialogTest, HotKeyNamesAndFontAreTakenAsTyped) {
                       }),
             IDOK);
   const SystemSettings& set = dialog.values();
-  EXPECT_EQ(set.HotKeyCreateC, "");
-  EXPECT_EQ(set.HotKeyCreateM, "f9");
-  EXPECT_EQ(set.HotKeyCreateY, " space ");
-  EXPECT_EQ(set.HotKeyShow, "Nope");
-  EXPECT_EQ(set.DefaultFontName, "IPAゴチック");
-  EXPECT_EQ(set.DefaultFontSize, 10);
+  EXPECT_EQ(set.hotKeyCreateC, "");
+  EXPECT_EQ(set.hotKeyCreateM, "f9");
+  EXPECT_EQ(set.hotKeyCreateY, " space ");
+  EXPECT_EQ(set.hotKeyShow, "Nope");
+  EXPECT_EQ(set.defaultFontName, "IPAゴチック");
+  EXPECT_EQ(set.defaultFontSize, 10);
   // Unreadable sizes keep the size shown when the dialog opened.
   SettingsDialog again(set, nullptr);
   EXPECT_EQ(RunDriven(again,
@@ -116,7 +116,7 @@ TEST(SettingsDialogTest, HotKeyNamesAndFontAreTakenAsTyped) {
                         Click(hwnd, IDOK);
                       }),
             IDOK);
-  EXPECT_EQ(again.values().DefaultFontSize, 10);
+  EXPECT_EQ(again.values().defaultFontSize, 10);
 }
 
 TEST(SettingsDialogTest, CancelLeavesTheValues) {
@@ -142,14 +142,14 @@ TEST(SettingsDialogTest, CancelLeavesTheValues) {
                         }),
               IDCANCEL);
     const SystemSettings& kept = dialog.values();
-    EXPECT_EQ(kept.HotKeyCreateC, settings.HotKeyCreateC);
-    EXPECT_EQ(kept.HotKeyCreateM, settings.HotKeyCreateM);
-    EXPECT_EQ(kept.HotKeyCreateY, settings.HotKeyCreateY);
-    EXPECT_EQ(kept.HotKeyShow, settings.HotKeyShow);
-    EXPECT_EQ(kept.DefaultWidth, settings.DefaultWidth);
-    EXPECT_EQ(kept.DefaultHeight, settings.DefaultHeight);
-    EXPECT_EQ(kept.DefaultFontName, settings.DefaultFontName);
-    EXPECT_EQ(kept.DefaultFontSize, settings.DefaultFontSize);
+    EXPECT_EQ(kept.hotKeyCreateC, settings.hotKeyCreateC);
+    EXPECT_EQ(kept.hotKeyCreateM, settings.hotKeyCreateM);
+    EXPECT_EQ(kept.hotKeyCreateY, settings.hotKeyCreateY);
+    EXPECT_EQ(kept.hotKeyShow, settings.hotKeyShow);
+    EXPECT_EQ(kept.defaultWidth, settings.defaultWidth);
+    EXPECT_EQ(kept.defaultHeight, settings.defaultHeight);
+    EXPECT_EQ(kept.defaultFontName, settings.defaultFontName);
+    EXPECT_EQ(kept.defaultFontSize, settings.defaultFontSize);
   }
 }
 

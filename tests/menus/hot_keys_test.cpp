@@ -61,14 +61,14 @@ TEST(HotKeys, PostedHotKeysCreateNotesAndRedraw) {
       h.Do([&] { calls = h.LayerCalls(); }),
   }));
   const NoteTable& notes = h.board().notes();
-  EXPECT_EQ(notes[0].Type, kTypeYellow);
-  EXPECT_EQ(notes[1].Type, kTypeCyan);
-  EXPECT_EQ(notes[2].Type, kTypeMagenta);
-  EXPECT_FALSE(notes[3].InUse);
+  EXPECT_EQ(notes[0].type, kTypeYellow);
+  EXPECT_EQ(notes[1].type, kTypeCyan);
+  EXPECT_EQ(notes[2].type, kTypeMagenta);
+  EXPECT_FALSE(notes[3].inUse);
   for (int slot = 0; slot < 3; ++slot) {
-    EXPECT_EQ(notes[slot].Priority, slot);
-    EXPECT_EQ(notes[slot].PosX, 412);
-    EXPECT_EQ(notes[slot].PosY, 369);
+    EXPECT_EQ(notes[slot].priority, slot);
+    EXPECT_EQ(notes[slot].posX, 412);
+    EXPECT_EQ(notes[slot].posY, 369);
   }
   EXPECT_EQ(CountCalls(calls, "_create(412,369,0,0,"), 3);
   EXPECT_EQ(calls.back(), "_redraw()");
@@ -83,17 +83,17 @@ TEST(HotKeys, RealKeyPressesReachTheBoard) {
   ASSERT_TRUE(h.Run({
       h.Do([&] { h.ClearLayerCalls(); }),
       h.Do([] { PressCtrlShift(VK_F1); }),
-      h.WaitUntil([&] { return h.board().notes()[0].InUse; }),
+      h.WaitUntil([&] { return h.board().notes()[0].inUse; }),
       h.Do([] { PressCtrlShift(VK_F2); }),  // no longer one of the board's
       h.Do([] { PressCtrlShift(VK_SPACE); }),
-      h.WaitUntil([&] { return h.board().notes()[1].InUse; }),
+      h.WaitUntil([&] { return h.board().notes()[1].inUse; }),
       h.Do([] { PressCtrlShift('A'); }),
       h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_redraw()") == 3; }),
       h.Do([&] { calls = h.LayerCalls(); }),
   }));
-  EXPECT_EQ(h.board().notes()[0].Type, kTypeCyan);
-  EXPECT_EQ(h.board().notes()[1].Type, kTypeMagenta);
-  EXPECT_FALSE(h.board().notes()[2].InUse);
+  EXPECT_EQ(h.board().notes()[0].type, kTypeCyan);
+  EXPECT_EQ(h.board().notes()[1].type, kTypeMagenta);
+  EXPECT_FALSE(h.board().notes()[2].inUse);
   EXPECT_EQ(CountCalls(calls, "_create("), 2);
 }
 

@@ -94,12 +94,12 @@ TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
       h.Dismiss(),
       h.WaitForMenuClosed(),
       // Rebuilding the note gives it a new id; the old one names nothing.
-      h.Do([&] { oldId = h.board().notes()[0].ID; }),
+      h.Do([&] { oldId = h.board().notes()[0].id; }),
       h.OpenNoteMenuOfSlot(0),
       h.WaitForMenu(),
       h.Choose(kCmdCyan),
       h.WaitForMenuClosed(),
-      h.WaitUntil([&] { return h.board().notes()[0].ID != oldId; }),
+      h.WaitUntil([&] { return h.board().notes()[0].id != oldId; }),
       h.Do([&] {
         h.ClearLayerCalls();
         iniBefore = ReadFileBytes(h.iniPath());
@@ -135,9 +135,9 @@ TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
   for (int i = 0; i < 5; ++i) expected.insert(expected.end(), {"_floating(0)", "_floating(1)"});
   EXPECT_EQ(calls, expected);
   EXPECT_TRUE(opened.empty());
-  EXPECT_EQ(h.board().notes()[0].TextRed, 1);
-  EXPECT_EQ(h.board().notes()[0].Type, 0);
-  EXPECT_FALSE(h.board().notes()[3].InUse);
+  EXPECT_TRUE(h.board().notes()[0].textRed);
+  EXPECT_EQ(h.board().notes()[0].type, 0);
+  EXPECT_FALSE(h.board().notes()[3].inUse);
 }
 
 TEST(NoteMenu, RedTextAndColoursRebuildTheNoteWithItsPriority) {
@@ -150,7 +150,7 @@ TEST(NoteMenu, RedTextAndColoursRebuildTheNoteWithItsPriority) {
       h.WaitForMenu(),
       h.Choose(kCmdTextRed),
       h.WaitForMenuClosed(),
-      h.WaitUntil([&] { return h.board().notes()[0].TextRed == 1; }),
+      h.WaitUntil([&] { return h.board().notes()[0].textRed; }),
       h.Do([&] { redCalls = h.LayerCalls(); }),
       h.OpenNoteMenuOfSlot(0),
       h.WaitForMenu(),
@@ -183,12 +183,12 @@ TEST(NoteMenu, RedTextAndColoursRebuildTheNoteWithItsPriority) {
   EXPECT_TRUE(redText) << "the rebuilt card draws its text in red";
   EXPECT_EQ(CountCalls(redCalls, "_floating("), 2);
   const Note& note = h.board().notes()[0];
-  EXPECT_EQ(note.Priority, 0);
-  EXPECT_EQ(note.Type, 0);
-  EXPECT_EQ(note.TextRed, 0);
+  EXPECT_EQ(note.priority, 0);
+  EXPECT_EQ(note.type, 0);
+  EXPECT_FALSE(note.textRed);
   EXPECT_EQ(h.IniValue("Husen1", "Priority"), "0");
-  EXPECT_EQ(h.board().notes().NextPriority, 2) << "no note came to the front";
-  EXPECT_EQ(h.board().notes()[1].Type, 0) << "the other note is untouched";
+  EXPECT_EQ(h.board().notes().nextPriority, 2) << "no note came to the front";
+  EXPECT_EQ(h.board().notes()[1].type, 0) << "the other note is untouched";
 }
 
 TEST(NoteMenu, DuplicateLiesFifteenPixelsFurtherAboveAllOthers) {
@@ -203,22 +203,22 @@ TEST(NoteMenu, DuplicateLiesFifteenPixelsFurtherAboveAllOthers) {
       h.WaitForMenu(),
       h.Choose(kCmdDuplicate),
       h.WaitForMenuClosed(),
-      h.WaitUntil([&] { return h.board().notes()[2].InUse; }),
+      h.WaitUntil([&] { return h.board().notes()[2].inUse; }),
       h.Do([&] { calls = h.LayerCalls(); }),
   }));
   const Note& copy = h.board().notes()[2];  // the lowest empty slot
-  EXPECT_EQ(copy.PosX, 115);
-  EXPECT_EQ(copy.PosY, 65);
-  EXPECT_EQ(copy.Width, 150);
-  EXPECT_EQ(copy.Type, 2);
-  EXPECT_EQ(copy.FontName, "Face");
-  EXPECT_EQ(copy.FontSize, 12);
-  EXPECT_EQ(copy.Text, "one\r\ntwo");
-  EXPECT_EQ(copy.TextRed, 1);
-  EXPECT_EQ(copy.TextAster, 1);
-  EXPECT_EQ(copy.TextAsterNum, 2);
-  EXPECT_EQ(copy.Priority, 3);  // 3, 1, 2 load as 2, 0, 1
-  EXPECT_EQ(h.board().notes().NextPriority, 4);
+  EXPECT_EQ(copy.posX, 115);
+  EXPECT_EQ(copy.posY, 65);
+  EXPECT_EQ(copy.width, 150);
+  EXPECT_EQ(copy.type, 2);
+  EXPECT_EQ(copy.fontName, "Face");
+  EXPECT_EQ(copy.fontSize, 12);
+  EXPECT_EQ(copy.text, "one\r\ntwo");
+  EXPECT_TRUE(copy.textRed);
+  EXPECT_TRUE(copy.mask);
+  EXPECT_EQ(copy.maskFrom, 2);
+  EXPECT_EQ(copy.priority, 3);  // 3, 1, 2 load as 2, 0, 1
+  EXPECT_EQ(h.board().notes().nextPriority, 4);
   EXPECT_EQ(CountCalls(calls, "_create("), 1);
   EXPECT_TRUE(HasCall(calls, "_create(115,65,0,0,3)="));
   EXPECT_FALSE(HasCall(calls, "_redraw()"));
@@ -260,7 +260,7 @@ TEST(NoteMenu, DuplicateAndCreateWithAllSlotsInUseChangeNothing) {
   // Only the menus' switch and the redraw that creating always asks for.
   EXPECT_EQ(calls, (Lines{"_floating(0)", "_floating(0)", "_floating(0)", "_redraw()", "_floating(0)"}));
   EXPECT_EQ(ReadFileBytes(h.iniPath()), iniBefore);
-  EXPECT_EQ(h.board().notes().NextPriority, 1);
+  EXPECT_EQ(h.board().notes().nextPriority, 1);
 }
 
 TEST(NoteMenu, ChosenAddressIsOpenedAsWritten) {
@@ -283,7 +283,7 @@ TEST(NoteMenu, ChosenAddressIsOpenedAsWritten) {
       h.WaitUntil([&] { return opened.size() == 3; }),
   }));
   EXPECT_EQ(opened, (Lines{"http://a.example/?x=1&y=2", "https://b.example/p", "http://e.example"}));
-  EXPECT_EQ(h.board().notes()[0].Type, 1) << "opening changes no note";
+  EXPECT_EQ(h.board().notes()[0].type, 1) << "opening changes no note";
 }
 
 }  // namespace

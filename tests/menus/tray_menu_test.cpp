@@ -89,7 +89,7 @@ TEST(TrayMenu, DismissedMenuRunsNothingButClosesProperly) {
   EXPECT_EQ(nulls, 1);
   EXPECT_FALSE(IsMenu(h.lastMenuHandle())) << "the menu must be destroyed";
   EXPECT_EQ(ReadFileBytes(h.iniPath()), iniBefore) << "nothing written";
-  EXPECT_FALSE(h.board().notes()[0].InUse);
+  EXPECT_FALSE(h.board().notes()[0].inUse);
 }
 
 TEST(TrayMenu, LeftClickRedrawsOtherTrayMessagesDoNothing) {
@@ -126,30 +126,30 @@ TEST(TrayMenu, CreateCommandsMakeCentredNotesOfEachColour) {
       h.WaitForMenu(),
       h.Choose(kCmdCreateYellow),
       h.WaitForMenuClosed(),
-      h.WaitUntil([&] { return h.board().notes()[2].InUse; }),
+      h.WaitUntil([&] { return h.board().notes()[2].inUse; }),
       h.Do([&] { calls = h.LayerCalls(); }),
   }));
   const NoteTable& notes = h.board().notes();
   for (int slot = 0; slot < 3; ++slot) {
     SCOPED_TRACE(slot);
     const Note& note = notes[slot];
-    EXPECT_TRUE(note.InUse);
-    EXPECT_EQ(note.Type, slot);
+    EXPECT_TRUE(note.inUse);
+    EXPECT_EQ(note.type, slot);
     // 1024 x 768 desktop, default size 200 x 30.
-    EXPECT_EQ(note.PosX, 412);
-    EXPECT_EQ(note.PosY, 369);
-    EXPECT_EQ(note.Width, 200);
-    EXPECT_EQ(note.Priority, slot);
-    EXPECT_EQ(note.FontName, "ＭＳ ゴシック");
-    EXPECT_EQ(note.FontSize, 8);
+    EXPECT_EQ(note.posX, 412);
+    EXPECT_EQ(note.posY, 369);
+    EXPECT_EQ(note.width, 200);
+    EXPECT_EQ(note.priority, slot);
+    EXPECT_EQ(note.fontName, "ＭＳ ゴシック");
+    EXPECT_EQ(note.fontSize, 8);
     const std::string section = "Husen" + std::to_string(slot + 1);
     EXPECT_EQ(h.IniValue(section.c_str(), "PosX"), "412");
     EXPECT_EQ(h.IniValue(section.c_str(), "PosY"), "369");
     EXPECT_EQ(h.IniValue(section.c_str(), "Type"), std::to_string(slot));
     EXPECT_EQ(h.IniValue(section.c_str(), "Priority"), std::to_string(slot));
   }
-  EXPECT_FALSE(notes[3].InUse);
-  EXPECT_EQ(notes.NextPriority, 3);
+  EXPECT_FALSE(notes[3].inUse);
+  EXPECT_EQ(notes.nextPriority, 3);
   EXPECT_EQ(CountCalls(calls, "_create(412,369,0,0,"), 3);
   EXPECT_EQ(CountCalls(calls, "_redraw()"), 3);
   // The redraw follows the build; the switch comes back after both.

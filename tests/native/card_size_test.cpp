@@ -15,7 +15,7 @@ using Size = std::pair<int32_t, int32_t>;
 // The card for a note width x height, as width and height.
 Size Card(int32_t width, int32_t height) {
   const CardSize card = CardBitmapSize(width, height);
-  return {card.Width, card.Height};
+  return {card.width, card.height};
 }
 
 TEST(CardBitmapSize, OrdinaryCardsKeepTheirSize) {

@@ -111,7 +111,7 @@ TEST_F(NoteBoardTest, StartBuildsEveryStoredNoteAndSavesTheNewIdsInOneBatch) {
   EXPECT_EQ(profile.writes, (Lines{"batch", "section Husen2", "section Husen4", "end batch"}));
   EXPECT_EQ(Value("Husen2", "ID"), "1");
   EXPECT_EQ(Value("Husen4", "Priority"), "0");
-  EXPECT_EQ(board.notes().NextPriority, 1);
+  EXPECT_EQ(board.notes().nextPriority, 1);
 
   calls.clear();
   board.Release();
@@ -119,8 +119,8 @@ TEST_F(NoteBoardTest, StartBuildsEveryStoredNoteAndSavesTheNewIdsInOneBatch) {
   EXPECT_EQ(calls, (Lines{"delete bitmap 1", "delete bitmap 2", "unload"}));
   // Without the layer a rebuild keeps the note and its section loadable.
   board.Recolour(1, kTypeYellow);
-  EXPECT_TRUE(note(1).InUse);
-  EXPECT_EQ(note(1).ID, kNoObject);
+  EXPECT_TRUE(note(1).inUse);
+  EXPECT_EQ(note(1).id, kNoObject);
   EXPECT_EQ(Value("Husen2", "ID"), "0");
   EXPECT_EQ(Value("Husen2", "Type"), "2");
 }
@@ -129,7 +129,7 @@ TEST_F(NoteBoardTest, CreateAndDuplicateFillTheLowestEmptySlotInFront) {
   Load({{"Husen1", {"ID=0", "PosX=2147483640", "PosY=-2147483648", "Text=x", "TextRed=1"}}});
   board.Create(kTypeMagenta);
   EXPECT_EQ(calls, (Lines{"create 2 at 412,369 p1", "redraw"}));
-  EXPECT_EQ(note(1).Type, kTypeMagenta);
+  EXPECT_EQ(note(1).type, kTypeMagenta);
   EXPECT_EQ(Value("Husen2", "ID"), "2");
   EXPECT_EQ(Value("Husen2", "Priority"), "1");
   EXPECT_EQ(Value("Husen2", "Height"), "(none)");
@@ -137,8 +137,8 @@ TEST_F(NoteBoardTest, CreateAndDuplicateFillTheLowestEmptySlotInFront) {
   calls.clear();
   board.Duplicate(0);
   EXPECT_EQ(calls, (Lines{"create 3 at 2147483647,-2147483633 p2"}));
-  EXPECT_EQ(note(2).Text, "x");
-  EXPECT_EQ(note(2).TextRed, 1);
+  EXPECT_EQ(note(2).text, "x");
+  EXPECT_TRUE(note(2).textRed);
   EXPECT_EQ(Value("Husen3", "PosX"), "2147483647");
   EXPECT_EQ(Value("Husen3", "Priority"), "2");
 }
@@ -151,7 +151,7 @@ TEST_F(NoteBoardTest, WithEverySlotInUseCreateOnlyRedrawsAndDuplicateDoesNothing
   board.Duplicate(5);
   EXPECT_EQ(calls, Lines{"redraw"});
   EXPECT_TRUE(profile.writes.empty());
-  EXPECT_EQ(board.notes().NextPriority, 1);
+  EXPECT_EQ(board.notes().nextPriority, 1);
 }
 
 TEST_F(NoteBoardTest, RaiseAndDragMoveOnlyTheirNoteAndSaveAtTheRelease) {
@@ -169,8 +169,8 @@ TEST_F(NoteBoardTest, RaiseAndDragMoveOnlyTheirNoteAndSaveAtTheRelease) {
   board.Drag(15, 7);
   board.Drag(20, 20);
   EXPECT_EQ(calls, (Lines{"move 1 by 5,-3", "move 1 by 5,13"}));
-  EXPECT_EQ(note(0).PosX, 110);
-  EXPECT_EQ(note(0).PosY, 110);
+  EXPECT_EQ(note(0).posX, 110);
+  EXPECT_EQ(note(0).posY, 110);
   EXPECT_TRUE(profile.writes.empty()) << "a drag saves only at the release";
   board.ReleaseDrag();
   board.ReleaseDrag();
@@ -187,7 +187,7 @@ TEST_F(NoteBoardTest, RaiseAndDragMoveOnlyTheirNoteAndSaveAtTheRelease) {
   board.Drag(1, 1);
   board.ReleaseDrag();
   EXPECT_TRUE(profile.writes.empty());
-  EXPECT_EQ(note(1).PosX, kMax);
+  EXPECT_EQ(note(1).posX, kMax);
 }
 
 TEST_F(NoteBoardTest, RecolourAndRedTextRebuildTheNoteWithItsPriority) {
@@ -196,8 +196,8 @@ TEST_F(NoteBoardTest, RecolourAndRedTextRebuildTheNoteWithItsPriority) {
   board.ToggleTextRed(0);
   EXPECT_EQ(calls, (Lines{"delete 1", "create 2 at 7,8 p0", "delete bitmap 1", "delete 2", "create 3 at 7,8 p0",
                           "delete bitmap 2"}));
-  EXPECT_EQ(note(0).Type, kTypeYellow);
-  EXPECT_EQ(note(0).TextRed, 1);
+  EXPECT_EQ(note(0).type, kTypeYellow);
+  EXPECT_TRUE(note(0).textRed);
   EXPECT_EQ(profile.writes, (Lines{"section Husen1", "section Husen1"}));
   EXPECT_EQ(Value("Husen1", "ID"), "3");
   EXPECT_EQ(Value("Husen1", "TextRed"), "1");
@@ -209,12 +209,12 @@ TEST_F(NoteBoardTest, EditAndDeleteActOnlyOnTheNoteTheyWereOpenedFor) {
   Load({{"Husen1", {"ID=0", "Text=old", "Extra=kept"}}, {"Husen2", {"ID=0"}}});
   const NoteRef first = board.notes().Ref(0);
   Note edited = note(0);
-  edited.Text = "new\r\ntext";
-  edited.Width = 300;
-  edited.PosX = 555;  // not content: stays
+  edited.text = "new\r\ntext";
+  edited.width = 300;
+  edited.posX = 555;  // not content: stays
   EXPECT_TRUE(board.ApplyEdit(first, edited));
-  EXPECT_EQ(note(0).Width, 300);
-  EXPECT_EQ(note(0).PosX, 0);
+  EXPECT_EQ(note(0).width, 300);
+  EXPECT_EQ(note(0).posX, 0);
   EXPECT_EQ(profile.sections["Husen1"],
             (Lines{"ID=3", "Text=new\\ntext", "Extra=kept", "Priority=0", "PosX=0", "PosY=0", "Width=300", "Type=0",
                    "FontName=ＭＳ ゴシック", "FontSize=8", "TextRed=0", "TextAster=0"}));
@@ -222,7 +222,7 @@ TEST_F(NoteBoardTest, EditAndDeleteActOnlyOnTheNoteTheyWereOpenedFor) {
   calls.clear();
   EXPECT_TRUE(board.Delete(first));
   EXPECT_EQ(calls, Lines{"delete 3"});
-  EXPECT_FALSE(note(0).InUse);
+  EXPECT_FALSE(note(0).inUse);
   EXPECT_EQ(profile.sections.count("Husen1"), 0u);
   // A new note in the freed slot is another note.
   board.Create(kTypeCyan);
@@ -232,32 +232,32 @@ TEST_F(NoteBoardTest, EditAndDeleteActOnlyOnTheNoteTheyWereOpenedFor) {
   EXPECT_FALSE(board.Delete(first));
   EXPECT_TRUE(calls.empty());
   EXPECT_TRUE(profile.writes.empty());
-  EXPECT_EQ(note(0).Text, "");
+  EXPECT_EQ(note(0).text, "");
 }
 
 TEST_F(NoteBoardTest, ApplySettingsSavesTheDialogsValuesThenRebuildsEveryNote) {
   Load({{"Husen1", {"ID=0"}}, {"Husen3", {"ID=0"}}, {"System", {"Floating=On", "TrayDelay=5"}}});
   SystemSettings changed = board.settings();
-  changed.HotKeyShow = "B";
-  changed.DefaultHeight = 80;
-  changed.DefaultFontName = "IPA";
-  changed.Floating = 0;  // not set by the dialog
+  changed.hotKeyShow = "B";
+  changed.defaultHeight = 80;
+  changed.defaultFontName = "IPA";
+  changed.floating = false;  // not set by the dialog
   board.ApplySettings(board.settings(), changed);
   EXPECT_EQ(profile.writes, (Lines{"System.HotKeyCreateC=F1", "System.HotKeyCreateM=F2", "System.HotKeyCreateY=F3",
                                    "System.HotKeyShow=B", "System.Width=200", "System.Height=80", "System.FontName=IPA",
                                    "System.FontSize=8", "batch", "section Husen1", "section Husen3", "end batch"}));
-  EXPECT_EQ(board.settings().HotKeyShow, "B");
-  EXPECT_EQ(board.settings().Floating, 1);
+  EXPECT_EQ(board.settings().hotKeyShow, "B");
+  EXPECT_TRUE(board.settings().floating);
   EXPECT_EQ(Value("System", "TrayDelay"), "5");
   // The cards grew to the new least height.
   EXPECT_EQ(layer->heights, (std::vector<int32_t>{30, 30, 80, 80}));
   // A dialog opened on older values (before the stored ones were read)
   // changes only what its user changed.
   SystemSettings stale, edited;
-  edited.DefaultFontSize = 12;
+  edited.defaultFontSize = 12;
   board.ApplySettings(stale, edited);
-  EXPECT_EQ(board.settings().HotKeyShow, "B");
-  EXPECT_EQ(board.settings().DefaultFontSize, 12);
+  EXPECT_EQ(board.settings().hotKeyShow, "B");
+  EXPECT_EQ(board.settings().defaultFontSize, 12);
 }
 
 // Notes made while the settings file could not be read move beside the
@@ -270,7 +270,7 @@ TEST_F(NoteBoardTest, NoteMadeBeforeTheStoredOnesArriveKeepsItsEdit) {
   board.ReadStored();
   board.ShowStored();
   Note edited = note(1);
-  edited.Text = "typed meanwhile";
+  edited.text = "typed meanwhile";
   EXPECT_TRUE(board.ApplyEdit(made, edited));
   EXPECT_EQ(Value("Husen1", "Text"), "stored");
   EXPECT_EQ(Value("Husen2", "Text"), "typed meanwhile");

@@ -14,9 +14,9 @@ TEST(NoteColours, EachTypeHasItsCardAndDarkerText) {
   for (const Case c : {Case{0, 0x7FFFFF, 0x008080}, Case{1, 0xFF7FFF, 0x800080}, Case{2, 0xFFFF7F, 0x808000}}) {
     SCOPED_TRACE(c.type);
     const NoteColours colours = ColoursFor(c.type, 0);
-    EXPECT_EQ(colours.Background, c.background);
-    EXPECT_EQ(colours.Text, c.text);
-    EXPECT_EQ(colours.Line, 0x000000);
+    EXPECT_EQ(colours.background, c.background);
+    EXPECT_EQ(colours.text, c.text);
+    EXPECT_EQ(colours.line, 0x000000);
   }
 }
 
@@ -24,20 +24,20 @@ TEST(NoteColours, RedTextOnEveryCard) {
   for (int32_t type : {0, 1, 2, 3, -1}) {
     SCOPED_TRACE(type);
     const NoteColours colours = ColoursFor(type, 1);
-    EXPECT_EQ(colours.Text, 0xFF0000);
-    EXPECT_EQ(colours.Background, ColoursFor(type, 0).Background);
+    EXPECT_EQ(colours.text, 0xFF0000);
+    EXPECT_EQ(colours.background, ColoursFor(type, 0).background);
   }
   // Any non-zero switch means red.
-  EXPECT_EQ(ColoursFor(0, 7).Text, 0xFF0000);
+  EXPECT_EQ(ColoursFor(0, 7).text, 0xFF0000);
 }
 
 TEST(NoteColours, UnknownTypeIsABlackCardWithReadableText) {
   for (int32_t type : {3, -1, 1000, INT32_MIN, INT32_MAX}) {
     SCOPED_TRACE(type);
     const NoteColours colours = ColoursFor(type, 0);
-    EXPECT_EQ(colours.Background, 0x000000);
-    EXPECT_EQ(colours.Text, 0xFFFFFF);
-    EXPECT_EQ(colours.Line, 0x000000);
+    EXPECT_EQ(colours.background, 0x000000);
+    EXPECT_EQ(colours.text, 0xFFFFFF);
+    EXPECT_EQ(colours.line, 0x000000);
   }
 }
 

@@ -20,11 +20,11 @@ TEST(AppPaths, APathThatFilledTheBufferGivesNoSettingsFile) {
   // Cut at 260 bytes inside the folder "a.b\\nnn...": its last dot would
   // name C:\\a.ini.
   const std::string cut = "C:\\a.b\\" + std::string(300, 'n');
-  EXPECT_EQ(ProgramPathsOf(cut.substr(0, 260), 260).IniPath, "");
-  EXPECT_EQ(ProgramPathsOf(cut.substr(0, 260), 260).ModuleDir, "");
-  EXPECT_EQ(ProgramPathsOf("", 260).IniPath, "");
-  EXPECT_EQ(ProgramPathsOf(cut.substr(0, 259), 260).IniPath, "C:\\a.ini");
-  EXPECT_EQ(ProgramPathsOf("C:\\a.b\\Z.exe", 260).IniPath, "C:\\a.b\\Z.ini");
+  EXPECT_EQ(ProgramPathsOf(cut.substr(0, 260), 260).iniPath, "");
+  EXPECT_EQ(ProgramPathsOf(cut.substr(0, 260), 260).moduleDir, "");
+  EXPECT_EQ(ProgramPathsOf("", 260).iniPath, "");
+  EXPECT_EQ(ProgramPathsOf(cut.substr(0, 259), 260).iniPath, "C:\\a.ini");
+  EXPECT_EQ(ProgramPathsOf("C:\\a.b\\Z.exe", 260).iniPath, "C:\\a.b\\Z.ini");
 }
 
 TEST(AppPaths, BackslashByteInsideADoubleByteCharacterIsNotACut) {

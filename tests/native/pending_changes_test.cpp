@@ -23,16 +23,16 @@ TEST(PendingChanges, FoldedChangesGiveTheSameFileAsEachChangeAtOnce) {
     PendingChanges pending;
     for (int step = 0; step < 12; ++step) {
       ProfileChange change;
-      change.Section = pick(2) ? "Husen1" : "husen2";
-      change.Type = static_cast<ProfileChange::Kind>(pick(3));
-      change.Values = {{pick(2) ? "PosX" : "posy", std::to_string(step)}};
-      if (pick(2)) change.Values.emplace_back("Text", "t%0A\r\n" + std::to_string(step));
-      change.Lines = {"ID=" + std::to_string(step), "PosX=1"};
+      change.section = pick(2) ? "Husen1" : "husen2";
+      change.type = static_cast<ProfileChange::Kind>(pick(3));
+      change.values = {{pick(2) ? "PosX" : "posy", std::to_string(step)}};
+      if (pick(2)) change.values.emplace_back("Text", "t%0A\r\n" + std::to_string(step));
+      change.lines = {"ID=" + std::to_string(step), "PosX=1"};
       pending.Add(change);
       auto apply = [&](MemoryProfile& profile, const ProfileChange& c) {
-        if (c.Type == ProfileChange::Kind::kRemoveSection) profile.RemoveSection(c.Section.c_str());
-        if (c.Type == ProfileChange::Kind::kSection) profile.WriteSection(c.Section.c_str(), c.Lines);
-        if (c.Type == ProfileChange::Kind::kKeys) profile.WriteKeys(c.Section.c_str(), c.Values);
+        if (c.type == ProfileChange::Kind::kRemoveSection) profile.RemoveSection(c.section.c_str());
+        if (c.type == ProfileChange::Kind::kSection) profile.WriteSection(c.section.c_str(), c.lines);
+        if (c.type == ProfileChange::Kind::kKeys) profile.WriteKeys(c.section.c_str(), c.values);
       };
       apply(direct, change);
       if (pick(4) == 0 || step == 11) {
@@ -55,7 +55,7 @@ TEST(PendingChanges, FoldedChangesGiveTheSameFileAsEachChangeAtOnce) {
   PendingChanges cut;
   cut.AddFromText(text.substr(0, text.size() - 4));
   ASSERT_EQ(cut.changes().size(), 2u);
-  EXPECT_EQ(cut.changes()[1].Lines, std::vector<std::string>{"ID=2"});
+  EXPECT_EQ(cut.changes()[1].lines, std::vector<std::string>{"ID=2"});
 }
 
 }  // namespace

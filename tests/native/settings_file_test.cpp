@@ -16,22 +16,22 @@ TEST(SettingsFile, MissingFileGivesEveryDefault) {
   MemoryProfile profile;
   SettingsFile file(profile);
   SystemSettings s;
-  s.DefaultWidth = -1;
+  s.defaultWidth = -1;
   EXPECT_EQ(file.ReadTrayDelay(), 30);
   file.ReadSystem(&s);
-  EXPECT_EQ(s.Floating, 0);
-  EXPECT_EQ(s.HotKeyCreateC, "F1");
-  EXPECT_EQ(s.HotKeyCreateM, "F2");
-  EXPECT_EQ(s.HotKeyCreateY, "F3");
-  EXPECT_EQ(s.HotKeyShow, "A");
-  EXPECT_EQ(s.DefaultWidth, 200);
-  EXPECT_EQ(s.DefaultHeight, 30);
-  EXPECT_EQ(s.DefaultFontName, "ＭＳ ゴシック");
-  EXPECT_EQ(s.DefaultFontSize, 8);
+  EXPECT_FALSE(s.floating);
+  EXPECT_EQ(s.hotKeyCreateC, "F1");
+  EXPECT_EQ(s.hotKeyCreateM, "F2");
+  EXPECT_EQ(s.hotKeyCreateY, "F3");
+  EXPECT_EQ(s.hotKeyShow, "A");
+  EXPECT_EQ(s.defaultWidth, 200);
+  EXPECT_EQ(s.defaultHeight, 30);
+  EXPECT_EQ(s.defaultFontName, "ＭＳ ゴシック");
+  EXPECT_EQ(s.defaultFontSize, 8);
   NoteTable table;
   file.ReadNotes(&table);
   EXPECT_EQ(table.FirstEmptySlot(), 0);
-  EXPECT_EQ(table.NextPriority, 0);
+  EXPECT_EQ(table.nextPriority, 0);
 }
 
 TEST(SettingsFile, NoteSectionsAreReadWithDefaultsAndConversions) {
@@ -44,24 +44,24 @@ TEST(SettingsFile, NoteSectionsAreReadWithDefaultsAndConversions) {
   NoteTable table;
   file.ReadNotes(&table);
   const Note& n = table[2];
-  EXPECT_TRUE(n.InUse);
-  EXPECT_EQ(n.ID, 4);
-  EXPECT_EQ(n.Priority, 0);
-  EXPECT_EQ(n.PosX, -20);
-  EXPECT_EQ(n.PosY, 0);
-  EXPECT_EQ(n.Width, 200);
-  EXPECT_EQ(n.Type, 0);
-  EXPECT_EQ(n.FontName, "ＭＳ ゴシック");
-  EXPECT_EQ(n.FontSize, 8);
-  EXPECT_EQ(n.Text, "a\r\nb");
-  EXPECT_EQ(n.TextRed, 0);
-  EXPECT_EQ(n.TextAster, 1);
-  EXPECT_EQ(n.TextAsterNum, 1);
-  EXPECT_FALSE(table[6].InUse);
-  EXPECT_EQ(table[6].Text, "");
-  EXPECT_FALSE(table[7].InUse);
+  EXPECT_TRUE(n.inUse);
+  EXPECT_EQ(n.id, 4);
+  EXPECT_EQ(n.priority, 0);
+  EXPECT_EQ(n.posX, -20);
+  EXPECT_EQ(n.posY, 0);
+  EXPECT_EQ(n.width, 200);
+  EXPECT_EQ(n.type, 0);
+  EXPECT_EQ(n.fontName, "ＭＳ ゴシック");
+  EXPECT_EQ(n.fontSize, 8);
+  EXPECT_EQ(n.text, "a\r\nb");
+  EXPECT_FALSE(n.textRed);
+  EXPECT_TRUE(n.mask);
+  EXPECT_EQ(n.maskFrom, 1);
+  EXPECT_FALSE(table[6].inUse);
+  EXPECT_EQ(table[6].text, "");
+  EXPECT_FALSE(table[7].inUse);
   EXPECT_EQ(table.FirstEmptySlot(), 0);
-  EXPECT_EQ(table.NextPriority, 1);
+  EXPECT_EQ(table.nextPriority, 1);
 }
 
 TEST(SettingsFile, PerNoteDefaultsDoNotFollowTheSystemValues) {
@@ -73,25 +73,25 @@ TEST(SettingsFile, PerNoteDefaultsDoNotFollowTheSystemValues) {
   file.ReadSystem(&s);
   NoteTable table;
   file.ReadNotes(&table);
-  EXPECT_EQ(s.DefaultWidth, 300);
-  EXPECT_EQ(table[0].Width, 200);
-  EXPECT_EQ(table[0].FontName, "ＭＳ ゴシック");
-  EXPECT_EQ(table[0].FontSize, 8);
+  EXPECT_EQ(s.defaultWidth, 300);
+  EXPECT_EQ(table[0].width, 200);
+  EXPECT_EQ(table[0].fontName, "ＭＳ ゴシック");
+  EXPECT_EQ(table[0].fontSize, 8);
 }
 
 TEST(SettingsFile, SaveNoteWritesTheWholeSectionInOrder) {
   MemoryProfile profile;
   SettingsFile file(profile);
   Note note;
-  note.InUse = true;
-  note.ID = 12;
-  note.Priority = 2;
-  note.PosX = 412;
-  note.PosY = 96;
-  note.Type = 2;
-  note.FontName = "ＭＳ ゴシック";
-  note.Text = "first line\r\nsecond line";
-  note.TextAsterNum = 9;
+  note.inUse = true;
+  note.id = 12;
+  note.priority = 2;
+  note.posX = 412;
+  note.posY = 96;
+  note.type = 2;
+  note.fontName = "ＭＳ ゴシック";
+  note.text = "first line\r\nsecond line";
+  note.maskFrom = 9;
   file.SaveNote(0, note);
   const std::vector<std::string> expected = {"ID=12",
                                              "Priority=2",
@@ -107,8 +107,8 @@ TEST(SettingsFile, SaveNoteWritesTheWholeSectionInOrder) {
   EXPECT_EQ(profile.sections["Husen1"], expected);
   EXPECT_EQ(profile.writes, std::vector<std::string>{"section Husen1"});
 
-  note.TextAster = 1;
-  note.TextRed = 1;
+  note.mask = true;
+  note.textRed = true;
   file.SaveNote(99, note);
   ASSERT_EQ(profile.sections["Husen100"].size(), 12u);
   EXPECT_EQ(profile.sections["Husen100"][9], "TextRed=1");
@@ -120,9 +120,9 @@ TEST(SettingsFile, SaveNoteReplacesKeysWhereTheyStandAndKeepsTheOthers) {
   profile.Set("Husen2", {"Text=old", "Extra=kept", "textasternum=4", "id=7", "ID=8"});
   SettingsFile file(profile);
   Note note;
-  note.InUse = true;
-  note.ID = 3;
-  note.Text = "new";
+  note.inUse = true;
+  note.id = 3;
+  note.text = "new";
   file.SaveNote(1, note);
   const std::vector<std::string> expected = {
       "Text=new",  "Extra=kept", "textasternum=4",         "id=3",       "ID=8",      "Priority=0", "PosX=0", "PosY=0",
@@ -134,29 +134,29 @@ TEST(SettingsFile, NoteWithoutLayerObjectStaysLoadable) {
   MemoryProfile profile;
   SettingsFile file(profile);
   Note note;
-  note.InUse = true;
-  note.ID = kNoObject;
-  note.Text = "keep me";
+  note.inUse = true;
+  note.id = kNoObject;
+  note.text = "keep me";
   file.SaveNote(4, note);
   NoteTable table;
   file.ReadNotes(&table);
-  EXPECT_TRUE(table[4].InUse);
-  EXPECT_EQ(table[4].Text, "keep me");
+  EXPECT_TRUE(table[4].inUse);
+  EXPECT_EQ(table[4].text, "keep me");
 }
 
 TEST(SettingsFile, SmallWritesAndRemoval) {
   MemoryProfile profile;
   SettingsFile file(profile);
   Note note;
-  note.Priority = 5;
-  note.PosX = -1;
-  note.PosY = 2;
+  note.priority = 5;
+  note.posX = -1;
+  note.posY = 2;
   SystemSettings s;
-  s.HotKeyShow = "space";
+  s.hotKeyShow = "space";
   file.SavePriority(3, note);
   file.SavePosition(3, note);
-  file.SaveFloating(1);
-  file.SaveFloating(0);
+  file.SaveFloating(true);
+  file.SaveFloating(false);
   file.RemoveNote(4);
   file.SaveSystemSettings(s);
   const std::vector<std::string> expected = {"Husen4.Priority=5",
@@ -193,13 +193,13 @@ TEST(SettingsFile, UnchangedSectionIsNotWrittenAgain) {
   MemoryProfile profile;
   SettingsFile file(profile);
   Note note;
-  note.InUse = true;
-  note.ID = 1;
-  note.Text = "same";
+  note.inUse = true;
+  note.id = 1;
+  note.text = "same";
   file.SaveNote(0, note);
   file.SaveNote(0, note);
   EXPECT_EQ(profile.writes.size(), 1u);
-  note.PosX = 5;
+  note.posX = 5;
   file.SaveNote(0, note);
   EXPECT_EQ(profile.writes.size(), 2u);
 }

@@ -21,20 +21,21 @@ TEST(SettingKeys, MissingKeysTakeTheFieldsInitialValues) {
   profile.Set("Husen1", {"ID=3"});
   SettingsFile file(profile);
   SystemSettings read;
-  read.TrayDelay = read.Floating = read.DefaultWidth = read.DefaultHeight = read.DefaultFontSize = -7;
-  read.HotKeyCreateC = read.HotKeyCreateM = read.HotKeyCreateY = read.HotKeyShow = read.DefaultFontName = "?";
+  read.floating = true;
+  read.trayDelay = read.defaultWidth = read.defaultHeight = read.defaultFontSize = -7;
+  read.hotKeyCreateC = read.hotKeyCreateM = read.hotKeyCreateY = read.hotKeyShow = read.defaultFontName = "?";
   file.ReadSystem(&read);
-  read.TrayDelay = file.ReadTrayDelay();
+  read.trayDelay = file.ReadTrayDelay();
   NoteTable table;
-  table[0].Width = table[0].FontSize = table[0].TextAsterNum = -7;
+  table[0].width = table[0].fontSize = table[0].maskFrom = -7;
   file.ReadNotes(&table);
   const SystemSettings initial;
   const Note initialNote;
   for (const SettingKey& key : kSettingKeys) {
-    if (key.Section == kSystemSection) {
-      EXPECT_EQ(FormatValue(key, read), FormatValue(key, initial)) << key.Name;
+    if (key.section == kSystemSection) {
+      EXPECT_EQ(FormatValue(key, read), FormatValue(key, initial)) << key.name;
     } else if (&key != &kIdKey) {
-      EXPECT_EQ(FormatValue(key, table[0]), FormatValue(key, initialNote)) << key.Name;
+      EXPECT_EQ(FormatValue(key, table[0]), FormatValue(key, initialNote)) << key.name;
     }
   }
 }

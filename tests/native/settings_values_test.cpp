@@ -55,12 +55,12 @@ TEST(SettingsValues, EveryLineBreakIsStoredAsBackslashN) {
   MemoryProfile profile;
   SettingsFile file(profile);
   SystemSettings settings;
-  settings.HotKeyCreateC = "F1\r\n[Husen7]\r\nID=77";
-  settings.DefaultFontName = "Font\nName";
+  settings.hotKeyCreateC = "F1\r\n[Husen7]\r\nID=77";
+  settings.defaultFontName = "Font\nName";
   file.SaveSystemSettings(settings);
   Note note;
-  note.FontName = "Face\r";
-  note.Text = "one\ntwo\rthree";
+  note.fontName = "Face\r";
+  note.text = "one\ntwo\rthree";
   file.SaveNote(6, note);
   for (const std::string& line : profile.sections["System"])
     EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;

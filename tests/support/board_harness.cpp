@@ -51,16 +51,16 @@ std::vector<std::string> MenuLines(const std::vector<MenuItem>& items) {
 
 BoardHarness::BoardHarness(const std::string& iniText) : dir_("zmenu"), app_(std::make_unique<AppContext>()) {
   CopyFileOrFail(RecordingLayerPath(), dir_.File("vextal.dll"));
-  app_->ModuleDir = dir_.path();
-  app_->IniPath = dir_.File("Zettrella.ini");
-  if (!iniText.empty()) WriteFileBytes(app_->IniPath, iniText);
+  app_->moduleDir = dir_.path();
+  app_->iniPath = dir_.File("Zettrella.ini");
+  if (!iniText.empty()) WriteFileBytes(app_->iniPath, iniText);
   board_ = std::make_unique<MainWindow>(*app_);
 }
 
 BoardHarness::~BoardHarness() {
   board_.reset();
   // The profile functions may keep the file open for a moment.
-  WritePrivateProfileStringA(nullptr, nullptr, nullptr, app_->IniPath.c_str());
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, app_->iniPath.c_str());
 }
 
 bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
@@ -88,7 +88,7 @@ bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
 NoteBoard& BoardHarness::board() { return board_->board(); }
 MenuCommands& BoardHarness::menus() { return board_->menus(); }
 HWND BoardHarness::window() const { return board_->hwnd(); }
-const std::string& BoardHarness::iniPath() const { return app_->IniPath; }
+const std::string& BoardHarness::iniPath() const { return app_->iniPath; }
 
 bool BoardHarness::scriptCompleted() const { return next_ == steps_.size(); }
 
@@ -166,7 +166,7 @@ Step BoardHarness::OpenNoteMenu(std::function<int32_t()> id) {
 }
 
 Step BoardHarness::OpenNoteMenuOfSlot(int slot) {
-  return OpenNoteMenu([this, slot] { return board_->board().notes()[slot].ID; });
+  return OpenNoteMenu([this, slot] { return board_->board().notes()[slot].id; });
 }
 
 Step BoardHarness::WaitForMenu() {
@@ -242,12 +242,12 @@ std::vector<std::string> BoardHarness::LayerCalls() const {
 void BoardHarness::ClearLayerCalls() { callsSeen_ += LayerCalls().size(); }
 
 std::string BoardHarness::IniValue(const char* section, const char* key, const char* missing) const {
-  return SettingsValue(app_->IniPath, section, key, missing);
+  return SettingsValue(app_->iniPath, section, key, missing);
 }
 
 bool BoardHarness::IniHasSection(const char* section) const {
   char names[8192] = {};
-  const DWORD n = GetPrivateProfileSectionNamesA(names, sizeof names, app_->IniPath.c_str());
+  const DWORD n = GetPrivateProfileSectionNamesA(names, sizeof names, app_->iniPath.c_str());
   for (const char* p = names; p < names + n && *p; p += lstrlenA(p) + 1) {
     if (lstrcmpiA(p, section) == 0) return true;
   }

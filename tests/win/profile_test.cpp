@@ -16,27 +16,27 @@ TEST(IniProfile, EveryTextTheProgramWritesComesBackWhole) {
   IniProfile profile(dir.File("Zettrella.ini"));
   SettingsFile file(profile);
   Note note;
-  note.InUse = true;
-  note.ID = 3;
-  note.FontName = "ＭＳ Ｐゴシック";
+  note.inUse = true;
+  note.id = 3;
+  note.fontName = "ＭＳ Ｐゴシック";
   // 1024 bytes with Japanese text and line breaks, the longest stored text.
   std::string text = "付箋\r\n";
   while (text.size() < 1022) text += "x";
   text += "表";
   ASSERT_EQ(text.size(), 1024u);
-  note.Text = text;
+  note.text = text;
   file.SaveNote(0, note);
 
   NoteTable table;
   file.ReadNotes(&table);
-  EXPECT_TRUE(table[0].InUse);
-  EXPECT_EQ(table[0].Text, text);
-  EXPECT_EQ(table[0].FontName, "ＭＳ Ｐゴシック");
+  EXPECT_TRUE(table[0].inUse);
+  EXPECT_EQ(table[0].text, text);
+  EXPECT_EQ(table[0].fontName, "ＭＳ Ｐゴシック");
 
-  note.Text = "\"  quoted\" ";  // blanks at its ends and quotes come back too
+  note.text = "\"  quoted\" ";  // blanks at its ends and quotes come back too
   file.SaveNote(0, note);
   file.ReadNotes(&table);
-  EXPECT_EQ(table[0].Text, note.Text);
+  EXPECT_EQ(table[0].text, note.text);
 }
 
 TEST(CodePage932, LeadBytesAreTheSystemsOwn) {
@@ -57,7 +57,7 @@ TEST(IniProfile, LongValuesAreCutAndMissingOnesTakeTheirDefault) {
   NoteTable table;
   file.ReadNotes(&table);
   // The two-byte character that does not fit is dropped whole.
-  EXPECT_EQ(table[0].Text, std::string(1023, 'x'));
+  EXPECT_EQ(table[0].text, std::string(1023, 'x'));
 }
 
 TEST(IniProfile, RemovingASectionLeavesTheOthers) {
@@ -65,8 +65,8 @@ TEST(IniProfile, RemovingASectionLeavesTheOthers) {
   IniProfile profile(dir.File("Zettrella.ini"));
   SettingsFile file(profile);
   Note note;
-  note.InUse = true;
-  note.ID = 1;
+  note.inUse = true;
+  note.id = 1;
   file.SaveNote(3, note);
   file.SaveNote(4, note);
   file.RemoveNote(4);
