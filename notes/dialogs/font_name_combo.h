@@ -1,11 +1,10 @@
 // The font name picker: the font families of one character set, sorted by
-// the control, each item owner-drawn with a TrueType mark where it applies
-// and owning the FontRecord of its font.
+// the control, each item owner-drawn with a TrueType mark where it applies;
+// the picker keeps the FontRecord of every item.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,7 +20,6 @@ class FontNameCombo : public FontComboBase {
 
   // The mark is the right 16 x 15 cell of the 32 x 15 bitmap IDB_FONT_MARK.
   FontNameCombo();
-  ~FontNameCombo() override;
 
   // Rebuilds the list with the fonts of charset on the screen, keeping the
   // current text.
@@ -38,24 +36,21 @@ class FontNameCombo : public FontComboBase {
   bool MeasureItem(MEASUREITEMSTRUCT& item) override;
   bool CompareItem(const COMPAREITEMSTRUCT& items, int* order) override;
 
- protected:
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
  private:
   static int CALLBACK EnumFontProc(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType, LPARAM param);
   const FontRecord* RecordOf(int index) const;
-  void FreeRecords();
 
   UniqueBitmap mark_;
   WindowDc screen_{nullptr};
-  bool useEx_ = false;
   int itemHeightBase_ = 0;
   // The mark's size and the least item height in pixels at the screen's DPI.
   int markWidth_ = 0;
   int markHeight_ = 0;
   int minItemHeight_ = 0;
-  // Filled only while FillFontNames runs.
-  std::vector<std::unique_ptr<FontRecord>> collection_;
+  // The fonts of the list, filled by FillFontNames; each item's data is the
+  // address of its record, which stays put until the list is filled again.
+  std::vector<FontRecord> records_;
 };
 
 }  // namespace zettrella
