@@ -56,7 +56,8 @@ Point ReachablePosition(Point at, int32_t width, int32_t height, const std::vect
   const Rect& work = nearest->work.right > nearest->work.left && nearest->work.bottom > nearest->work.top
                          ? nearest->work
                          : nearest->area;
-  return {zettrella::Saturate(ClampStart(at.x, w, {work.left, work.right})), zettrella::Saturate(ClampStart(at.y, h, {work.top, work.bottom}))};
+  return {zettrella::Saturate(ClampStart(at.x, w, {work.left, work.right})),
+          zettrella::Saturate(ClampStart(at.y, h, {work.top, work.bottom}))};
 }
 
 }  // namespace vextal

@@ -36,7 +36,6 @@ class FontNameCombo : public FontComboBase {
   bool MeasureItem(MEASUREITEMSTRUCT& item) override;
   bool CompareItem(const COMPAREITEMSTRUCT& items, int* order) override;
 
-
  private:
   static int CALLBACK EnumFontProc(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType, LPARAM param);
   const FontRecord* RecordOf(int index) const;

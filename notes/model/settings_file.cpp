@@ -133,9 +133,8 @@ void SettingsFile::SaveFloating(bool floating) {
 }
 
 void SettingsFile::SaveNote(int slot, const Note& note) {
-  const KeyValues values = Formatted(note, [&note](const auto& key) {
-    return key.section == nullptr && (note.mask || &key != &kTextAsterNumKey);
-  });
+  const KeyValues values = Formatted(
+      note, [&note](const auto& key) { return key.section == nullptr && (note.mask || &key != &kTextAsterNumKey); });
   // The section is rewritten in one write: every write of a profile file
   // rewrites the whole file, and a note build must stay cheap when 100
   // notes are built at start-up.

@@ -44,7 +44,8 @@ void ReadValue(const SettingKey& key, std::string_view text, Record* record) {
 template <class Record>
 std::string FormatValue(const SettingKey& key, const Record& record) {
   if (const auto* number = std::get_if<int32_t Record::*>(&key.field)) return FormatNumber(key.form, record.*(*number));
-  if (const auto* flag = std::get_if<bool Record::*>(&key.field)) return FormatNumber(key.form, record.*(*flag) ? 1 : 0);
+  if (const auto* flag = std::get_if<bool Record::*>(&key.field))
+    return FormatNumber(key.form, record.*(*flag) ? 1 : 0);
   return FormatText(key.form, record.*std::get<std::string Record::*>(key.field));
 }
 
