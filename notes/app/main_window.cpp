@@ -48,40 +48,39 @@ MainWindow::MainWindow(AppContext& app)
 
 BOOL MainWindow::OnInitDialog() {
   HWND window = hwnd();
-  SetCaptionIcons(window, bigIcon_, smallIcon_.get());
-
   // The handle is published for the programs that drive the notes from outside.
   app_.store = std::make_unique<SharedValueStore>(kStoreName, true);
   app_.store->SetValue(kStoreWindowKey, FormatDecimal(WindowId(window)).c_str());
-  SetWindowPos(window, nullptr, -100, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
   // A settings file that another program holds is waited for a while; one
   // that cannot be read even then is never written over: the run goes on
   // without it, and the timer tries it again.
   (void)profile_.BeginLoading(kSettingsLockWaitMs);
-  // After a start from the Startup folder the icon waits TrayDelay seconds,
-  // so that it does not get lost while the shell is still starting.
   const int32_t trayDelay = board_.BeginLoad();
-  ShowTrayIcon(EqualsIgnoringAsciiCase(app_.arguments, kStartupArgument) ? trayDelay : 0);
   board_.FinishLoad(DesktopWindowRect());
   profile_.EndLoading();
 
   dialogs_.SetWindow(window);
   menus_.SetWindow(window);
-  StartRunning();
+  // After a start from the Startup folder the icon waits TrayDelay seconds,
+  // so that it does not get lost while the shell is still starting.
+  StartRunning(EqualsIgnoringAsciiCase(app_.arguments, kStartupArgument) ? trayDelay : 0);
+
+  // The window itself is never seen: shown off the screen, after the notes,
+  // since placing it costs as much as a note.
+  SetCaptionIcons(window, bigIcon_, smallIcon_.get());
+  SetWindowPos(window, nullptr, -100, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   return TRUE;
 }
 
-// The tray icon, shown after delaySeconds when that is above 0.
-void MainWindow::ShowTrayIcon(int32_t delaySeconds) {
-  trayIcon_.emplace(hwnd(), kTrayIconId, kTrayMessage, smallIcon_.get(), kTrayTip);
-  trayIcon_->Add(delaySeconds);
-}
-
-// Loads the layer and shows every note, then the hot keys and the timer:
-// the end of start-up, and the way back from a cancelled end of session.
-void MainWindow::StartRunning() {
+// Loads the layer and shows every note, then the tray icon (shown after
+// trayDelaySeconds when that is above 0), the hot keys and the timer: the end
+// of start-up, and the way back from a cancelled end of session. The notes
+// come first, so that they are on the screen as soon as they can be.
+void MainWindow::StartRunning(int32_t trayDelaySeconds) {
   board_.Start(std::make_unique<VextalBinding>(app_.moduleDir, kLayerLibrary), WindowId(hwnd()), ScreenDpi());
+  trayIcon_.emplace(hwnd(), kTrayIconId, kTrayMessage, smallIcon_.get(), kTrayTip);
+  trayIcon_->Add(trayDelaySeconds);
   hotKeys_.Register(hwnd());
   SetTimer(hwnd(), kTimerId, kTimerPeriodMs, nullptr);
 }
@@ -93,8 +92,7 @@ void MainWindow::StartRunning() {
 void MainWindow::ResumeAfterCancelledEnd() {
   if (!shutDown_) return;
   shutDown_ = false;
-  ShowTrayIcon(0);
-  StartRunning();
+  StartRunning(0);
 }
 
 void MainWindow::OnTimer() {

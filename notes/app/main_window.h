@@ -50,8 +50,7 @@ class MainWindow : public ui::Dialog {
   void OnCancel() override {}
 
  private:
-  void ShowTrayIcon(int32_t delaySeconds);
-  void StartRunning();
+  void StartRunning(int32_t trayDelaySeconds);
   void Shutdown(DWORD saveWaitMs);
   void SaveWaitingChanges(DWORD waitMs);
   void ResumeAfterCancelledEnd();
