@@ -5,16 +5,14 @@
 
 namespace zettrella {
 
-namespace {
-
-// A string for the library: a new GMEM_FIXED block of its bytes without a
-// terminator, which the library owns from then on; null for the empty text.
 char* NewBlock(std::string_view text) {
   if (text.empty()) return nullptr;
   auto* block = static_cast<char*>(GlobalAlloc(GMEM_FIXED, text.size()));
   if (block) memcpy(block, text.data(), text.size());
   return block;
 }
+
+namespace {
 
 int32_t BlockLength(const char* block, std::string_view text) { return block ? static_cast<int32_t>(text.size()) : 0; }
 

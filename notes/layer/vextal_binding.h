@@ -26,6 +26,10 @@ struct VextalEntryPoints {
   bool Resolve(HMODULE module);
 };
 
+// A string for the library: a new GMEM_FIXED block of its bytes without a
+// terminator, which the library owns from then on; null for the empty text.
+char* NewBlock(std::string_view text);
+
 // The calls of the layer through a table of its entry points: strings go
 // over in new GMEM_FIXED blocks, wrapped text comes back into our memory.
 // Never loads or unloads the library by itself.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/protocol.h"
+
 namespace zettrella {
 namespace {
 
@@ -16,6 +18,16 @@ TEST(AsciiCase, OnlyTheTwentySixLettersFold) {
   EXPECT_FALSE(EqualsIgnoringAsciiCase("\xC1", "\xE1"));
   EXPECT_FALSE(EqualsIgnoringAsciiCase("On", "On "));
   EXPECT_EQ(AsciiUpper('\xE1'), '\xE1');
+}
+
+// The argument of a start from the Startup folder.
+TEST(CommandLine, StartupArgumentInAnyCaseButAlone) {
+  EXPECT_TRUE(EqualsIgnoringAsciiCase("-startup", kStartupArgument));
+  EXPECT_TRUE(EqualsIgnoringAsciiCase("-STARTUP", kStartupArgument));
+  EXPECT_TRUE(EqualsIgnoringAsciiCase("-StartUp", kStartupArgument));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("-startup now", kStartupArgument));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("", kStartupArgument));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("startup", kStartupArgument));
 }
 
 }  // namespace

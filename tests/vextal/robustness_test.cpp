@@ -83,14 +83,14 @@ TEST(Lifecycle, CallsBeforeLoadAndAfterUnloadDoNothing) {
   Client vx;
   ASSERT_TRUE(vx.Open());
   ASSERT_TRUE(HookGlobalFree(vx.module));
-  char* name = Block("ＭＳ ゴシック");
+  char* name = NewBlock("ＭＳ ゴシック");
   EXPECT_EQ(vx._create(0, 0, 0, 0, 0), -1);
   // Owned and freed even when nothing else happens.
   EXPECT_TRUE(FreesOnce(name, [&] { EXPECT_EQ(vx._create_font(name, 13, 9), 0); }));
   int32_t extra = 77, len = 77;
   EXPECT_EQ(vx._create_bitmap(10, 10, &extra), 0);
   EXPECT_EQ(extra, 0);
-  EXPECT_EQ(vx._word_wrap(Block("abc"), 3, 0, 100, &len), nullptr);
+  EXPECT_EQ(vx._word_wrap(NewBlock("abc"), 3, 0, 100, &len), nullptr);
   EXPECT_EQ(len, 0);
   vx._unload();
   vx._redraw();
@@ -107,30 +107,30 @@ class LoadedRobustness : public LoadedLibrary {};
 
 TEST_F(LoadedRobustness, EveryStringBlockIsFreedOnce) {
   ASSERT_TRUE(HookGlobalFree(vx.module));
-  char* dir = Block("C:\\dir");
+  char* dir = NewBlock("C:\\dir");
   vx._unload();
   EXPECT_TRUE(FreesOnce(dir, [&] { vx._load(dir, 6); }));
-  char* name = Block("Arial");
+  char* name = NewBlock("Arial");
   int32_t font = 0;
   EXPECT_TRUE(FreesOnce(name, [&] { font = vx._create_font(name, 5, 10); }));
-  char* text = Block("some text");
+  char* text = NewBlock("some text");
   int32_t len = 0;
   char* out = nullptr;
   EXPECT_TRUE(FreesOnce(text, [&] { out = vx._word_wrap(text, 9, font, 100, &len); }));
   EXPECT_EQ(g_freed.count(out), 0u);  // the result is the caller's
   GlobalFree(out);
-  char* drawn = Block("drawn");
+  char* drawn = NewBlock("drawn");
   Rect r{0, 0, 100, 0};
   EXPECT_TRUE(FreesOnce(drawn, [&] { vx._draw_text(0, drawn, 5, font, 0, &r, kMeasureOnly); }));
   // Without a place for the length the result could not be freed: none is
   // made, and the text is still freed.
-  char* lost = Block("lost");
+  char* lost = NewBlock("lost");
   EXPECT_TRUE(FreesOnce(lost, [&] { EXPECT_EQ(vx._word_wrap(lost, 4, font, 100, nullptr), nullptr); }));
   // A negative length, and a length longer than the block, read no more
   // than the block and still free it.
-  char* negative = Block("neg");
+  char* negative = NewBlock("neg");
   EXPECT_TRUE(FreesOnce(negative, [&] { vx._create_font(negative, -4, 9); }));
-  char* shortBlock = Block("ab");
+  char* shortBlock = NewBlock("ab");
   len = 0;
   EXPECT_TRUE(FreesOnce(shortBlock, [&] { out = vx._word_wrap(shortBlock, 1 << 30, font, 1000, &len); }));
   EXPECT_GE(len, 2);
@@ -150,7 +150,7 @@ TEST_F(LoadedRobustness, UnknownIdsAndHandlesAreIgnored) {
     vx._fill_rect(bad, bad, 0, 0, 10, 10, 0);
     vx._draw_line(bad, bad, 0, 0, 10, 10, 0);
     Rect r{0, 0, 10, 10};
-    vx._draw_text(bad, Block("x"), 1, bad, 0, &r, 0);
+    vx._draw_text(bad, NewBlock("x"), 1, bad, 0, &r, 0);
     EXPECT_EQ(vx._get_pos_x(bad), 0);
     EXPECT_EQ(vx._get_pos_y(bad), 0);
   }
@@ -186,20 +186,20 @@ TEST_F(LoadedRobustness, BadSizesAndNullsNeverCrash) {
 
   const int32_t font = vx._create_font(nullptr, 40, -3);  // no block, bad size
   EXPECT_NE(font, 0);
-  EXPECT_NE(vx._create_font(Block("x"), -1, INT_MAX), 0);
+  EXPECT_NE(vx._create_font(NewBlock("x"), -1, INT_MAX), 0);
   const std::string longName(300, 'a');
-  EXPECT_NE(vx._create_font(Block(longName), 300, 12), 0);
-  vx._draw_text(b, Block("text"), 4, font, 0, nullptr, 0);
-  vx._draw_text(0, Block("text"), 4, font, 0, nullptr, kMeasureOnly);
+  EXPECT_NE(vx._create_font(NewBlock(longName), 300, 12), 0);
+  vx._draw_text(b, NewBlock("text"), 4, font, 0, nullptr, 0);
+  vx._draw_text(0, NewBlock("text"), 4, font, 0, nullptr, kMeasureOnly);
   Rect inverted{50, 50, 10, 10};
-  vx._draw_text(b, Block("text"), 4, font, 0, &inverted, 0);
-  vx._draw_text(0, Block("text"), 4, font, 0, &inverted, kMeasureOnly);
+  vx._draw_text(b, NewBlock("text"), 4, font, 0, &inverted, 0);
+  vx._draw_text(0, NewBlock("text"), 4, font, 0, &inverted, kMeasureOnly);
   Rect huge{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
-  vx._draw_text(b, Block("text\r\nmore"), 10, font, 0, &huge, 0);
-  vx._draw_text(0, Block("text\r\nmore"), 10, font, 0, &huge, kMeasureOnly);
+  vx._draw_text(b, NewBlock("text\r\nmore"), 10, font, 0, &huge, 0);
+  vx._draw_text(0, NewBlock("text\r\nmore"), 10, font, 0, &huge, kMeasureOnly);
   EXPECT_LT(huge.bottom, 0);
   Rect low{0, INT_MAX - 5, 100, 0};
-  vx._draw_text(0, Block("text\r\nmore"), 10, font, 0, &low, kMeasureOnly);
+  vx._draw_text(0, NewBlock("text\r\nmore"), 10, font, 0, &low, kMeasureOnly);
   EXPECT_EQ(low.bottom, INT_MAX);  // saturated, not wrapped around
   const std::string lead(1, '\x82');
   EXPECT_EQ(WordWrap(vx, lead, font, 50), lead);  // a lone lead byte
@@ -268,7 +268,7 @@ TEST(Leaks, ManyCyclesLeaveNoObjectsBehind) {
   vx._load(nullptr, 0);
   for (int i = 0; i < 66000; ++i) {
     int32_t extra = 0;
-    const int32_t font = vx._create_font(Block("Arial"), 5, 10);
+    const int32_t font = vx._create_font(NewBlock("Arial"), 5, 10);
     const int32_t bmp = vx._create_bitmap(8, 8, &extra);
     ASSERT_NE(font, 0) << "cycle " << i;
     ASSERT_NE(bmp, 0) << "cycle " << i;

@@ -39,11 +39,11 @@ std::vector<std::string> Lines(const std::string& text) {
 class Text : public LoadedLibrary {
  protected:
   int32_t Font(std::string_view face, int32_t points) {
-    return vx._create_font(Block(face), static_cast<int32_t>(face.size()), points);
+    return vx._create_font(NewBlock(face), static_cast<int32_t>(face.size()), points);
   }
   int32_t Measure(std::string_view text, int32_t font, int32_t width = 400) {
     Rect r{5, 6, 5 + width, 0};
-    vx._draw_text(0, Block(text), static_cast<int32_t>(text.size()), font, 0, &r, kMeasureOnly);
+    vx._draw_text(0, NewBlock(text), static_cast<int32_t>(text.size()), font, 0, &r, kMeasureOnly);
     return r.bottom;
   }
 };
@@ -98,7 +98,7 @@ TEST_F(Text, ExtensionCharactersWrapWhole) {
 TEST_F(Text, WrapHandsBackAGlobalBlockOrNothing) {
   const int32_t font = Font(kFace, 10);
   int32_t len = -1;
-  char* out = vx._word_wrap(Block("abc\r\ndef"), 8, font, 300, &len);
+  char* out = vx._word_wrap(NewBlock("abc\r\ndef"), 8, font, 300, &len);
   ASSERT_EQ(len, 8);
   ASSERT_NE(out, nullptr);
   EXPECT_GE(GlobalSize(out), 8u);

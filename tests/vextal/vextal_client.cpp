@@ -17,13 +17,6 @@ void Client::Close() {
   module = nullptr;
 }
 
-char* Block(std::string_view bytes) {
-  if (bytes.empty()) return nullptr;
-  auto* p = static_cast<char*>(GlobalAlloc(GMEM_FIXED, bytes.size()));
-  if (p) std::memcpy(p, bytes.data(), bytes.size());
-  return p;
-}
-
 std::string WordWrap(const Client& vx, std::string_view text, int32_t font, int32_t width) {
   return zettrella::VextalCalls(vx).WordWrap(text, font, width);
 }

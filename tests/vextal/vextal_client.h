@@ -32,9 +32,7 @@ struct Client : zettrella::VextalEntryPoints {
   void Close();
 };
 
-// A new GlobalAlloc(GMEM_FIXED) block of the bytes (null for an empty
-// string), as the program hands strings to the library.
-char* Block(std::string_view bytes);
+using zettrella::NewBlock;
 
 // Through the program's binding over the entry points of vx: the wrapped
 // text, and the benchmarks' sample card.
@@ -89,7 +87,7 @@ class LoadedLibrary : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(vx.Open());
     const std::string dir = "C:\\";
-    vx._load(Block(dir), static_cast<int32_t>(dir.size()));
+    vx._load(NewBlock(dir), static_cast<int32_t>(dir.size()));
     vx._attach(sink.handle32());
   }
   void TearDown() override {
