@@ -30,9 +30,6 @@ class FontPickers {
   // The size in whole points; an unreadable size gives the last one shown.
   int32_t FontSizePoints() const;
 
-  FontNameCombo& name() { return name_; }
-  FontSizeCombo& size() { return size_; }
-
  private:
   FontNameCombo name_;
   FontSizeCombo size_;

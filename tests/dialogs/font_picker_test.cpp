@@ -1,5 +1,7 @@
 // The font pickers on their own, attached to the edit dialog's template by
-// a bare host dialog, so that the tests reach the pickers' operations.
+// a bare host dialog: the pair as the dialogs attach it, read through its
+// combo boxes, and each picker attached alone, so that the tests reach its
+// operations.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -37,14 +39,38 @@ class PickerHost : public ui::Dialog {
   }
 };
 
+// The two pickers attached to the same combo boxes one by one, the name
+// list filled as the pair fills it.
+class ComboHost : public ui::Dialog {
+ public:
+  ComboHost() : ui::Dialog(IDD_NOTE_EDIT, nullptr) {}
+  FontNameCombo name;
+  FontSizeCombo size;
+
+ protected:
+  BOOL OnInitDialog() override {
+    name.Attach(hwnd(), IDC_EDIT_FONT_NAME);
+    size.Attach(hwnd(), IDC_EDIT_FONT_SIZE);
+    name.FillFontNames(SHIFTJIS_CHARSET);
+    return TRUE;
+  }
+};
+
 // Runs the host and calls check with it once it is up; then closes it.
-void WithPickers(const std::function<void(PickerHost&, HWND)>& check) {
-  PickerHost host;
+template <typename Host>
+void WithHost(const std::function<void(Host&, HWND)>& check) {
+  Host host;
   RunDriven(host, [&](HWND hwnd) {
     check(host, hwnd);
     host.EndModal(IDCANCEL);
   });
 }
+
+void WithPickers(const std::function<void(HWND)>& check) {
+  WithHost<PickerHost>([&](PickerHost&, HWND hwnd) { check(hwnd); });
+}
+
+void WithCombos(const std::function<void(ComboHost&, HWND)>& check) { WithHost<ComboHost>(check); }
 
 std::vector<std::string> Items(HWND combo) {
   std::vector<std::string> items;
@@ -84,8 +110,8 @@ TEST(FontNameComboTest, ListsTheShiftJisFontsWithoutVerticalFaces) {
                         reinterpret_cast<LPARAM>(&faces), 0);
   }
   ASSERT_TRUE(faces.listable.count(kJapaneseFace)) << "the prefix maps the Japanese dialog fonts";
-  WithPickers([&](PickerHost& host, HWND) {
-    const std::vector<std::string> items = Items(host.fonts.name().hwnd());
+  WithPickers([&](HWND hwnd) {
+    const std::vector<std::string> items = Items(GetDlgItem(hwnd, IDC_EDIT_FONT_NAME));
     const std::set<std::string> listed(items.begin(), items.end());
     EXPECT_EQ(listed, faces.listable);
     EXPECT_EQ(items.size(), listed.size()) << "each face once";
@@ -98,8 +124,8 @@ TEST(FontNameComboTest, ListsTheShiftJisFontsWithoutVerticalFaces) {
 }
 
 TEST(FontNameComboTest, FillingAgainKeepsTheTextAndFreesNothingTwice) {
-  WithPickers([](PickerHost& host, HWND hwnd) {
-    FontNameCombo& name = host.fonts.name();
+  WithCombos([](ComboHost& host, HWND hwnd) {
+    FontNameCombo& name = host.name;
     const auto count = SendMessageA(name.hwnd(), CB_GETCOUNT, 0, 0);
     name.SelectFontName(kJapaneseFace, FontNameCombo::kAnyCharset);
     name.FillFontNames(SHIFTJIS_CHARSET);
@@ -112,8 +138,8 @@ TEST(FontNameComboTest, FillingAgainKeepsTheTextAndFreesNothingTwice) {
 }
 
 TEST(FontNameComboTest, SelectsTheItemOfAFaceOrShowsTheNameTyped) {
-  WithPickers([](PickerHost& host, HWND hwnd) {
-    FontNameCombo& name = host.fonts.name();
+  WithCombos([](ComboHost& host, HWND hwnd) {
+    FontNameCombo& name = host.name;
     HWND combo = name.hwnd();
     auto selectedText = [&]() {
       const auto selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
@@ -138,8 +164,8 @@ TEST(FontNameComboTest, SelectsTheItemOfAFaceOrShowsTheNameTyped) {
 }
 
 TEST(FontNameComboTest, GetSelectedFontNamesTheListedFaceOrNone) {
-  WithPickers([](PickerHost& host, HWND hwnd) {
-    FontNameCombo& name = host.fonts.name();
+  WithCombos([](ComboHost& host, HWND hwnd) {
+    FontNameCombo& name = host.name;
     LOGFONTA info{};
     name.SelectFontName(kJapaneseFace, FontNameCombo::kAnyCharset);
     EXPECT_NE(name.GetSelectedFont(&info), nullptr);
@@ -200,8 +226,8 @@ int CountDark(const std::vector<COLORREF>& pixels, int fromX, int toX) {
 }
 
 TEST(FontNameComboTest, DrawsTheTrueTypeMarkLeftOfTheText) {
-  WithPickers([](PickerHost& host, HWND hwnd) {
-    HWND combo = host.fonts.name().hwnd();
+  WithPickers([](HWND hwnd) {
+    HWND combo = GetDlgItem(hwnd, IDC_EDIT_FONT_NAME);
     const auto index =
         SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(kJapaneseFace));
     ASSERT_NE(index, CB_ERR);
@@ -216,8 +242,8 @@ TEST(FontNameComboTest, DrawsTheTrueTypeMarkLeftOfTheText) {
 }
 
 TEST(FontNameComboTest, DrawingNoItemLooksUpNothing) {
-  WithPickers([](PickerHost& host, HWND hwnd) {
-    HWND combo = host.fonts.name().hwnd();
+  WithPickers([](HWND hwnd) {
+    HWND combo = GetDlgItem(hwnd, IDC_EDIT_FONT_NAME);
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     const std::vector<COLORREF> pixels = DrawnItem(hwnd, combo, static_cast<UINT>(-1), ODS_FOCUS);
     EXPECT_EQ(CountDark(pixels, 0, 200), 0);
@@ -225,8 +251,8 @@ TEST(FontNameComboTest, DrawingNoItemLooksUpNothing) {
 }
 
 TEST(FontNameComboTest, ItemsAreAtLeast15PixelsHigh) {
-  WithPickers([](PickerHost& host, HWND) {
-    HWND combo = host.fonts.name().hwnd();
+  WithPickers([](HWND hwnd) {
+    HWND combo = GetDlgItem(hwnd, IDC_EDIT_FONT_NAME);
     // The list draws its names in the stock GUI font, whose height on the
     // screen an item takes unless it is less than 15 pixels.
     TEXTMETRICA metrics{};
@@ -255,8 +281,8 @@ TEST(FontSizeComboTest, RasterFaceOffersItsInstalledSizesInOrder) {
   EnumFontFamiliesA(screen.get(), nullptr, reinterpret_cast<FONTENUMPROCA>(&FindRasterFace),
                     reinterpret_cast<LPARAM>(&raster));
   if (raster.empty()) GTEST_SKIP() << "no raster font in this prefix";
-  WithPickers([&](PickerHost& host, HWND) {
-    FontSizeCombo& size = host.fonts.size();
+  WithCombos([&](ComboHost& host, HWND) {
+    FontSizeCombo& size = host.size;
     size.FillSizes(screen.get(), raster.c_str());
     const std::vector<std::string> items = Items(size.hwnd());
     ASSERT_FALSE(items.empty()) << raster;
@@ -272,8 +298,8 @@ TEST(FontSizeComboTest, RasterFaceOffersItsInstalledSizesInOrder) {
 }
 
 TEST(FontSizeComboTest, InsertSizeKeepsAscendingOrderWithoutDuplicates) {
-  WithPickers([](PickerHost& host, HWND) {
-    FontSizeCombo& size = host.fonts.size();
+  WithCombos([](ComboHost& host, HWND) {
+    FontSizeCombo& size = host.size;
     for (int32_t twips : {240, 160, 200, 160, 210, 1440, 195}) size.InsertSize(twips);
     EXPECT_EQ(Items(size.hwnd()), (std::vector<std::string>{"8", "10", "10.5", "12", "72"}));
     // 195 shows as 10, which is listed already.
@@ -282,8 +308,8 @@ TEST(FontSizeComboTest, InsertSizeKeepsAscendingOrderWithoutDuplicates) {
 }
 
 TEST(FontSizeComboTest, EmptyFaceLeavesTheListEmpty) {
-  WithPickers([](PickerHost& host, HWND) {
-    FontSizeCombo& size = host.fonts.size();
+  WithCombos([](ComboHost& host, HWND) {
+    FontSizeCombo& size = host.size;
     WindowDc screen(nullptr);
     size.FillSizes(screen.get(), kJapaneseFace);
     EXPECT_EQ(SendMessageA(size.hwnd(), CB_GETCOUNT, 0, 0), 16);
@@ -293,8 +319,8 @@ TEST(FontSizeComboTest, EmptyFaceLeavesTheListEmpty) {
 }
 
 TEST(FontSizeComboTest, SetAndGetSizeTwips) {
-  WithPickers([](PickerHost& host, HWND hwnd) {
-    FontSizeCombo& size = host.fonts.size();
+  WithCombos([](ComboHost& host, HWND hwnd) {
+    FontSizeCombo& size = host.size;
     size.SetSizeTwips(210);
     EXPECT_EQ(ControlText(hwnd, IDC_EDIT_FONT_SIZE), "10.5");
     EXPECT_EQ(SendMessageA(size.hwnd(), CB_GETCURSEL, 0, 0), CB_ERR);
@@ -305,11 +331,13 @@ TEST(FontSizeComboTest, SetAndGetSizeTwips) {
       Type(hwnd, IDC_EDIT_FONT_SIZE, typed);
       EXPECT_EQ(size.GetSizeTwips(), 210) << typed;
     }
+  });
+  WithPickers([](HWND hwnd) {
     // The edit fields take at most 4 and 32 characters.
     COMBOBOXINFO sizeParts{}, nameParts{};
     sizeParts.cbSize = nameParts.cbSize = sizeof sizeParts;
-    GetComboBoxInfo(host.fonts.size().hwnd(), &sizeParts);
-    GetComboBoxInfo(host.fonts.name().hwnd(), &nameParts);
+    GetComboBoxInfo(GetDlgItem(hwnd, IDC_EDIT_FONT_SIZE), &sizeParts);
+    GetComboBoxInfo(GetDlgItem(hwnd, IDC_EDIT_FONT_NAME), &nameParts);
     EXPECT_EQ(SendMessageA(sizeParts.hwndItem, EM_GETLIMITTEXT, 0, 0), 4);
     EXPECT_EQ(SendMessageA(nameParts.hwndItem, EM_GETLIMITTEXT, 0, 0), 32);
   });
