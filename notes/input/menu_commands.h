@@ -36,7 +36,6 @@ class MenuCommands {
   // this way. Tests watch what would be opened without starting a browser.
   using AddressOpener = std::function<void(const std::string& address)>;
   void SetAddressOpener(AddressOpener opener) { openAddress_ = std::move(opener); }
-  const AddressItems& addressItems() const { return addressItems_; }
 
  private:
   void RunMenu(UniqueMenu menu, int32_t noteId);

@@ -37,6 +37,22 @@ Lines Concat(Lines a, const Lines& b) {
   return a;
 }
 
+// The addresses a menu offers: entry k is the text of the item of command
+// kCmdFirstAddress + k with its doubled "&" made single again; empty where
+// the menu has no such item.
+AddressItems MenuAddresses(const std::vector<MenuItem>& items) {
+  AddressItems addresses;
+  for (const MenuItem& item : items) {
+    const int k = static_cast<int>(item.id) - kCmdFirstAddress;
+    if (item.separator || k < 0 || k >= static_cast<int>(addresses.size())) continue;
+    for (size_t i = 0; i < item.text.size(); ++i) {
+      addresses[static_cast<size_t>(k)] += item.text[i];
+      if (item.text.compare(i, 2, "&&") == 0) ++i;
+    }
+  }
+  return addresses;
+}
+
 std::string AddressNotes() {
   return Ini({"[System]", "Floating=On", "[Husen1]", "ID=0", "PosX=100", "PosY=50", "Type=1", "TextRed=1",
               "Text=参照http://a.example/?x=1&y=2。と ttps://b.example/p\\n(http://c.example/),\\nHTTP://d.example",
@@ -52,7 +68,7 @@ TEST(NoteMenu, AddressesFirstThenTheNoteCommandsWithTheirCheckMarks) {
       h.OpenNoteMenuOfSlot(0),
       h.WaitForMenu(),
       h.Do([&] { withAddresses = MenuLines(h.lastMenu()); }),
-      h.Do([&] { addresses = h.menus().addressItems(); }),
+      h.Do([&] { addresses = MenuAddresses(h.lastMenu()); }),
       h.Dismiss(),
       h.WaitForMenuClosed(),
       h.OpenNoteMenuOfSlot(1),
@@ -129,7 +145,7 @@ TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
       h.Do([&] { calls = h.LayerCalls(); }),
   }));
   EXPECT_EQ(stale, NoteItems(false, -1, true));
-  for (const std::string& address : h.menus().addressItems()) EXPECT_EQ(address, "");
+  for (const std::string& address : MenuAddresses(h.lastMenu())) EXPECT_EQ(address, "");
   EXPECT_EQ(ReadFileBytes(h.iniPath()), iniBefore);
   Lines expected;
   for (int i = 0; i < 5; ++i) expected.insert(expected.end(), {"_floating(0)", "_floating(1)"});
