@@ -38,9 +38,6 @@ class MainWindow : public ui::Dialog {
  public:
   explicit MainWindow(AppContext& app);
 
-  NoteBoard& board() { return board_; }
-  MenuCommands& menus() { return menus_; }
-
  protected:
   bool PreTranslateMessage(MSG& msg) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

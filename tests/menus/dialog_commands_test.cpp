@@ -27,7 +27,7 @@ TEST(DeleteCommand, ConfirmedDeleteRemovesTheNoteAndItsSection) {
   ASSERT_TRUE(h.Run({
       h.Do([&] {
         h.ClearLayerCalls();
-        id = h.board().notes()[4].id;
+        id = h.SavedNote(4).id;
       }),
       h.OpenNoteMenuOfSlot(4),
       h.WaitForMenu(),
@@ -36,7 +36,7 @@ TEST(DeleteCommand, ConfirmedDeleteRemovesTheNoteAndItsSection) {
       // While the dialog is open the layer stays out of the foreground.
       h.Do([&] { calls = h.LayerCalls(); }),
       h.PressButton(IDOK),
-      h.WaitUntil([&] { return !h.board().notes()[4].inUse; }),
+      h.WaitUntil([&] { return !h.SavedNote(4).inUse; }),
       h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_floating(") == 2; }),
   }));
   EXPECT_EQ(calls, std::vector<std::string>{"_floating(0)"});
@@ -45,10 +45,10 @@ TEST(DeleteCommand, ConfirmedDeleteRemovesTheNoteAndItsSection) {
                                            "_delete_bitmap(1000)", "_delete_bitmap(1001)", "_delete_bitmap(1002)",
                                            "_delete_bitmap(1003)", "_delete_bitmap(1004)", "_unload()"}))
       << "the deleted note's bitmap goes at the end with the others";
-  EXPECT_EQ(h.board().notes()[4].id, kNoObject);
+  EXPECT_EQ(h.SavedNote(4).id, kNoObject);
   EXPECT_FALSE(h.IniHasSection("Husen5"));
   for (const char* kept : {"Husen1", "Husen2", "Husen3", "Husen4"}) EXPECT_TRUE(h.IniHasSection(kept)) << kept;
-  EXPECT_EQ(h.board().notes()[3].text, "note 4");
+  EXPECT_EQ(h.SavedNote(3).text, "note 4");
 }
 
 TEST(DeleteCommand, CancelKeepsEverything) {
@@ -66,7 +66,7 @@ TEST(DeleteCommand, CancelKeepsEverything) {
       h.PressButton(IDCANCEL),
       h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_floating(") == 2; }),
   }));
-  EXPECT_TRUE(h.board().notes()[4].inUse);
+  EXPECT_TRUE(h.SavedNote(4).inUse);
   EXPECT_EQ(ReadFileBytes(h.iniPath()), iniBefore);
 }
 
@@ -78,14 +78,14 @@ TEST(DeleteCommand, TheFreedSlotTakesTheNextNewNote) {
       h.Choose(kCmdDelete),
       h.WaitForDialog("消去確認"),
       h.PressButton(IDOK),
-      h.WaitUntil([&] { return !h.board().notes()[2].inUse; }),
+      h.WaitUntil([&] { return !h.SavedNote(2).inUse; }),
       h.Post(WM_HOTKEY, kHotKeyCreateYellow, 0),
-      h.WaitUntil([&] { return h.board().notes()[2].inUse; }),
+      h.WaitUntil([&] { return h.SavedNote(2).inUse; }),
   }));
-  EXPECT_EQ(h.board().notes()[2].type, kTypeYellow);
-  EXPECT_EQ(h.board().notes()[2].text, "");
+  EXPECT_EQ(h.SavedNote(2).type, kTypeYellow);
+  EXPECT_EQ(h.SavedNote(2).text, "");
   EXPECT_EQ(h.IniValue("Husen3", "Type"), "2");
-  EXPECT_FALSE(h.board().notes()[5].inUse);
+  EXPECT_FALSE(h.SavedNote(5).inUse);
 }
 
 // A dialog of slot 4's note is open (opened by the given command, its window
@@ -104,9 +104,9 @@ std::vector<Step> WhileSlot4sNoteIsReplaced(BoardHarness& h, UINT command, const
       h.Choose(kCmdDelete),
       h.WaitForDialog("消去確認", dialog),
       h.PressButton(IDOK),
-      h.WaitUntil([&h] { return !h.board().notes()[4].inUse; }),
+      h.WaitUntil([&h] { return !h.SavedNote(4).inUse; }),
       h.Post(WM_HOTKEY, kHotKeyCreateYellow, 0),
-      h.WaitUntil([&h] { return h.board().notes()[4].inUse; }),
+      h.WaitUntil([&h] { return h.SavedNote(4).inUse; }),
       h.Do(answer),
       h.WaitUntil([dialog] { return !IsWindow(*dialog); }),
   };
@@ -119,7 +119,7 @@ TEST(DialogCommands, ADialogActsOnlyOnTheNoteItWasOpenedFor) {
   HWND first = nullptr;
   ASSERT_TRUE(confirm.Run(WhileSlot4sNoteIsReplaced(confirm, kCmdDelete, "消去確認", &first,
                                                     [&] { PostMessageA(first, WM_COMMAND, IDOK, 0); })));
-  EXPECT_TRUE(confirm.board().notes()[4].inUse);
+  EXPECT_TRUE(confirm.SavedNote(4).inUse);
   EXPECT_EQ(confirm.IniValue("Husen5", "Type"), "2");
 
   BoardHarness edit(FiveNotes());
@@ -128,7 +128,7 @@ TEST(DialogCommands, ADialogActsOnlyOnTheNoteItWasOpenedFor) {
     SetDlgItemTextA(dialog, IDC_EDIT_TEXT, "edited");
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
   })));
-  EXPECT_EQ(edit.board().notes()[4].text, "");
+  EXPECT_EQ(edit.SavedNote(4).text, "");
   EXPECT_EQ(edit.IniValue("Husen5", "Text"), "");
   EXPECT_EQ(edit.IniValue("Husen5", "Type"), "2");
 }
@@ -145,9 +145,9 @@ TEST(EditCommand, LoneLineBreaksAreStoredLikeAnyOther) {
       h.WaitForDialog("編集"),
       h.Do([&] { SetDlgItemTextA(h.lastDialog(), IDC_EDIT_TEXT, "a\n[Husen7]\nID=77\rend"); }),
       h.PressButton(IDOK),
-      h.WaitUntil([&] { return h.board().notes()[1].text != "note 2"; }),
+      h.WaitUntil([&] { return h.SavedNote(1).text != "note 2"; }),
   }));
-  EXPECT_EQ(h.board().notes()[1].text, "a\r\n[Husen7]\r\nID=77\r\nend");
+  EXPECT_EQ(h.SavedNote(1).text, "a\r\n[Husen7]\r\nID=77\r\nend");
   EXPECT_EQ(h.IniValue("Husen2", "Text"), "a\\n[Husen7]\\nID=77\\nend");
   EXPECT_FALSE(h.IniHasSection("Husen7"));
 }
@@ -157,7 +157,7 @@ TEST(EditCommand, OkRebuildsTheNoteWithItsPriorityCancelLeavesIt) {
   int32_t idBefore = -1;
   int32_t idAfterCancel = -1;
   ASSERT_TRUE(h.Run({
-      h.Do([&] { idBefore = h.board().notes()[1].id; }),
+      h.Do([&] { idBefore = h.SavedNote(1).id; }),
       h.OpenNoteMenuOfSlot(1),
       h.WaitForMenu(),
       h.Choose(kCmdEdit),
@@ -165,7 +165,7 @@ TEST(EditCommand, OkRebuildsTheNoteWithItsPriorityCancelLeavesIt) {
       h.PressButton(IDCANCEL),
       h.WaitUntil([&] { return h.nullMessages() >= 1; }),
       h.Do([&] {
-        idAfterCancel = h.board().notes()[1].id;
+        idAfterCancel = h.SavedNote(1).id;
         h.ClearLayerCalls();
       }),
       h.OpenNoteMenuOfSlot(1),
@@ -173,11 +173,11 @@ TEST(EditCommand, OkRebuildsTheNoteWithItsPriorityCancelLeavesIt) {
       h.Choose(kCmdEdit),
       h.WaitForDialog("編集"),
       h.PressButton(IDOK),
-      h.WaitUntil([&] { return h.board().notes()[1].id != idBefore; }),
+      h.WaitUntil([&] { return h.SavedNote(1).id != idBefore; }),
   }));
   EXPECT_EQ(idAfterCancel, idBefore);
   // Stored priorities 9, 8, 7, 6, 5 load as 4, 3, 2, 1, 0.
-  EXPECT_EQ(h.board().notes()[1].priority, 3);
+  EXPECT_EQ(h.SavedNote(1).priority, 3);
   EXPECT_EQ(CountCalls(h.LayerCalls(), "_create(0,0,0,0,3)="), 1);
   EXPECT_EQ(h.IniValue("Husen2", "Priority"), "3");
 }
@@ -211,16 +211,16 @@ TEST(SettingsCommand, NewHotKeyNameTakesOverAndEveryNoteIsRebuilt) {
       h.Do([] { PressCtrlShift(VK_F1); }),
       h.Do([] { PressCtrlShift('A'); }),
       h.WaitUntil([&] { return HasCall(h.LayerCalls(), "_redraw()"); }),
-      h.Do([&] { createdByF1 = h.board().notes()[5].inUse; }),
+      h.Do([&] { createdByF1 = h.SavedNote(5).inUse; }),
       h.Do([] { PressCtrlShift(VK_F5); }),
-      h.WaitUntil([&] { return h.board().notes()[5].inUse; }),
+      h.WaitUntil([&] { return h.SavedNote(5).inUse; }),
   }));
   EXPECT_TRUE(f1Before);
   EXPECT_FALSE(f5Before);
   EXPECT_FALSE(f1After);
   EXPECT_TRUE(f5After);
   EXPECT_FALSE(createdByF1);
-  EXPECT_EQ(h.board().notes()[5].type, kTypeCyan);
+  EXPECT_EQ(h.SavedNote(5).type, kTypeCyan);
   EXPECT_EQ(h.IniValue("System", "HotKeyCreateC"), "F5");
   // Every note rebuilt once, with its loaded priority, inside the menu.
   for (int p = 0; p < 5; ++p) {
@@ -265,12 +265,12 @@ TEST(AboutCommand, HotKeysStillWorkWhileTheAboutBoxIsOpen) {
       h.Choose(kCmdAbout),
       h.WaitForDialog("バージョン情報"),
       h.Post(WM_HOTKEY, kHotKeyCreateMagenta, 0),
-      h.WaitUntil([&] { return h.board().notes()[0].inUse; }),
+      h.WaitUntil([&] { return h.SavedNote(0).inUse; }),
       h.Do([&] { EXPECT_TRUE(IsWindow(h.lastDialog())); }),
       h.PressButton(IDOK),
       h.WaitUntil([&] { return !IsWindow(h.lastDialog()); }),
   }));
-  EXPECT_EQ(h.board().notes()[0].type, kTypeMagenta);
+  EXPECT_EQ(h.SavedNote(0).type, kTypeMagenta);
 }
 
 }  // namespace

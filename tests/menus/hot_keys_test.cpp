@@ -60,7 +60,8 @@ TEST(HotKeys, PostedHotKeysCreateNotesAndRedraw) {
       h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_redraw()") == 4; }),
       h.Do([&] { calls = h.LayerCalls(); }),
   }));
-  const NoteTable& notes = h.board().notes();
+  std::vector<Note> notes;
+  for (int slot = 0; slot < 4; ++slot) notes.push_back(h.SavedNote(slot));
   EXPECT_EQ(notes[0].type, kTypeYellow);
   EXPECT_EQ(notes[1].type, kTypeCyan);
   EXPECT_EQ(notes[2].type, kTypeMagenta);
@@ -83,17 +84,17 @@ TEST(HotKeys, RealKeyPressesReachTheBoard) {
   ASSERT_TRUE(h.Run({
       h.Do([&] { h.ClearLayerCalls(); }),
       h.Do([] { PressCtrlShift(VK_F1); }),
-      h.WaitUntil([&] { return h.board().notes()[0].inUse; }),
+      h.WaitUntil([&] { return h.SavedNote(0).inUse; }),
       h.Do([] { PressCtrlShift(VK_F2); }),  // no longer one of the board's
       h.Do([] { PressCtrlShift(VK_SPACE); }),
-      h.WaitUntil([&] { return h.board().notes()[1].inUse; }),
+      h.WaitUntil([&] { return h.SavedNote(1).inUse; }),
       h.Do([] { PressCtrlShift('A'); }),
       h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_redraw()") == 3; }),
       h.Do([&] { calls = h.LayerCalls(); }),
   }));
-  EXPECT_EQ(h.board().notes()[0].type, kTypeCyan);
-  EXPECT_EQ(h.board().notes()[1].type, kTypeMagenta);
-  EXPECT_FALSE(h.board().notes()[2].inUse);
+  EXPECT_EQ(h.SavedNote(0).type, kTypeCyan);
+  EXPECT_EQ(h.SavedNote(1).type, kTypeMagenta);
+  EXPECT_FALSE(h.SavedNote(2).inUse);
   EXPECT_EQ(CountCalls(calls, "_create("), 2);
 }
 

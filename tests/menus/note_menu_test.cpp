@@ -100,8 +100,7 @@ TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
   int32_t oldId = -1;
   std::string iniBefore;
   std::vector<std::string> calls;
-  std::vector<std::string> opened;
-  h.menus().SetAddressOpener([&](const std::string& a) { opened.push_back(a); });
+  const std::vector<std::string>& opened = h.shellOpened();
   auto staleId = [&] { return oldId; };
   ASSERT_TRUE(h.Run({
       // A menu with addresses first, so that they would be there to reuse.
@@ -110,12 +109,12 @@ TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
       h.Dismiss(),
       h.WaitForMenuClosed(),
       // Rebuilding the note gives it a new id; the old one names nothing.
-      h.Do([&] { oldId = h.board().notes()[0].id; }),
+      h.Do([&] { oldId = h.SavedNote(0).id; }),
       h.OpenNoteMenuOfSlot(0),
       h.WaitForMenu(),
       h.Choose(kCmdCyan),
       h.WaitForMenuClosed(),
-      h.WaitUntil([&] { return h.board().notes()[0].id != oldId; }),
+      h.WaitUntil([&] { return h.SavedNote(0).id != oldId; }),
       h.Do([&] {
         h.ClearLayerCalls();
         iniBefore = ReadFileBytes(h.iniPath());
@@ -151,22 +150,23 @@ TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
   for (int i = 0; i < 5; ++i) expected.insert(expected.end(), {"_floating(0)", "_floating(1)"});
   EXPECT_EQ(calls, expected);
   EXPECT_TRUE(opened.empty());
-  EXPECT_TRUE(h.board().notes()[0].textRed);
-  EXPECT_EQ(h.board().notes()[0].type, 0);
-  EXPECT_FALSE(h.board().notes()[3].inUse);
+  EXPECT_TRUE(h.SavedNote(0).textRed);
+  EXPECT_EQ(h.SavedNote(0).type, 0);
+  EXPECT_FALSE(h.SavedNote(3).inUse);
 }
 
 TEST(NoteMenu, RedTextAndColoursRebuildTheNoteWithItsPriority) {
   BoardHarness h(
       Ini({"[Husen1]", "ID=0", "Priority=4", "Type=0", "Text=abc", "[Husen2]", "ID=0", "Priority=9", "Type=0"}));
   std::vector<std::string> redCalls;
+  int32_t nextPriority = -1;
   ASSERT_TRUE(h.Run({
       h.Do([&] { h.ClearLayerCalls(); }),
       h.OpenNoteMenuOfSlot(0),
       h.WaitForMenu(),
       h.Choose(kCmdTextRed),
       h.WaitForMenuClosed(),
-      h.WaitUntil([&] { return h.board().notes()[0].textRed; }),
+      h.WaitUntil([&] { return h.SavedNote(0).textRed; }),
       h.Do([&] { redCalls = h.LayerCalls(); }),
       h.OpenNoteMenuOfSlot(0),
       h.WaitForMenu(),
@@ -188,6 +188,7 @@ TEST(NoteMenu, RedTextAndColoursRebuildTheNoteWithItsPriority) {
       h.Choose(kCmdCyan),
       h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.IniValue("Husen1", "Type") == "0"; }),
+      h.ClickNoteOfSlot(1, &nextPriority),
   }));
   // Stored priorities 4 and 9 load as 0 and 1; the rebuild keeps 0.
   EXPECT_EQ(CountCalls(redCalls, "_create(0,0,0,0,0)="), 1);
@@ -198,13 +199,13 @@ TEST(NoteMenu, RedTextAndColoursRebuildTheNoteWithItsPriority) {
   }
   EXPECT_TRUE(redText) << "the rebuilt card draws its text in red";
   EXPECT_EQ(CountCalls(redCalls, "_floating("), 2);
-  const Note& note = h.board().notes()[0];
+  const Note note = h.SavedNote(0);
   EXPECT_EQ(note.priority, 0);
   EXPECT_EQ(note.type, 0);
   EXPECT_FALSE(note.textRed);
   EXPECT_EQ(h.IniValue("Husen1", "Priority"), "0");
-  EXPECT_EQ(h.board().notes().nextPriority, 2) << "no note came to the front";
-  EXPECT_EQ(h.board().notes()[1].type, 0) << "the other note is untouched";
+  EXPECT_EQ(nextPriority, 2) << "no note came to the front";
+  EXPECT_EQ(h.SavedNote(1).type, 0) << "the other note is untouched";
 }
 
 TEST(NoteMenu, DuplicateLiesFifteenPixelsFurtherAboveAllOthers) {
@@ -213,16 +214,18 @@ TEST(NoteMenu, DuplicateLiesFifteenPixelsFurtherAboveAllOthers) {
            "Priority=1",     "PosX=100",  "PosY=50",     "Width=150",      "Type=2",   "FontName=Face", "FontSize=12",
            "Text=one\\ntwo", "TextRed=1", "TextAster=1", "TextAsterNum=2", "[Husen4]", "ID=0",          "Priority=2"}));
   std::vector<std::string> calls;
+  int32_t nextPriority = -1;
   ASSERT_TRUE(h.Run({
       h.Do([&] { h.ClearLayerCalls(); }),
       h.OpenNoteMenuOfSlot(1),
       h.WaitForMenu(),
       h.Choose(kCmdDuplicate),
       h.WaitForMenuClosed(),
-      h.WaitUntil([&] { return h.board().notes()[2].inUse; }),
+      h.WaitUntil([&] { return h.SavedNote(2).inUse; }),
       h.Do([&] { calls = h.LayerCalls(); }),
+      h.ClickNoteOfSlot(0, &nextPriority),
   }));
-  const Note& copy = h.board().notes()[2];  // the lowest empty slot
+  const Note copy = h.SavedNote(2);  // the lowest empty slot
   EXPECT_EQ(copy.posX, 115);
   EXPECT_EQ(copy.posY, 65);
   EXPECT_EQ(copy.width, 150);
@@ -234,7 +237,7 @@ TEST(NoteMenu, DuplicateLiesFifteenPixelsFurtherAboveAllOthers) {
   EXPECT_TRUE(copy.mask);
   EXPECT_EQ(copy.maskFrom, 2);
   EXPECT_EQ(copy.priority, 3);  // 3, 1, 2 load as 2, 0, 1
-  EXPECT_EQ(h.board().notes().nextPriority, 4);
+  EXPECT_EQ(nextPriority, 4);
   EXPECT_EQ(CountCalls(calls, "_create("), 1);
   EXPECT_TRUE(HasCall(calls, "_create(115,65,0,0,3)="));
   EXPECT_FALSE(HasCall(calls, "_redraw()"));
@@ -253,7 +256,8 @@ std::string FullTable(const char* firstNote) {
 TEST(NoteMenu, DuplicateAndCreateWithAllSlotsInUseChangeNothing) {
   BoardHarness h(FullTable("PosX=2147483640"));
   std::vector<std::string> calls;
-  std::string iniBefore;
+  std::string iniBefore, iniAfter;
+  int32_t nextPriority = -1;
   ASSERT_TRUE((h.Run(
       {
           h.Do([&] {
@@ -270,19 +274,22 @@ TEST(NoteMenu, DuplicateAndCreateWithAllSlotsInUseChangeNothing) {
           h.WaitForMenuClosed(),
           h.WaitUntil([&] { return HasCall(h.LayerCalls(), "_redraw()"); }),
           h.WaitUntil([&] { return h.nullMessages() >= 2; }),
-          h.Do([&] { calls = h.LayerCalls(); }),
+          h.Do([&] {
+            calls = h.LayerCalls();
+            iniAfter = ReadFileBytes(h.iniPath());
+          }),
+          h.ClickNoteOfSlot(0, &nextPriority),
       },
       60000)));
   // Only the menus' switch and the redraw that creating always asks for.
   EXPECT_EQ(calls, (Lines{"_floating(0)", "_floating(0)", "_floating(0)", "_redraw()", "_floating(0)"}));
-  EXPECT_EQ(ReadFileBytes(h.iniPath()), iniBefore);
-  EXPECT_EQ(h.board().notes().nextPriority, 1);
+  EXPECT_EQ(iniAfter, iniBefore);
+  EXPECT_EQ(nextPriority, 1);
 }
 
 TEST(NoteMenu, ChosenAddressIsOpenedAsWritten) {
   BoardHarness h(AddressNotes());
-  std::vector<std::string> opened;
-  h.menus().SetAddressOpener([&](const std::string& a) { opened.push_back(a); });
+  const std::vector<std::string>& opened = h.shellOpened();
   ASSERT_TRUE(h.Run({
       h.OpenNoteMenuOfSlot(0),
       h.WaitForMenu(),
@@ -299,7 +306,7 @@ TEST(NoteMenu, ChosenAddressIsOpenedAsWritten) {
       h.WaitUntil([&] { return opened.size() == 3; }),
   }));
   EXPECT_EQ(opened, (Lines{"http://a.example/?x=1&y=2", "https://b.example/p", "http://e.example"}));
-  EXPECT_EQ(h.board().notes()[0].type, 1) << "opening changes no note";
+  EXPECT_EQ(h.SavedNote(0).type, 1) << "opening changes no note";
 }
 
 }  // namespace

@@ -89,7 +89,7 @@ TEST(TrayMenu, DismissedMenuRunsNothingButClosesProperly) {
   EXPECT_EQ(nulls, 1);
   EXPECT_FALSE(IsMenu(h.lastMenuHandle())) << "the menu must be destroyed";
   EXPECT_EQ(ReadFileBytes(h.iniPath()), iniBefore) << "nothing written";
-  EXPECT_FALSE(h.board().notes()[0].inUse);
+  EXPECT_FALSE(h.SavedNote(0).inUse);
 }
 
 TEST(TrayMenu, LeftClickRedrawsOtherTrayMessagesDoNothing) {
@@ -112,6 +112,9 @@ TEST(TrayMenu, LeftClickRedrawsOtherTrayMessagesDoNothing) {
 TEST(TrayMenu, CreateCommandsMakeCentredNotesOfEachColour) {
   BoardHarness h;
   std::vector<std::string> calls;
+  std::vector<Note> notes;
+  std::vector<std::vector<std::string>> stored;  // each note's PosX, PosY, Type and Priority
+  int32_t nextPriority = -1;
   ASSERT_TRUE(h.Run({
       h.Do([&] { h.ClearLayerCalls(); }),
       h.OpenTrayMenu(),
@@ -126,10 +129,20 @@ TEST(TrayMenu, CreateCommandsMakeCentredNotesOfEachColour) {
       h.WaitForMenu(),
       h.Choose(kCmdCreateYellow),
       h.WaitForMenuClosed(),
-      h.WaitUntil([&] { return h.board().notes()[2].inUse; }),
-      h.Do([&] { calls = h.LayerCalls(); }),
+      h.WaitUntil([&] { return h.SavedNote(2).inUse; }),
+      h.Do([&] {
+        calls = h.LayerCalls();
+        for (int slot = 0; slot < 4; ++slot) notes.push_back(h.SavedNote(slot));
+        for (int slot = 0; slot < 3; ++slot) {
+          const std::string section = "Husen" + std::to_string(slot + 1);
+          stored.emplace_back();
+          for (const char* key : {"PosX", "PosY", "Type", "Priority"})
+            stored.back().push_back(h.IniValue(section.c_str(), key));
+        }
+      }),
+      // Read after the values above: the click gives its note a new priority.
+      h.ClickNoteOfSlot(0, &nextPriority),
   }));
-  const NoteTable& notes = h.board().notes();
   for (int slot = 0; slot < 3; ++slot) {
     SCOPED_TRACE(slot);
     const Note& note = notes[slot];
@@ -142,14 +155,13 @@ TEST(TrayMenu, CreateCommandsMakeCentredNotesOfEachColour) {
     EXPECT_EQ(note.priority, slot);
     EXPECT_EQ(note.fontName, "ＭＳ ゴシック");
     EXPECT_EQ(note.fontSize, 8);
-    const std::string section = "Husen" + std::to_string(slot + 1);
-    EXPECT_EQ(h.IniValue(section.c_str(), "PosX"), "412");
-    EXPECT_EQ(h.IniValue(section.c_str(), "PosY"), "369");
-    EXPECT_EQ(h.IniValue(section.c_str(), "Type"), std::to_string(slot));
-    EXPECT_EQ(h.IniValue(section.c_str(), "Priority"), std::to_string(slot));
+    EXPECT_EQ(stored[slot][0], "412");
+    EXPECT_EQ(stored[slot][1], "369");
+    EXPECT_EQ(stored[slot][2], std::to_string(slot));
+    EXPECT_EQ(stored[slot][3], std::to_string(slot));
   }
   EXPECT_FALSE(notes[3].inUse);
-  EXPECT_EQ(notes.nextPriority, 3);
+  EXPECT_EQ(nextPriority, 3);
   EXPECT_EQ(CountCalls(calls, "_create(412,369,0,0,"), 3);
   EXPECT_EQ(CountCalls(calls, "_redraw()"), 3);
   // The redraw follows the build; the switch comes back after both.

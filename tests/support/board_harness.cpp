@@ -1,9 +1,12 @@
 // The harness's driver of the real main window, run in the test process.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "common/protocol.h"
 #include "notes/app/main_window.h"
 #include "notes/app/main_window_ids.h"
+#include "notes/model/settings_values.h"
 #include "tests/support/win_test_support.h"
 
 namespace zettrella::testing {
@@ -13,6 +16,32 @@ namespace {
 BoardHarness* g_running = nullptr;  // the harness whose board runs now
 
 constexpr UINT kTickMs = 20;
+
+// Points every entry of the test program's import table that holds from at
+// to; the count of entries changed.
+int SwapImport(const void* from, const void* to) {
+  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+  const auto* nt =
+      reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  int changed = 0;
+  for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); module->Name;
+       ++module) {
+    for (auto* entry = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk); entry->u1.Function; ++entry) {
+      if (reinterpret_cast<const void*>(entry->u1.Function) != from) continue;
+      DWORD protection = 0;
+      VirtualProtect(&entry->u1.Function, sizeof entry->u1.Function, PAGE_READWRITE, &protection);
+      entry->u1.Function = reinterpret_cast<ULONG_PTR>(to);
+      VirtualProtect(&entry->u1.Function, sizeof entry->u1.Function, protection, &protection);
+      ++changed;
+    }
+  }
+  return changed;
+}
+
+const void* ShellExecuteEntry() {
+  return reinterpret_cast<const void*>(GetProcAddress(GetModuleHandleA("shell32.dll"), "ShellExecuteA"));
+}
 
 }  // namespace
 
@@ -70,6 +99,10 @@ bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
   timedOut_ = false;
   deadline_ = GetTickCount() + timeoutMs;
   g_running = this;
+  // The note menu opens addresses with the shell; caught here, none starts a browser.
+  if (SwapImport(ShellExecuteEntry(), reinterpret_cast<const void*>(&CatchShellExecute)) == 0) {
+    ADD_FAILURE() << "ShellExecuteA is not among the test program's imports";
+  }
   callHook_ = SetWindowsHookExA(WH_CALLWNDPROC, CallWndHook, nullptr, GetCurrentThreadId());
   getHook_ = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
   const UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, OnTick);
@@ -77,6 +110,7 @@ bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
   KillTimer(nullptr, timer);
   UnhookWindowsHookEx(callHook_);
   UnhookWindowsHookEx(getHook_);
+  SwapImport(reinterpret_cast<const void*>(&CatchShellExecute), ShellExecuteEntry());
   g_running = nullptr;
   // The quit command leaves its WM_QUIT for the loops around the board.
   MSG msg;
@@ -85,8 +119,6 @@ bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
   return !timedOut_;
 }
 
-NoteBoard& BoardHarness::board() { return board_->board(); }
-MenuCommands& BoardHarness::menus() { return board_->menus(); }
 HWND BoardHarness::window() const { return board_->hwnd(); }
 const std::string& BoardHarness::iniPath() const { return app_->iniPath; }
 
@@ -156,17 +188,33 @@ Step BoardHarness::OpenTrayMenu() { return Post(kTrayMessage, kTrayIconId, WM_RB
 
 Step BoardHarness::OpenNoteMenu(std::function<int32_t()> id) {
   return [this, id] {
-    const std::string record = Record(kEventRButtonUp, id(), 5, 5);
-    COPYDATASTRUCT data{};
-    data.cbData = static_cast<DWORD>(record.size());
-    data.lpData = const_cast<char*>(record.data());
-    SendMessageA(board_->hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+    SendRecord(Record(kEventRButtonUp, id(), 5, 5));
     return true;
   };
 }
 
+void BoardHarness::SendRecord(const std::string& record) {
+  COPYDATASTRUCT data{};
+  data.cbData = static_cast<DWORD>(record.size());
+  data.lpData = const_cast<char*>(record.data());
+  SendMessageA(board_->hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+}
+
 Step BoardHarness::OpenNoteMenuOfSlot(int slot) {
-  return OpenNoteMenu([this, slot] { return board_->board().notes()[slot].id; });
+  return OpenNoteMenu([this, slot] { return SavedNote(slot).id; });
+}
+
+Step BoardHarness::ClickNoteOfSlot(int slot, int32_t* priority) {
+  return [this, slot, priority] {
+    const int32_t id = SavedNote(slot).id;
+    for (const char* event : {kEventLButtonDown, kEventLButtonUp}) SendRecord(Record(event, id, 5, 5));
+    const std::string told = "_set_priority(" + std::to_string(id) + ",";
+    *priority = -1;
+    for (const std::string& call : ReadCallLog(dir_.path())) {
+      if (call.rfind(told, 0) == 0) *priority = std::atoi(call.c_str() + told.size());
+    }
+    return true;
+  };
 }
 
 Step BoardHarness::WaitForMenu() {
@@ -252,6 +300,36 @@ bool BoardHarness::IniHasSection(const char* section) const {
     if (lstrcmpiA(p, section) == 0) return true;
   }
   return false;
+}
+
+Note BoardHarness::SavedNote(int slot) const {
+  const std::string section = "Husen" + std::to_string(slot + 1);
+  auto value = [&](const char* key) { return IniValue(section.c_str(), key, ""); };
+  auto number = [&](const char* key, int32_t missing) {
+    const std::string text = value(key);
+    return text.empty() ? missing : static_cast<int32_t>(std::atoi(text.c_str()));
+  };
+  Note note;
+  note.id = number("ID", kNoObject);
+  note.inUse = note.id >= 0;
+  note.priority = number("Priority", note.priority);
+  note.posX = number("PosX", note.posX);
+  note.posY = number("PosY", note.posY);
+  note.width = number("Width", note.width);
+  note.type = number("Type", note.type);
+  note.fontName = IniValue(section.c_str(), "FontName", note.fontName.c_str());
+  note.fontSize = number("FontSize", note.fontSize);
+  note.text = TextFromStored(value("Text"));
+  note.textRed = value("TextRed") == "1";
+  note.mask = value("TextAster") == "1";
+  note.maskFrom = number("TextAsterNum", note.maskFrom);
+  return note;
+}
+
+HINSTANCE WINAPI BoardHarness::CatchShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT) {
+  const std::string opened = file ? file : "";
+  if (g_running) g_running->shellOpened_.push_back(verb && lstrcmpA(verb, "open") == 0 ? opened : "verb? " + opened);
+  return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));  // above 32: success
 }
 
 }  // namespace zettrella::testing

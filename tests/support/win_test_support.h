@@ -18,9 +18,8 @@
 
 namespace zettrella {
 class MainWindow;
-class MenuCommands;
-class NoteBoard;
 struct AppContext;
+struct Note;
 namespace ui {
 class Dialog;
 }
@@ -246,8 +245,6 @@ class BoardHarness {
   // Every step ran (false when the board ended on its own before).
   bool scriptCompleted() const;
 
-  NoteBoard& board();
-  MenuCommands& menus();
   HWND window() const;
   const std::string& dir() const { return dir_.path(); }
   const std::string& iniPath() const;
@@ -259,6 +256,10 @@ class BoardHarness {
   // it: an event record sent with WM_COPYDATA).
   Step OpenNoteMenu(std::function<int32_t()> id);
   Step OpenNoteMenuOfSlot(int slot);
+  // A click on the slot's note (the layer's button down and up records),
+  // which brings it to the front: the priority the layer is then given,
+  // the board's next one, into *priority. The note keeps that priority.
+  Step ClickNoteOfSlot(int slot, int32_t* priority);
   // Waits for a menu to open and records its items in lastMenu().
   Step WaitForMenu();
   // Chooses the item with this command id in the open menu with the keys.
@@ -288,13 +289,22 @@ class BoardHarness {
   void ClearLayerCalls();
   std::string IniValue(const char* section, const char* key, const char* missing = "<missing>") const;
   bool IniHasSection(const char* section) const;
+  // The slot's note as the board last saved it, read from its section of
+  // the settings file; inUse when the section holds the note's ID.
+  Note SavedNote(int slot) const;
+  // The addresses the board asked the shell to open (ShellExecuteA's verb
+  // "open"), caught in the test program's imports so that no browser starts.
+  const std::vector<std::string>& shellOpened() const { return shellOpened_; }
 
  private:
   static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
   static LRESULT CALLBACK CallWndHook(int code, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam);
+  static HINSTANCE WINAPI CatchShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT);
   void Tick();
   void Abort();
+  // An event record sent as the layer sends it, with WM_COPYDATA.
+  void SendRecord(const std::string& record);
 
   TempDir dir_;
   std::unique_ptr<AppContext> app_;
@@ -314,6 +324,7 @@ class BoardHarness {
   HWND lastDialog_ = nullptr;
   int nullMessages_ = 0;
   size_t callsSeen_ = 0;
+  std::vector<std::string> shellOpened_;
 };
 
 }  // namespace zettrella::testing
