@@ -9,10 +9,6 @@
 
 namespace zettrella {
 
-void MenuCommands::OpenWithShell(const std::string& address) {
-  ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
 void MenuCommands::RequestNoteMenu(int32_t noteId) {
   PostMessageA(window_, kNoteMenuMessage, static_cast<WPARAM>(noteId), 0);
 }
@@ -54,7 +50,10 @@ void MenuCommands::RunMenu(UniqueMenu menu, int32_t noteId) {
 void MenuCommands::RunCommand(int command, int32_t noteId) {
   if (command >= kCmdFirstAddress && command <= kCmdLastAddress) {
     const std::string& address = addressItems_[static_cast<size_t>(command - kCmdFirstAddress)];
-    if (!address.empty() && openAddress_) openAddress_(address);
+    // The shell's "open" verb starts the user's browser. The menu offers only
+    // addresses beginning "http://" or "https://", so no file or program is
+    // ever started this way.
+    if (!address.empty()) ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return;
   }
   const int slot = board_.notes().FindSlot(noteId);

@@ -4,9 +4,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
-#include <string>
-#include <utility>
 
 #include "common/win_handles.h"
 #include "notes/board/note_board.h"
@@ -30,24 +27,15 @@ class MenuCommands {
   // kNoteMenuMessage: the menu of the note with this layer id.
   void OnNoteMenu(int32_t noteId);
 
-  // What opens an address chosen in the note menu: by default the shell's
-  // "open" verb (the user's browser). The extraction only yields addresses
-  // beginning "http://" or "https://", so no file or program is ever started
-  // this way. Tests watch what would be opened without starting a browser.
-  using AddressOpener = std::function<void(const std::string& address)>;
-  void SetAddressOpener(AddressOpener opener) { openAddress_ = std::move(opener); }
-
  private:
   void RunMenu(UniqueMenu menu, int32_t noteId);
   void RunCommand(int command, int32_t noteId);
-  static void OpenWithShell(const std::string& address);
 
   NoteBoard& board_;
   DialogCommands& dialogs_;
   HWND window_ = nullptr;
   // The addresses of the most recent note menu.
   AddressItems addressItems_;
-  AddressOpener openAddress_ = OpenWithShell;
 };
 
 }  // namespace zettrella
