@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "notes/input/address_scan.h"
+#include "notes/card/address_scan.h"
 #include "common/mbcs.h"
 
 namespace zettrella {

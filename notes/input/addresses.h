@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "notes/input/address_scan.h"
+#include "notes/card/address_scan.h"
 
 namespace zettrella {
 

@@ -1,5 +1,5 @@
 // Scanning a note's text for web addresses.
-#include "notes/input/address_scan.h"
+#include "notes/card/address_scan.h"
 
 #include "common/mbcs.h"
 
