@@ -87,7 +87,6 @@ class VextalBinding : public VextalCalls {
   // call that has not returned) until the binding is destroyed.
   ~VextalBinding() override;
 
-  bool loaded() const { return static_cast<bool>(module_); }
   // Every entry point was found.
   bool complete() const { return complete_; }
 

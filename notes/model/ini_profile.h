@@ -54,9 +54,6 @@ class IniProfile : public Profile {
   // also kept in the side file.
   [[nodiscard]] bool SavePending() override;
 
-  // The side file of changes that have not reached the file yet.
-  const std::string& sidePath() const { return sidePath_; }
-
  private:
   void Change(ProfileChange change);
   // A profile used without BeginLoading reads the file at its first use.

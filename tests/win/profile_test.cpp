@@ -132,7 +132,7 @@ TEST(IniProfile, FileThatCannotBeReadAtStartIsNeverWritten) {
   // what was made meanwhile waits in the side file.
   EXPECT_FALSE(locked.SavePending());
   EXPECT_EQ(testing::ReadFileBytes(path), stored);
-  EXPECT_TRUE(testing::FileExists(locked.sidePath()));
+  EXPECT_TRUE(testing::FileExists(path + kSettingsSideFiles[1]));
 }
 
 // A disk of 64 pages with room for three files (tests/win/small_disk.sh):
@@ -230,7 +230,7 @@ TEST_F(HeldFile, ChangesOfARunThatNeverReadTheFileAreMergedAtTheNextStart) {
   EXPECT_EQ(next.Read("Husen2", "Text", "", 99), "meanwhile");
   EXPECT_EQ(next.Read("System", "Floating", "", 99), "On");
   EXPECT_TRUE(next.SavePending());
-  EXPECT_FALSE(testing::FileExists(next.sidePath()));
+  EXPECT_FALSE(testing::FileExists(path_ + kSettingsSideFiles[1]));
   EXPECT_EQ(testing::ReadFileBytes(path_),
             "[Husen1]\r\nID=1\r\nText=stored\r\n[System]\r\nFloating=On\r\n[Husen2]\r\nID=0\r\nText=meanwhile\r\n");
 }
