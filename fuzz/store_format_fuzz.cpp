@@ -25,7 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (c == '=' || c == '\r' || c == '\n' || c == '\0') c = 'k';
   }
 
-  if (zettrella::StoreFileName(key).size() != 3 + 2 * key.size()) __builtin_trap();
+  const std::string name = zettrella::StoreFileName(key);
+  if (name.size() != 3 + 2 * key.size() || name.compare(0, 3, "fmo") != 0 ||
+      name.find_first_not_of("0123456789ABCDEF", 3) != std::string::npos) {
+    __builtin_trap();
+  }
 
   const std::string withValue = zettrella::StoreWithValue(content, key, &value);
   if (withValue.size() < 2 || withValue.compare(withValue.size() - 2, 2, "\r\n") != 0) __builtin_trap();

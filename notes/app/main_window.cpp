@@ -56,15 +56,14 @@ BOOL MainWindow::OnInitDialog() {
   // that cannot be read even then is never written over: the run goes on
   // without it, and the timer tries it again.
   (void)profile_.BeginLoading(kSettingsLockWaitMs);
-  const int32_t trayDelay = board_.BeginLoad();
-  board_.FinishLoad(DesktopWindowRect());
+  board_.Load(DesktopWindowRect());
   profile_.EndLoading();
 
   dialogs_.SetWindow(window);
   menus_.SetWindow(window);
   // After a start from the Startup folder the icon waits TrayDelay seconds,
   // so that it does not get lost while the shell is still starting.
-  StartRunning(EqualsIgnoringAsciiCase(app_.arguments, kStartupArgument) ? trayDelay : 0);
+  StartRunning(EqualsIgnoringAsciiCase(app_.arguments, kStartupArgument) ? board_.settings().trayDelay : 0);
 
   // The window itself is never seen: shown off the screen, after the notes,
   // since placing it costs as much as a note.

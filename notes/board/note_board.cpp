@@ -13,13 +13,9 @@ NoteBoard::NoteBoard(Profile& profile) : profile_(profile), settingsFile_(profil
   profile_.OnFileMissing([this] { settingsFile_.SaveEverything(settings_, notes_); });
 }
 
-int32_t NoteBoard::BeginLoad() {
-  settings_.trayDelay = settingsFile_.ReadTrayDelay();
-  return settings_.trayDelay;
-}
-
-void NoteBoard::FinishLoad(const ScreenRect& desktop) {
+void NoteBoard::Load(const ScreenRect& desktop) {
   desktopRect_ = desktop;
+  settings_.trayDelay = settingsFile_.ReadTrayDelay();
   settingsFile_.ReadSystem(&settings_);
   settingsFile_.ReadNotes(&notes_);
 }

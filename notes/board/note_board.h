@@ -1,7 +1,8 @@
 // The notes on the desktop: the note table and the settings with their
 // file, the layer library's objects and images of the notes, and the
 // operations on them. Every change of a note goes through one of these
-// operations, which draw it in the layer and save it.
+// operations, which draw it in the layer and save it (a drag's place is
+// saved at its release).
 #pragma once
 
 #include <array>
@@ -34,10 +35,8 @@ class NoteBoard {
   // The layer has been started and not released yet.
   bool hasLayer() const { return layer_ != nullptr; }
 
-  // Start-up, in two parts around the start of the tray icon: BeginLoad
-  // reads the tray delay, FinishLoad the rest.
-  int32_t BeginLoad();
-  void FinishLoad(const ScreenRect& desktop);
+  // Start-up: reads the settings (the tray delay too) and the notes.
+  void Load(const ScreenRect& desktop);
   // A settings file that could not be read at start-up, taken once it can
   // be, in two parts around the end of its loading: ReadStored reads its
   // settings and notes, ShowStored shows them and moves the notes made

@@ -1,4 +1,4 @@
-// Scanning a note's text for web addresses.
+// The note menu's address entries and their menu labels.
 #include "notes/input/addresses.h"
 
 namespace zettrella {

@@ -1,4 +1,5 @@
-// Ordering and folding of unsaved settings changes.
+// Ordering and folding of unsaved settings changes, and their text form
+// for the side file.
 #include "notes/model/pending_changes.h"
 
 #include <algorithm>

@@ -1,5 +1,7 @@
 // The settings file: section "System" and the note sections "Husen1" to
-// "Husen100", read once at start-up and written key by key at each change.
+// "Husen100", read at start-up (or once a file held then can be read) and
+// written at each change: a note's section in one write, other changes as
+// one write of their keys.
 // The file itself is reached through a Profile, so that the read and write
 // order can be checked without Windows.
 #pragma once

@@ -81,8 +81,7 @@ class NoteBoardTest : public ::testing::Test {
  protected:
   void Load(const std::map<std::string, Lines>& sections) {
     profile.sections = sections;
-    (void)board.BeginLoad();
-    board.FinishLoad({0, 0, 1024, 768});
+    board.Load({0, 0, 1024, 768});
     auto recording = std::make_unique<RecordingLayer>(calls);
     layer = recording.get();
     board.Start(std::move(recording), 77);
@@ -104,8 +103,7 @@ TEST_F(NoteBoardTest, StartBuildsEveryStoredNoteAndSavesTheNewIdsInOneBatch) {
   profile.sections = {{"Husen2", {"ID=9", "Priority=5", "PosX=10", "PosY=20", "Text=a"}},
                       {"Husen4", {"ID=3", "Priority=5", "PosX=30", "PosY=40"}},
                       {"System", {"Floating=On"}}};
-  (void)board.BeginLoad();
-  board.FinishLoad({0, 0, 1024, 768});
+  board.Load({0, 0, 1024, 768});
   board.Start(std::make_unique<RecordingLayer>(calls), 77);
   EXPECT_EQ(calls, (Lines{"floating 1", "attach 77", "create 1 at 10,20 p0", "create 2 at 30,40 p0"}));
   EXPECT_EQ(profile.writes, (Lines{"batch", "section Husen2", "section Husen4", "end batch"}));
@@ -281,8 +279,7 @@ TEST_F(NoteBoardTest, NoteMadeBeforeTheStoredOnesArriveKeepsItsEdit) {
 // stored units, and a drag stores where the note is shown.
 TEST_F(NoteBoardTest, AtAnotherDpiTheLayerGetsScreenPixelsAndTheFileStoredUnits) {
   profile.sections = {{"Husen1", {"ID=0", "PosX=100", "PosY=41"}}};
-  (void)board.BeginLoad();
-  board.FinishLoad({0, 0, 1536, 1152});
+  board.Load({0, 0, 1536, 1152});
   auto recording = std::make_unique<RecordingLayer>(calls);
   layer = recording.get();
   board.Start(std::move(recording), 77, 144);
