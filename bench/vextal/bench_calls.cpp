@@ -1,5 +1,5 @@
 // Benchmark of the single calls: builds 100 notes with the note program's
-// call sequence, timing every entry point on its own, and prints the mean
+// call sequence, and then builds them again, timing every entry point on its own, and prints the mean
 // cost of each call per note, for 1 KB notes and for short ones. Beside it,
 // the floor: the same windows and bitmaps put on the screen with nothing
 // else done (as bench/floor does), so that the library's own share shows.

@@ -1,6 +1,7 @@
 // The settings file survives what happens to it from outside: the program
-// killed in the middle of a save, and another program holding the file
-// locked when the program starts.
+// killed in the middle of a save, the file held by another program at start
+// or when the session ends, the file removed while it runs, and the Restart
+// Manager closing the program.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,5 +1,7 @@
 // The note program as a process: its binding to the layer library, the
-// published window, a single copy, and the release steps at the end.
+// published window, a single copy, the hidden window that Enter, Escape and
+// Close never end, hand-edited garbage, the start argument, and the release
+// steps at the end.
 #include <gtest/gtest.h>
 
 #include <windows.h>

@@ -1,5 +1,5 @@
-// A small tool for scripts that drive the running programs from outside:
-// the start-up, benchmark and end-to-end scripts.
+// A small tool for the scripts that drive the running programs from outside:
+// tools/run, tools/bench, tools/screenshot and tests/e2e/run.
 //   zettrella-probe quit              posts the quit message to the program
 //   zettrella-probe wait-shown N [ms] waits until the program shows N note
 //                                     windows, then prints the time since
@@ -24,8 +24,9 @@
 //                                     rectangle for MS (default 120000) ms;
 //                                     its title counts the clicks it has
 //                                     handled: "e2e-cover", "e2e-cover 1", ...
-// The end-to-end driver only looks with the last four; every action on the
-// programs goes through real X input. Their texts are exchanged in UTF-8.
+// The end-to-end driver acts on the programs' windows only through real X
+// input; it uses this tool to look at windows, wait for the notes, find the
+// store file, put up a cover window and stop the program. Their texts are exchanged in UTF-8.
 // Exit code 0 on success, 1 on a time-out or when no program runs, 2 on a
 // usage error.
 #include <windows.h>

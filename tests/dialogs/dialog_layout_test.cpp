@@ -1,4 +1,4 @@
-// The four dialog templates of the note program: each loads in the frame and
+// The four dialogs of the note program that a user sees: each loads in the frame and
 // font of the program's dialogs, holds exactly the control ids the resource
 // header defines for it, and keeps its controls inside and reachable by Tab.
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// The program in a folder whose Japanese name holds "\" (0x5C) as the
+// The note program and setup in a folder whose Japanese name holds "\" (0x5C) as the
 // second byte of two-byte characters: "ソフト表" is 83 5C 83 74 83 67 95 5C.
 // A path split at the wrong "\" would look for its files one folder up or
 // in a folder that does not exist.

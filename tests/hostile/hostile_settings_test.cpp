@@ -1,6 +1,7 @@
 // The note program started on settings files nobody should write: random
-// bytes, numbers beyond every range, oversized notes, and a file it may not
-// write to. It must start, answer, keep the notes it can read and end cleanly.
+// bytes, numbers beyond every range, oversized notes, repeated sections,
+// and a file it may not write to. It must start, answer, keep the notes it
+// can read and end cleanly.
 #include <gtest/gtest.h>
 
 #include <cstdint>

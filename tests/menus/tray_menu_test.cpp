@@ -1,5 +1,6 @@
 // The tray menu under Wine: its items as the real menu holds them, and what
-// its commands do to the note table, the settings file and the layer.
+// its commands do to the note table, the settings file and the layer, and
+// the icon coming back after the shell restarts.
 #include <gtest/gtest.h>
 
 #include "notes/app/main_window.h"

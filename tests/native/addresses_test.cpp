@@ -1,3 +1,6 @@
+// The note menu's address scan: the forms and where they end, two-byte
+// characters around them, at most ten in text order, and menu labels with
+// each "&" doubled.
 #include "notes/input/addresses.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // ASCII letter case: only the 26 letters fold, never a byte of a two-byte
-// character.
+// character; the start argument is recognised in any case.
 #include "common/ascii.h"
 
 #include <gtest/gtest.h>

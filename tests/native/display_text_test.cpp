@@ -1,3 +1,6 @@
+// What a card shows of a note's text: addresses without their "h" hidden,
+// masking from a given character, and trailing blanks dropped, never
+// splitting a two-byte character.
 #include "notes/card/display_text.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
-// The settings file's read order, defaults and write order, checked against
-// an in-memory profile that records every access.
+// The settings file's defaults and conversions on reading, and what it
+// writes in which order, checked against an in-memory profile that records
+// every change.
 #include "notes/model/settings_file.h"
 
 #include <gtest/gtest.h>

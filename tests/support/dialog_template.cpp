@@ -1,5 +1,6 @@
 // A reader of the DLGTEMPLATEEX layout: header, menu, class, caption and
-// font, then DWORD-aligned items with their class and text.
+// font, then DWORD-aligned items with their class and text; and the control
+// ids a dialog's block of the resource header defines.
 #include "tests/support/dialog_template.h"
 
 #include <cstdint>

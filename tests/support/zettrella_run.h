@@ -1,6 +1,7 @@
-// Runs the real Zettrella.exe from a private folder with the recording layer
-// library beside it, and reads back what it left: the layer's call log and
-// the settings file.
+// Runs the real Zettrella.exe from a private folder with a chosen layer
+// library beside it (the recording stand-in, the real one, a failing one or
+// none), sends it event records, and reads back what it left: the layer's
+// call log and the settings file.
 #pragma once
 
 #include <windows.h>

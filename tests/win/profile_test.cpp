@@ -1,4 +1,6 @@
-// The settings file through the real profile functions.
+// The settings file through the program's Win32 writer (IniProfile) on real
+// files under Wine: whole values, a file held or missing, a full disk, a
+// copy left behind and linked files.
 #include <gtest/gtest.h>
 
 #include "notes/model/ini_profile.h"
