@@ -27,39 +27,34 @@ constexpr char kJapaneseFace[] = "ＭＳ ゴシック";
 // A face whose name begins with letters that have a case.
 constexpr char kLatinPrefixFace[] = "IPAゴシック";
 
+// The pair attached as the dialogs attach it, or (alone) each picker
+// attached by itself, the name list filled as the pair fills it.
 class PickerHost : public ui::Dialog {
  public:
-  PickerHost() : ui::Dialog(IDD_NOTE_EDIT, nullptr) {}
+  explicit PickerHost(bool alone) : ui::Dialog(IDD_NOTE_EDIT, nullptr), alone_(alone) {}
   FontPickers fonts;
-
- protected:
-  BOOL OnInitDialog() override {
-    fonts.Attach(hwnd(), IDC_EDIT_FONT_NAME, IDC_EDIT_FONT_SIZE);
-    return TRUE;
-  }
-};
-
-// The two pickers attached to the same combo boxes one by one, the name
-// list filled as the pair fills it.
-class ComboHost : public ui::Dialog {
- public:
-  ComboHost() : ui::Dialog(IDD_NOTE_EDIT, nullptr) {}
   FontNameCombo name;
   FontSizeCombo size;
 
  protected:
   BOOL OnInitDialog() override {
+    if (!alone_) {
+      fonts.Attach(hwnd(), IDC_EDIT_FONT_NAME, IDC_EDIT_FONT_SIZE);
+      return TRUE;
+    }
     name.Attach(hwnd(), IDC_EDIT_FONT_NAME);
     size.Attach(hwnd(), IDC_EDIT_FONT_SIZE);
     name.FillFontNames(SHIFTJIS_CHARSET);
     return TRUE;
   }
+
+ private:
+  bool alone_;
 };
 
 // Runs the host and calls check with it once it is up; then closes it.
-template <typename Host>
-void WithHost(const std::function<void(Host&, HWND)>& check) {
-  Host host;
+void WithHost(bool alone, const std::function<void(PickerHost&, HWND)>& check) {
+  PickerHost host(alone);
   RunDriven(host, [&](HWND hwnd) {
     check(host, hwnd);
     host.EndModal(IDCANCEL);
@@ -67,10 +62,10 @@ void WithHost(const std::function<void(Host&, HWND)>& check) {
 }
 
 void WithPickers(const std::function<void(HWND)>& check) {
-  WithHost<PickerHost>([&](PickerHost&, HWND hwnd) { check(hwnd); });
+  WithHost(false, [&](PickerHost&, HWND hwnd) { check(hwnd); });
 }
 
-void WithCombos(const std::function<void(ComboHost&, HWND)>& check) { WithHost<ComboHost>(check); }
+void WithCombos(const std::function<void(PickerHost&, HWND)>& check) { WithHost(true, check); }
 
 std::vector<std::string> Items(HWND combo) {
   std::vector<std::string> items;
@@ -124,7 +119,7 @@ TEST(FontNameComboTest, ListsTheShiftJisFontsWithoutVerticalFaces) {
 }
 
 TEST(FontNameComboTest, FillingAgainKeepsTheTextAndFreesNothingTwice) {
-  WithCombos([](ComboHost& host, HWND hwnd) {
+  WithCombos([](PickerHost& host, HWND hwnd) {
     FontNameCombo& name = host.name;
     const auto count = SendMessageA(name.hwnd(), CB_GETCOUNT, 0, 0);
     name.SelectFontName(kJapaneseFace, FontNameCombo::kAnyCharset);
@@ -138,7 +133,7 @@ TEST(FontNameComboTest, FillingAgainKeepsTheTextAndFreesNothingTwice) {
 }
 
 TEST(FontNameComboTest, SelectsTheItemOfAFaceOrShowsTheNameTyped) {
-  WithCombos([](ComboHost& host, HWND hwnd) {
+  WithCombos([](PickerHost& host, HWND hwnd) {
     FontNameCombo& name = host.name;
     HWND combo = name.hwnd();
     auto selectedText = [&]() {
@@ -164,7 +159,7 @@ TEST(FontNameComboTest, SelectsTheItemOfAFaceOrShowsTheNameTyped) {
 }
 
 TEST(FontNameComboTest, GetSelectedFontNamesTheListedFaceOrNone) {
-  WithCombos([](ComboHost& host, HWND hwnd) {
+  WithCombos([](PickerHost& host, HWND hwnd) {
     FontNameCombo& name = host.name;
     LOGFONTA info{};
     name.SelectFontName(kJapaneseFace, FontNameCombo::kAnyCharset);
@@ -281,7 +276,7 @@ TEST(FontSizeComboTest, RasterFaceOffersItsInstalledSizesInOrder) {
   EnumFontFamiliesA(screen.get(), nullptr, reinterpret_cast<FONTENUMPROCA>(&FindRasterFace),
                     reinterpret_cast<LPARAM>(&raster));
   if (raster.empty()) GTEST_SKIP() << "no raster font in this prefix";
-  WithCombos([&](ComboHost& host, HWND) {
+  WithCombos([&](PickerHost& host, HWND) {
     FontSizeCombo& size = host.size;
     size.FillSizes(screen.get(), raster.c_str());
     const std::vector<std::string> items = Items(size.hwnd());
@@ -298,7 +293,7 @@ TEST(FontSizeComboTest, RasterFaceOffersItsInstalledSizesInOrder) {
 }
 
 TEST(FontSizeComboTest, InsertSizeKeepsAscendingOrderWithoutDuplicates) {
-  WithCombos([](ComboHost& host, HWND) {
+  WithCombos([](PickerHost& host, HWND) {
     FontSizeCombo& size = host.size;
     for (int32_t twips : {240, 160, 200, 160, 210, 1440, 195}) size.InsertSize(twips);
     EXPECT_EQ(Items(size.hwnd()), (std::vector<std::string>{"8", "10", "10.5", "12", "72"}));
@@ -308,7 +303,7 @@ TEST(FontSizeComboTest, InsertSizeKeepsAscendingOrderWithoutDuplicates) {
 }
 
 TEST(FontSizeComboTest, EmptyFaceLeavesTheListEmpty) {
-  WithCombos([](ComboHost& host, HWND) {
+  WithCombos([](PickerHost& host, HWND) {
     FontSizeCombo& size = host.size;
     WindowDc screen(nullptr);
     size.FillSizes(screen.get(), kJapaneseFace);
@@ -319,7 +314,7 @@ TEST(FontSizeComboTest, EmptyFaceLeavesTheListEmpty) {
 }
 
 TEST(FontSizeComboTest, SetAndGetSizeTwips) {
-  WithCombos([](ComboHost& host, HWND hwnd) {
+  WithCombos([](PickerHost& host, HWND hwnd) {
     FontSizeCombo& size = host.size;
     size.SetSizeTwips(210);
     EXPECT_EQ(ControlText(hwnd, IDC_EDIT_FONT_SIZE), "10.5");

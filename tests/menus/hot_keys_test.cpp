@@ -74,7 +74,6 @@ TEST(HotKeys, PostedHotKeysCreateNotesAndRedraw) {
   EXPECT_EQ(CountCalls(calls, "_create(412,369,0,0,"), 3);
   EXPECT_EQ(calls.back(), "_redraw()");
   EXPECT_FALSE(HasCall(calls, "_floating(")) << "hot keys open no menu";
-  EXPECT_EQ(h.IniValue("Husen3", "Type"), "1");
 }
 
 TEST(HotKeys, RealKeyPressesReachTheBoard) {

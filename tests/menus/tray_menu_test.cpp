@@ -114,7 +114,6 @@ TEST(TrayMenu, CreateCommandsMakeCentredNotesOfEachColour) {
   BoardHarness h;
   std::vector<std::string> calls;
   std::vector<Note> notes;
-  std::vector<std::vector<std::string>> stored;  // each note's PosX, PosY, Type and Priority
   int32_t nextPriority = -1;
   ASSERT_TRUE(h.Run({
       h.Do([&] { h.ClearLayerCalls(); }),
@@ -134,12 +133,6 @@ TEST(TrayMenu, CreateCommandsMakeCentredNotesOfEachColour) {
       h.Do([&] {
         calls = h.LayerCalls();
         for (int slot = 0; slot < 4; ++slot) notes.push_back(h.SavedNote(slot));
-        for (int slot = 0; slot < 3; ++slot) {
-          const std::string section = "Husen" + std::to_string(slot + 1);
-          stored.emplace_back();
-          for (const char* key : {"PosX", "PosY", "Type", "Priority"})
-            stored.back().push_back(h.IniValue(section.c_str(), key));
-        }
       }),
       // Read after the values above: the click gives its note a new priority.
       h.ClickNoteOfSlot(0, &nextPriority),
@@ -156,10 +149,6 @@ TEST(TrayMenu, CreateCommandsMakeCentredNotesOfEachColour) {
     EXPECT_EQ(note.priority, slot);
     EXPECT_EQ(note.fontName, "ＭＳ ゴシック");
     EXPECT_EQ(note.fontSize, 8);
-    EXPECT_EQ(stored[slot][0], "412");
-    EXPECT_EQ(stored[slot][1], "369");
-    EXPECT_EQ(stored[slot][2], std::to_string(slot));
-    EXPECT_EQ(stored[slot][3], std::to_string(slot));
   }
   EXPECT_FALSE(notes[3].inUse);
   EXPECT_EQ(nextPriority, 3);
