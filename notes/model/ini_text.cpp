@@ -81,17 +81,27 @@ struct LineView {
   std::string_view value;
 };
 
+// A section header's name, when the line is one. Only a line whose first
+// character after the blanks is "[" is read further, so that a search for a
+// section passes over long key lines without reading them through.
+bool IsHeader(std::string_view text, std::string_view* name) {
+  const std::string_view line = TrimStart(text);
+  if (line.empty() || line.front() != '[') return false;
+  // The blanks at the line's end hold no "]", so its first "]" is the same
+  // with or without them.
+  const size_t close = FindChar(line.substr(1), ']');
+  if (close == std::string_view::npos) return false;
+  *name = line.substr(1, close);
+  return true;
+}
+
 LineView View(std::string_view text) {
   LineView view;
-  const std::string_view line = Trim(text);
-  if (!line.empty() && line.front() == '[') {
-    const size_t close = FindChar(line.substr(1), ']');
-    if (close != std::string_view::npos) {
-      view.isHeader = true;
-      view.name = line.substr(1, close);
-      return view;
-    }
+  if (IsHeader(text, &view.name)) {
+    view.isHeader = true;
+    return view;
   }
+  const std::string_view line = Trim(text);
   const size_t equals = FindChar(line, '=');
   view.hasValue = equals != std::string_view::npos;
   view.name = view.hasValue ? Trim(line.substr(0, equals)) : line;
@@ -143,16 +153,17 @@ std::string IniText::Bytes() const {
 
 size_t IniText::FindSection(std::string_view section) const {
   section = Trim(section);
+  std::string_view name;
   for (size_t i = 0; i < lines_.size(); ++i) {
-    const LineView view = View(lines_[i].text);
-    if (view.isHeader && SameName(view.name, section)) return i;
+    if (IsHeader(lines_[i].text, &name) && SameName(name, section)) return i;
   }
   return std::string::npos;
 }
 
 size_t IniText::SectionEnd(size_t header) const {
   size_t i = header + 1;
-  while (i < lines_.size() && !View(lines_[i].text).isHeader) ++i;
+  std::string_view name;
+  while (i < lines_.size() && !IsHeader(lines_[i].text, &name)) ++i;
   return i;
 }
 
