@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "common/shell_calls.h"
+
 namespace zettrella {
 
 namespace {
@@ -20,7 +22,7 @@ DWORD WINAPI DelayThread(void* param) {
   std::unique_ptr<DelayParams> params(static_cast<DelayParams*>(param));
   const uint64_t ms = static_cast<uint64_t>(params->delaySeconds) * 1000u;
   const DWORD wait = static_cast<DWORD>(std::min<uint64_t>(ms, INFINITE - 1));
-  if (WaitForSingleObject(params->stop, wait) == WAIT_TIMEOUT) Shell_NotifyIconA(NIM_ADD, &params->icon);
+  if (WaitForSingleObject(params->stop, wait) == WAIT_TIMEOUT) ShellNotifyIcon(NIM_ADD, &params->icon);
   return 0;
 }
 
@@ -44,12 +46,12 @@ void TrayIcon::Add(int32_t delaySeconds) {
     if (thread_) return;
     delete params;
   }
-  Shell_NotifyIconA(NIM_ADD, &data_);
+  ShellNotifyIcon(NIM_ADD, &data_);
 }
 
 void TrayIcon::AddAgain() {
   if (thread_ && WaitForSingleObject(thread_.get(), 0) == WAIT_TIMEOUT) return;
-  Shell_NotifyIconA(NIM_ADD, &data_);
+  ShellNotifyIcon(NIM_ADD, &data_);
 }
 
 TrayIcon::~TrayIcon() {
@@ -57,7 +59,7 @@ TrayIcon::~TrayIcon() {
     SetEvent(stop_.get());
     WaitForSingleObject(thread_.get(), 2000);
   }
-  Shell_NotifyIconA(NIM_DELETE, &data_);
+  ShellNotifyIcon(NIM_DELETE, &data_);
 }
 
 }  // namespace zettrella

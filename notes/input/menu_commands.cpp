@@ -1,9 +1,8 @@
 // The tray and note menus and their commands.
 #include "notes/input/menu_commands.h"
 
-#include <shellapi.h>
-
 #include "common/protocol.h"
+#include "common/shell_calls.h"
 #include "notes/input/command_ids.h"
 #include "notes/input/note_menus.h"
 
@@ -53,7 +52,7 @@ void MenuCommands::RunCommand(int command, int32_t noteId) {
     // The shell's "open" verb starts the user's browser. The menu offers only
     // addresses beginning "http://" or "https://", so no file or program is
     // ever started this way.
-    if (!address.empty()) ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (!address.empty()) ShellOpen(address.c_str());
     return;
   }
   const int slot = board_.notes().FindSlot(noteId);

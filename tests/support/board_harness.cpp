@@ -39,8 +39,16 @@ int SwapImport(const void* from, const void* to) {
   return changed;
 }
 
-const void* ShellExecuteEntry() {
-  return reinterpret_cast<const void*>(GetProcAddress(GetModuleHandleA("shell32.dll"), "ShellExecuteA"));
+using LookUp = FARPROC(WINAPI*)(HMODULE, LPCSTR);
+
+const LookUp g_lookUp = reinterpret_cast<LookUp>(
+    reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetProcAddress")));
+
+// The program looks the shell's calls up as it makes them; while a board
+// runs, its look-up of ShellExecuteA finds the catch.
+FARPROC WINAPI CatchLookUp(HMODULE module, LPCSTR name) {
+  if (!IS_INTRESOURCE(name) && lstrcmpA(name, "ShellExecuteA") == 0) return BoardHarness::ShellCatch();
+  return g_lookUp(module, name);
 }
 
 }  // namespace
@@ -100,8 +108,8 @@ bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
   deadline_ = GetTickCount() + timeoutMs;
   g_running = this;
   // The note menu opens addresses with the shell; caught here, none starts a browser.
-  if (SwapImport(ShellExecuteEntry(), reinterpret_cast<const void*>(&CatchShellExecute)) == 0) {
-    ADD_FAILURE() << "ShellExecuteA is not among the test program's imports";
+  if (SwapImport(reinterpret_cast<const void*>(g_lookUp), reinterpret_cast<const void*>(&CatchLookUp)) == 0) {
+    ADD_FAILURE() << "GetProcAddress is not among the test program's imports";
   }
   callHook_ = SetWindowsHookExA(WH_CALLWNDPROC, CallWndHook, nullptr, GetCurrentThreadId());
   getHook_ = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
@@ -110,7 +118,7 @@ bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
   KillTimer(nullptr, timer);
   UnhookWindowsHookEx(callHook_);
   UnhookWindowsHookEx(getHook_);
-  SwapImport(reinterpret_cast<const void*>(&CatchShellExecute), ShellExecuteEntry());
+  SwapImport(reinterpret_cast<const void*>(&CatchLookUp), reinterpret_cast<const void*>(g_lookUp));
   g_running = nullptr;
   // The quit command leaves its WM_QUIT for the loops around the board.
   MSG msg;
@@ -325,6 +333,8 @@ Note BoardHarness::SavedNote(int slot) const {
   note.maskFrom = number("TextAsterNum", note.maskFrom);
   return note;
 }
+
+FARPROC BoardHarness::ShellCatch() { return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&CatchShellExecute)); }
 
 HINSTANCE WINAPI BoardHarness::CatchShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT) {
   const std::string opened = file ? file : "";

@@ -293,8 +293,10 @@ class BoardHarness {
   // the settings file; inUse when the section holds the note's ID.
   Note SavedNote(int slot) const;
   // The addresses the board asked the shell to open (ShellExecuteA's verb
-  // "open"), caught in the test program's imports so that no browser starts.
+  // "open"), caught at the look-up of the call so that no browser starts.
   const std::vector<std::string>& shellOpened() const { return shellOpened_; }
+  // What the look-up of ShellExecuteA gives while the board runs.
+  static FARPROC ShellCatch();
 
  private:
   static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
