@@ -124,8 +124,11 @@ std::string TextRenderer::WordWrap(std::string_view text, int32_t font, int32_t 
 }
 
 // Text is laid out with the same breaking as WordWrap at the rectangle's
-// width (wrapped text stays as it is) and drawn with the measured advances,
-// so that measuring and drawing agree to the pixel.
+// width (wrapped text stays as it is) and drawn where it was measured, so
+// that measuring and drawing agree to the pixel: a line with a tab is drawn
+// with the layout's advances; any other line at GDI's own, which are the
+// measured ones (the widths came from GDI's extents of the same characters
+// in the same font). Passing advances costs GDI work for every character.
 void TextRenderer::Render(Bitmap* target, std::string_view text, int32_t font, int32_t colour, Rect& rect) {
   const Font& f = FontOrStock(font);
   HDC dc = target ? target->dc() : measureDc_.get();
@@ -151,8 +154,11 @@ void TextRenderer::Render(Bitmap* target, std::string_view text, int32_t font, i
     if (y >= clip.bottom) break;
     const TextLayout::Line& line = layout.lines[i];
     if (y + lineHeight <= clip.top || line.first == line.last) continue;
+    const bool tabbed = std::any_of(layout.chars.begin() + static_cast<std::ptrdiff_t>(line.first),
+                                    layout.chars.begin() + static_cast<std::ptrdiff_t>(line.last),
+                                    [text](const CharSpan& c) { return text[c.start] == '\t'; });
     ExtTextOutW(dc, rect.left, static_cast<int>(y), ETO_CLIPPED, &clip, measurer.wide().data() + line.first,
-                static_cast<UINT>(line.last - line.first), layout.advances.data() + line.first);
+                static_cast<UINT>(line.last - line.first), tabbed ? layout.advances.data() + line.first : nullptr);
   }
   // GDI leaves the alpha byte of the pixels it writes at 0; the image is
   // opaque, and a window manager that honours alpha would show holes.
