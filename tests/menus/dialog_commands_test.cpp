@@ -29,9 +29,7 @@ TEST(DeleteCommand, ConfirmedDeleteRemovesTheNoteAndItsSection) {
         h.ClearLayerCalls();
         id = h.SavedNote(4).id;
       }),
-      h.OpenNoteMenuOfSlot(4),
-      h.WaitForMenu(),
-      h.Choose(kCmdDelete),
+      h.NoteCommand(4, kCmdDelete),
       h.WaitForDialog("消去確認"),
       // While the dialog is open the layer stays out of the foreground.
       h.Do([&] { calls = h.LayerCalls(); }),
@@ -59,9 +57,7 @@ TEST(DeleteCommand, CancelKeepsEverything) {
         h.ClearLayerCalls();
         iniBefore = ReadFileBytes(h.iniPath());
       }),
-      h.OpenNoteMenuOfSlot(4),
-      h.WaitForMenu(),
-      h.Choose(kCmdDelete),
+      h.NoteCommand(4, kCmdDelete),
       h.WaitForDialog("消去確認"),
       h.PressButton(IDCANCEL),
       h.WaitUntil([&] { return CountCalls(h.LayerCalls(), "_floating(") == 2; }),
@@ -73,9 +69,7 @@ TEST(DeleteCommand, CancelKeepsEverything) {
 TEST(DeleteCommand, TheFreedSlotTakesTheNextNewNote) {
   BoardHarness h(FiveNotes());
   ASSERT_TRUE(h.Run({
-      h.OpenNoteMenuOfSlot(2),
-      h.WaitForMenu(),
-      h.Choose(kCmdDelete),
+      h.NoteCommand(2, kCmdDelete),
       h.WaitForDialog("消去確認"),
       h.PressButton(IDOK),
       h.WaitUntil([&] { return !h.SavedNote(2).inUse; }),
@@ -93,14 +87,10 @@ TEST(DeleteCommand, TheFreedSlotTakesTheNextNewNote) {
 std::vector<Step> WhileSlot4sNoteIsReplaced(BoardHarness& h, UINT command, const char* caption, HWND* dialog,
                                             std::function<void()> answer) {
   return {
-      h.OpenNoteMenuOfSlot(4),
-      h.WaitForMenu(),
-      h.Choose(command),
+      h.NoteCommand(4, command),
       h.WaitForDialog(caption),
       h.Do([&h, dialog] { *dialog = h.lastDialog(); }),
-      h.OpenNoteMenuOfSlot(4),
-      h.WaitForMenu(),
-      h.Choose(kCmdDelete),
+      h.NoteCommand(4, kCmdDelete),
       h.WaitForDialog("消去確認", dialog),
       h.PressButton(IDOK),
       h.WaitUntil([&h] { return !h.SavedNote(4).inUse; }),
@@ -137,9 +127,7 @@ TEST(DialogCommands, ADialogActsOnlyOnTheNoteItWasOpenedFor) {
 TEST(EditCommand, LoneLineBreaksAreStoredLikeAnyOther) {
   BoardHarness h(FiveNotes());
   ASSERT_TRUE(h.Run({
-      h.OpenNoteMenuOfSlot(1),
-      h.WaitForMenu(),
-      h.Choose(kCmdEdit),
+      h.NoteCommand(1, kCmdEdit),
       h.WaitForDialog("編集"),
       h.Do([&] { SetDlgItemTextA(h.lastDialog(), IDC_EDIT_TEXT, "a\n[Husen7]\nID=77\rend"); }),
       h.PressButton(IDOK),
@@ -155,9 +143,7 @@ TEST(EditCommand, OkRebuildsTheNoteWithItsPriorityCancelLeavesIt) {
   int32_t idAfterCancel = -1;
   ASSERT_TRUE(h.Run({
       h.Do([&] { idBefore = h.SavedNote(1).id; }),
-      h.OpenNoteMenuOfSlot(1),
-      h.WaitForMenu(),
-      h.Choose(kCmdEdit),
+      h.NoteCommand(1, kCmdEdit),
       h.WaitForDialog("編集"),
       h.PressButton(IDCANCEL),
       h.WaitUntil([&] { return h.nullMessages() >= 1; }),
@@ -165,9 +151,7 @@ TEST(EditCommand, OkRebuildsTheNoteWithItsPriorityCancelLeavesIt) {
         idAfterCancel = h.SavedNote(1).id;
         h.ClearLayerCalls();
       }),
-      h.OpenNoteMenuOfSlot(1),
-      h.WaitForMenu(),
-      h.Choose(kCmdEdit),
+      h.NoteCommand(1, kCmdEdit),
       h.WaitForDialog("編集"),
       h.PressButton(IDOK),
       h.WaitUntil([&] { return h.SavedNote(1).id != idBefore; }),
@@ -190,9 +174,7 @@ TEST(SettingsCommand, NewHotKeyNameTakesOverAndEveryNoteIsRebuilt) {
         f5Before = ComboTaken(VK_F5);
         h.ClearLayerCalls();
       }),
-      h.OpenTrayMenu(),
-      h.WaitForMenu(),
-      h.Choose(kCmdSettings),
+      h.TrayCommand(kCmdSettings),
       h.WaitForDialog("設定"),
       h.Do([&] { SetDlgItemTextA(h.lastDialog(), IDC_SETTINGS_HOTKEY_C, "F5"); }),
       h.PressButton(IDOK),
@@ -235,9 +217,7 @@ TEST(SettingsCommand, CancelReregistersNothingAndRebuildsNothing) {
         h.ClearLayerCalls();
         iniBefore = ReadFileBytes(h.iniPath());
       }),
-      h.OpenTrayMenu(),
-      h.WaitForMenu(),
-      h.Choose(kCmdSettings),
+      h.TrayCommand(kCmdSettings),
       h.WaitForDialog("設定"),
       h.Do([&] { SetDlgItemTextA(h.lastDialog(), IDC_SETTINGS_HOTKEY_C, "F5"); }),
       h.PressButton(IDCANCEL),
@@ -256,9 +236,7 @@ TEST(SettingsCommand, CancelReregistersNothingAndRebuildsNothing) {
 TEST(AboutCommand, HotKeysStillWorkWhileTheAboutBoxIsOpen) {
   BoardHarness h;
   ASSERT_TRUE(h.Run({
-      h.OpenTrayMenu(),
-      h.WaitForMenu(),
-      h.Choose(kCmdAbout),
+      h.TrayCommand(kCmdAbout),
       h.WaitForDialog("バージョン情報"),
       h.Post(WM_HOTKEY, kHotKeyCreateMagenta, 0),
       h.WaitUntil([&] { return h.SavedNote(0).inUse; }),

@@ -117,18 +117,9 @@ TEST(TrayMenu, CreateCommandsMakeCentredNotesOfEachColour) {
   int32_t nextPriority = -1;
   ASSERT_TRUE(h.Run({
       h.Do([&] { h.ClearLayerCalls(); }),
-      h.OpenTrayMenu(),
-      h.WaitForMenu(),
-      h.Choose(kCmdCreateCyan),
-      h.WaitForMenuClosed(),
-      h.OpenTrayMenu(),
-      h.WaitForMenu(),
-      h.Choose(kCmdCreateMagenta),
-      h.WaitForMenuClosed(),
-      h.OpenTrayMenu(),
-      h.WaitForMenu(),
-      h.Choose(kCmdCreateYellow),
-      h.WaitForMenuClosed(),
+      h.TrayCommand(kCmdCreateCyan),
+      h.TrayCommand(kCmdCreateMagenta),
+      h.TrayCommand(kCmdCreateYellow),
       h.WaitUntil([&] { return h.SavedNote(2).inUse; }),
       h.Do([&] {
         calls = h.LayerCalls();
@@ -190,7 +181,7 @@ TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
 TEST(TrayMenu, QuitEndsTheProgramAfterTheMenuHasClosed) {
   BoardHarness h(Ini({"[System]", "Floating=On"}));
   ASSERT_TRUE(h.Run({
-      h.Do([&] { h.ClearLayerCalls(); }), h.OpenTrayMenu(), h.WaitForMenu(), h.Choose(kCmdQuit),
+      h.Do([&] { h.ClearLayerCalls(); }), h.TrayCommand(kCmdQuit),
       h.WaitUntil([] { return false; }),  // the board ends on its own
   }));
   EXPECT_FALSE(h.scriptCompleted());

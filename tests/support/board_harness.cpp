@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 
 #include "common/protocol.h"
 #include "notes/app/main_window.h"
@@ -264,6 +265,26 @@ Step BoardHarness::Dismiss() {
 
 Step BoardHarness::WaitForMenuClosed() {
   return [this] { return !menuOpen_; };
+}
+
+Step BoardHarness::InTurn(std::vector<Step> steps) {
+  auto next = std::make_shared<size_t>(0);
+  return [steps = std::move(steps), next] {
+    while (*next < steps.size() && steps[*next]()) ++*next;
+    return *next == steps.size();
+  };
+}
+
+Step BoardHarness::TrayCommand(UINT command) {
+  return InTurn({OpenTrayMenu(), WaitForMenu(), Choose(command), WaitForMenuClosed()});
+}
+
+Step BoardHarness::NoteCommand(int slot, UINT command) {
+  return InTurn({OpenNoteMenuOfSlot(slot), WaitForMenu(), Choose(command), WaitForMenuClosed()});
+}
+
+Step BoardHarness::NoteCommand(std::function<int32_t()> id, UINT command) {
+  return InTurn({OpenNoteMenu(std::move(id)), WaitForMenu(), Choose(command), WaitForMenuClosed()});
 }
 
 Step BoardHarness::WaitForDialog(const char* caption, const HWND* besides) {

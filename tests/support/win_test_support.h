@@ -268,6 +268,13 @@ class BoardHarness {
   Step Dismiss();
   // Waits until the open menu has closed.
   Step WaitForMenuClosed();
+  // A command chosen from the tray menu or from the note menu of a slot or
+  // of an id: the menu opened, waited for, the item chosen, the menu closed.
+  Step TrayCommand(UINT command);
+  Step NoteCommand(int slot, UINT command);
+  Step NoteCommand(std::function<int32_t()> id, UINT command);
+  // Steps run in order as one step, done when the last is.
+  static Step InTurn(std::vector<Step> steps);
   // A modal dialog of this thread other than the board, with its caption;
   // with besides, another one than the dialog it points to (read when the
   // step runs).
