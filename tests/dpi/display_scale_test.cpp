@@ -69,7 +69,8 @@ TEST(DisplayScale, ANoteIsDrawnScaledInItsLinesAtItsPlaceAndADragStoresStoredUni
   ASSERT_TRUE(PumpUntil([&] {
     GetWindowRect(cards[0], &moved);
     return moved.left == wrapped.left + 60 && moved.top == wrapped.top + 30;
-  })) << moved.left << "," << moved.top;
+  })) << moved.left
+      << "," << moved.top;
   SendMouse(MOUSEEVENTF_LEFTUP);
   const std::string x = std::to_string(100 + 60 * 96 / dpi), y = std::to_string(80 + 30 * 96 / dpi);
   EXPECT_TRUE(PumpUntil([&] { return run.Ini("Husen1", "PosX") == x && run.Ini("Husen1", "PosY") == y; }, 20000))
