@@ -105,8 +105,10 @@ TEST(IniProfile, ChangeThatCannotReplaceTheFileWaitsInMemory) {
 }
 
 // A file locked without sharing when the program starts is neither read as
-// empty nor ever written over; one that is missing is a first start.
-TEST(IniProfile, FileThatCannotBeReadAtStartIsNeverWritten) {
+// empty nor written over by a profile that has not read it (the program's
+// timer reads it again and only then saves); one that is missing is a first
+// start.
+TEST(IniProfile, FileThatCannotBeReadAtStartIsNotWrittenOverUnread) {
   testing::TempDir dir("zini");
   const std::string path = dir.File("Zettrella.ini");
   IniProfile fresh(path);
