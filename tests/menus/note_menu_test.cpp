@@ -65,22 +65,13 @@ TEST(NoteMenu, AddressesFirstThenTheNoteCommandsWithTheirCheckMarks) {
   Lines withAddresses, without, oddType;
   AddressItems addresses;
   ASSERT_TRUE(h.Run({
-      h.OpenNoteMenuOfSlot(0),
-      h.WaitForMenu(),
+      h.NoteMenuDismissed(0),
       h.Do([&] { withAddresses = MenuLines(h.lastMenu()); }),
       h.Do([&] { addresses = MenuAddresses(h.lastMenu()); }),
-      h.Dismiss(),
-      h.WaitForMenuClosed(),
-      h.OpenNoteMenuOfSlot(1),
-      h.WaitForMenu(),
+      h.NoteMenuDismissed(1),
       h.Do([&] { without = MenuLines(h.lastMenu()); }),
-      h.Dismiss(),
-      h.WaitForMenuClosed(),
-      h.OpenNoteMenuOfSlot(2),
-      h.WaitForMenu(),
+      h.NoteMenuDismissed(2),
       h.Do([&] { oddType = MenuLines(h.lastMenu()); }),
-      h.Dismiss(),
-      h.WaitForMenuClosed(),
   }));
   // The "&" is shown as itself, not as a mnemonic marker.
   EXPECT_EQ(withAddresses,
@@ -104,10 +95,7 @@ TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
   auto staleId = [&] { return oldId; };
   ASSERT_TRUE(h.Run({
       // A menu with addresses first, so that they would be there to reuse.
-      h.OpenNoteMenuOfSlot(0),
-      h.WaitForMenu(),
-      h.Dismiss(),
-      h.WaitForMenuClosed(),
+      h.NoteMenuDismissed(0),
       // Rebuilding the note gives it a new id; the old one names nothing.
       h.Do([&] { oldId = h.SavedNote(0).id; }),
       h.NoteCommand(0, kCmdCyan),
@@ -116,11 +104,8 @@ TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
         h.ClearLayerCalls();
         iniBefore = ReadFileBytes(h.iniPath());
       }),
-      h.OpenNoteMenu(staleId),
-      h.WaitForMenu(),
+      h.NoteCommand(staleId, kCmdTextRed),
       h.Do([&] { stale = MenuLines(h.lastMenu()); }),
-      h.Choose(kCmdTextRed),
-      h.WaitForMenuClosed(),
       h.NoteCommand(staleId, kCmdDuplicate),
       h.NoteCommand(staleId, kCmdYellow),
       h.NoteCommand(staleId, kCmdEdit),

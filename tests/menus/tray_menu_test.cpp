@@ -32,23 +32,14 @@ TEST(TrayMenu, FloatingToggleIsCheckedWrittenAndShownInTheNextMenu) {
   Lines first, second, third;
   std::string afterFirstToggle;
   ASSERT_TRUE(h.Run({
-      h.OpenTrayMenu(),
-      h.WaitForMenu(),
+      h.TrayCommand(kCmdFloating),
       h.Do([&] { first = MenuLines(h.lastMenu()); }),
-      h.Choose(kCmdFloating),
-      h.WaitForMenuClosed(),
       h.WaitUntil([&] { return h.IniValue("System", "Floating") == "Off"; }),
-      h.OpenTrayMenu(),
-      h.WaitForMenu(),
+      h.TrayCommand(kCmdFloating),
       h.Do([&] { second = MenuLines(h.lastMenu()); }),
-      h.Choose(kCmdFloating),
-      h.WaitForMenuClosed(),
       h.Do([&] { afterFirstToggle = h.IniValue("System", "Floating"); }),
-      h.OpenTrayMenu(),
-      h.WaitForMenu(),
+      h.TrayMenuDismissed(),
       h.Do([&] { third = MenuLines(h.lastMenu()); }),
-      h.Dismiss(),
-      h.WaitForMenuClosed(),
   }));
   EXPECT_EQ(first, TrayMenu(true));
   EXPECT_EQ(second, TrayMenu(false));
@@ -76,10 +67,7 @@ TEST(TrayMenu, DismissedMenuRunsNothingButClosesProperly) {
         h.ClearLayerCalls();
         iniBefore = ReadFileBytes(h.iniPath());
       }),
-      h.OpenTrayMenu(),
-      h.WaitForMenu(),
-      h.Dismiss(),
-      h.WaitForMenuClosed(),
+      h.TrayMenuDismissed(),
       h.WaitUntil([&] { return h.nullMessages() >= 1; }),
       h.Do([&] {
         calls = h.LayerCalls();

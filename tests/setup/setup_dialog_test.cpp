@@ -32,9 +32,7 @@ class SetupDialogTest : public ::testing::Test {
 };
 
 TEST_F(SetupDialogTest, InstallWritesBothShortcutsToTheNoteProgramBesideSetup) {
-  SetupSandbox sandbox(true);
-  sandbox.CreateQuickLaunchDir();
-  sandbox.CreateStartupDir();
+  SetupSandbox sandbox(true, ShortcutFolders::kBoth);
 
   HWND dialog = StartSetup(sandbox);
   ASSERT_TRUE(dialog);
@@ -63,8 +61,7 @@ TEST_F(SetupDialogTest, InstallWritesBothShortcutsToTheNoteProgramBesideSetup) {
 }
 
 TEST_F(SetupDialogTest, QuickLaunchBoxIsDisabledWithoutItsFolderAndStaysSo) {
-  SetupSandbox sandbox(true);
-  sandbox.CreateStartupDir();
+  SetupSandbox sandbox(true, ShortcutFolders::kStartup);
 
   HWND dialog = StartSetup(sandbox);
   ASSERT_TRUE(dialog);
@@ -92,8 +89,7 @@ TEST_F(SetupDialogTest, QuickLaunchBoxIsDisabledWithoutItsFolderAndStaysSo) {
 }
 
 TEST_F(SetupDialogTest, UninstallSwitchReenablesAnAvailableQuickLaunchBox) {
-  SetupSandbox sandbox(true);
-  sandbox.CreateQuickLaunchDir();
+  SetupSandbox sandbox(true, ShortcutFolders::kQuickLaunch);
 
   HWND dialog = StartSetup(sandbox);
   ASSERT_TRUE(dialog);
@@ -109,9 +105,7 @@ TEST_F(SetupDialogTest, UninstallSwitchReenablesAnAvailableQuickLaunchBox) {
 }
 
 TEST_F(SetupDialogTest, ExistingShortcutIsLeftAloneByTheProbeAndUntickedBoxesDeleteShortcuts) {
-  SetupSandbox sandbox(true);
-  sandbox.CreateQuickLaunchDir();
-  sandbox.CreateStartupDir();
+  SetupSandbox sandbox(true, ShortcutFolders::kBoth);
   WriteFileBytes(sandbox.quickLaunchShortcut(), "old quick launch link");
   WriteFileBytes(sandbox.startupShortcut(), "old startup link");
 
@@ -128,9 +122,7 @@ TEST_F(SetupDialogTest, ExistingShortcutIsLeftAloneByTheProbeAndUntickedBoxesDel
 }
 
 TEST_F(SetupDialogTest, TickedBoxesReplaceExistingShortcuts) {
-  SetupSandbox sandbox(true);
-  sandbox.CreateQuickLaunchDir();
-  sandbox.CreateStartupDir();
+  SetupSandbox sandbox(true, ShortcutFolders::kBoth);
   WriteFileBytes(sandbox.startupShortcut(), "old startup link");
 
   HWND dialog = StartSetup(sandbox);
@@ -141,9 +133,7 @@ TEST_F(SetupDialogTest, TickedBoxesReplaceExistingShortcuts) {
 }
 
 TEST_F(SetupDialogTest, WithoutTheNoteProgramNoShortcutIsWrittenButUntickedOnesAreDeleted) {
-  SetupSandbox sandbox(false);
-  sandbox.CreateQuickLaunchDir();
-  sandbox.CreateStartupDir();
+  SetupSandbox sandbox(false, ShortcutFolders::kBoth);
   WriteFileBytes(sandbox.startupShortcut(), "old startup link");
 
   HWND dialog = StartSetup(sandbox);
@@ -155,9 +145,7 @@ TEST_F(SetupDialogTest, WithoutTheNoteProgramNoShortcutIsWrittenButUntickedOnesA
 }
 
 TEST_F(SetupDialogTest, CancelChangesNothing) {
-  SetupSandbox sandbox(true);
-  sandbox.CreateQuickLaunchDir();
-  sandbox.CreateStartupDir();
+  SetupSandbox sandbox(true, ShortcutFolders::kBoth);
   WriteFileBytes(sandbox.startupShortcut(), "old startup link");
   WriteFileBytes(sandbox.settingsFile(), "[System]\r\n");
 
@@ -183,9 +171,7 @@ void Uninstall(ChildProcess& setup, HWND dialog, int answer) {
 }
 
 TEST_F(SetupDialogTest, UninstallAnsweredYesRemovesTheShortcutsAndKeepsTheSettings) {
-  SetupSandbox sandbox(true);
-  sandbox.CreateQuickLaunchDir();
-  sandbox.CreateStartupDir();
+  SetupSandbox sandbox(true, ShortcutFolders::kBoth);
   WriteFileBytes(sandbox.quickLaunchShortcut(), "link");
   WriteFileBytes(sandbox.startupShortcut(), "link");
   WriteFileBytes(sandbox.settingsFile(), "[System]\r\n");
@@ -199,10 +185,9 @@ TEST_F(SetupDialogTest, UninstallAnsweredYesRemovesTheShortcutsAndKeepsTheSettin
 }
 
 TEST_F(SetupDialogTest, UninstallAnsweredNoDeletesOnlyTheSettingsBesideSetup) {
-  SetupSandbox sandbox(true);
   // No Quick Launch folder (its box is disabled) and no Startup shortcut:
   // the question is asked all the same.
-  sandbox.CreateStartupDir();
+  SetupSandbox sandbox(true, ShortcutFolders::kStartup);
   WriteFileBytes(sandbox.settingsFile(), "[System]\r\n");
   WriteFileBytes(sandbox.settingsFile() + ".pending", "[+System]\r\n");  // changes that waited
   const std::string elsewhere = sandbox.profileDir() + "\\Zettrella.ini";

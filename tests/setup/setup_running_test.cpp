@@ -158,8 +158,7 @@ TEST(SetupRunningNoteProgram, ProgramStartedDuringUninstallKeepsItsSettings) {
 // A program that does not end is reported, and setup ends without its
 // dialog: no shortcut and no settings file is written or deleted.
 TEST(SetupRunningNoteProgram, ProgramThatDoesNotEndIsReportedAndNothingChanges) {
-  SetupSandbox sandbox(true);
-  sandbox.CreateStartupDir();
+  SetupSandbox sandbox(true, ShortcutFolders::kStartup);
   WriteFileBytes(sandbox.startupShortcut(), "old startup link");
   WriteFileBytes(sandbox.settingsFile(), "[System]\r\n");
   StandIn standIn("-stay", sandbox.targetPath());

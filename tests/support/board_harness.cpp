@@ -18,29 +18,12 @@ BoardHarness* g_running = nullptr;  // the harness whose board runs now
 
 constexpr UINT kTickMs = 20;
 
-// Points every entry of the test program's import table that holds from at
-// to; the count of entries changed.
-int SwapImport(const void* from, const void* to) {
-  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-  const auto* nt =
-      reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-  const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  int changed = 0;
-  for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); module->Name;
-       ++module) {
-    for (auto* entry = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk); entry->u1.Function; ++entry) {
-      if (reinterpret_cast<const void*>(entry->u1.Function) != from) continue;
-      DWORD protection = 0;
-      VirtualProtect(&entry->u1.Function, sizeof entry->u1.Function, PAGE_READWRITE, &protection);
-      entry->u1.Function = reinterpret_cast<ULONG_PTR>(to);
-      VirtualProtect(&entry->u1.Function, sizeof entry->u1.Function, protection, &protection);
-      ++changed;
-    }
-  }
-  return changed;
-}
-
 using LookUp = FARPROC(WINAPI*)(HMODULE, LPCSTR);
+
+template <typename Function>
+FARPROC AsProc(Function function) {
+  return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(function));
+}
 
 const LookUp g_lookUp = reinterpret_cast<LookUp>(
     reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetProcAddress")));
@@ -109,9 +92,8 @@ bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
   deadline_ = GetTickCount() + timeoutMs;
   g_running = this;
   // The note menu opens addresses with the shell; caught here, none starts a browser.
-  if (SwapImport(reinterpret_cast<const void*>(g_lookUp), reinterpret_cast<const void*>(&CatchLookUp)) == 0) {
-    ADD_FAILURE() << "GetProcAddress is not among the test program's imports";
-  }
+  const FARPROC lookUp = SwapImport(GetModuleHandleA(nullptr), "kernel32.dll", "GetProcAddress", AsProc(&CatchLookUp));
+  if (!lookUp) ADD_FAILURE() << "GetProcAddress is not among the test program's imports";
   callHook_ = SetWindowsHookExA(WH_CALLWNDPROC, CallWndHook, nullptr, GetCurrentThreadId());
   getHook_ = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
   const UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, OnTick);
@@ -119,7 +101,7 @@ bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
   KillTimer(nullptr, timer);
   UnhookWindowsHookEx(callHook_);
   UnhookWindowsHookEx(getHook_);
-  SwapImport(reinterpret_cast<const void*>(&CatchLookUp), reinterpret_cast<const void*>(g_lookUp));
+  if (lookUp) SwapImport(GetModuleHandleA(nullptr), "kernel32.dll", "GetProcAddress", lookUp);
   g_running = nullptr;
   // The quit command leaves its WM_QUIT for the loops around the board.
   MSG msg;
@@ -209,10 +191,6 @@ void BoardHarness::SendRecord(const std::string& record) {
   SendMessageA(board_->hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
 }
 
-Step BoardHarness::OpenNoteMenuOfSlot(int slot) {
-  return OpenNoteMenu([this, slot] { return SavedNote(slot).id; });
-}
-
 Step BoardHarness::ClickNoteOfSlot(int slot, int32_t* priority) {
   return [this, slot, priority] {
     const int32_t id = SavedNote(slot).id;
@@ -280,11 +258,20 @@ Step BoardHarness::TrayCommand(UINT command) {
 }
 
 Step BoardHarness::NoteCommand(int slot, UINT command) {
-  return InTurn({OpenNoteMenuOfSlot(slot), WaitForMenu(), Choose(command), WaitForMenuClosed()});
+  return NoteCommand([this, slot] { return SavedNote(slot).id; }, command);
 }
 
 Step BoardHarness::NoteCommand(std::function<int32_t()> id, UINT command) {
   return InTurn({OpenNoteMenu(std::move(id)), WaitForMenu(), Choose(command), WaitForMenuClosed()});
+}
+
+Step BoardHarness::TrayMenuDismissed() {
+  return InTurn({OpenTrayMenu(), WaitForMenu(), Dismiss(), WaitForMenuClosed()});
+}
+
+Step BoardHarness::NoteMenuDismissed(int slot) {
+  return InTurn(
+      {OpenNoteMenu([this, slot] { return SavedNote(slot).id; }), WaitForMenu(), Dismiss(), WaitForMenuClosed()});
 }
 
 Step BoardHarness::WaitForDialog(const char* caption, const HWND* besides) {
@@ -355,7 +342,7 @@ Note BoardHarness::SavedNote(int slot) const {
   return note;
 }
 
-FARPROC BoardHarness::ShellCatch() { return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&CatchShellExecute)); }
+FARPROC BoardHarness::ShellCatch() { return AsProc(&CatchShellExecute); }
 
 HINSTANCE WINAPI BoardHarness::CatchShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT) {
   const std::string opened = file ? file : "";

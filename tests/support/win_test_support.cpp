@@ -152,6 +152,30 @@ void ChildProcess::Kill() {
   }
 }
 
+FARPROC SwapImport(HMODULE module, const char* dll, const char* name, FARPROC to) {
+  auto* base = reinterpret_cast<BYTE*>(module);
+  const auto* nt =
+      reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  for (auto* imp = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); imp->Name; ++imp) {
+    if (lstrcmpiA(reinterpret_cast<const char*>(base + imp->Name), dll) != 0) continue;
+    auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + imp->OriginalFirstThunk);
+    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk);
+    for (; names->u1.AddressOfData; ++names, ++slots) {
+      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+      const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+      if (lstrcmpA(reinterpret_cast<const char*>(byName->Name), name) != 0) continue;
+      DWORD protection = 0;
+      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &protection);
+      const auto before = reinterpret_cast<FARPROC>(slots->u1.Function);
+      slots->u1.Function = reinterpret_cast<ULONG_PTR>(to);
+      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection, &protection);
+      return before;
+    }
+  }
+  return nullptr;
+}
+
 namespace {
 struct EnumState {
   DWORD pid;
@@ -461,9 +485,11 @@ void CreateFolders(const std::string& path) {
   CreateDirectoryA(path.c_str(), nullptr);
 }
 
-SetupSandbox::SetupSandbox(bool withNoteProgram) {
+SetupSandbox::SetupSandbox(bool withNoteProgram, ShortcutFolders folders) {
   CopyFileOrFail(ExeDir() + "\\setup.exe", setupExe());
   if (withNoteProgram) CopyFileOrFail(ExeDir() + "\\zettrella_standin.exe", targetPath());
+  if (folders == ShortcutFolders::kQuickLaunch || folders == ShortcutFolders::kBoth) CreateFolders(quickLaunchDir());
+  if (folders == ShortcutFolders::kStartup || folders == ShortcutFolders::kBoth) CreateFolders(startupDir());
 }
 
 bool ChildProcess::StartWithProfile(const std::string& exe, const std::optional<std::string>& userProfile) {

@@ -112,6 +112,11 @@ class ChildProcess {
   PROCESS_INFORMATION info_{};
 };
 
+// Points module's import of dll's function name at to, so that the module's
+// calls of it reach to; returns what the import pointed at before, or null
+// when the module does not import that function.
+FARPROC SwapImport(HMODULE module, const char* dll, const char* name, FARPROC to);
+
 // Top-level windows of a process whose class name is className (any class
 // when empty), visible or not.
 std::vector<HWND> WindowsOfProcess(DWORD processId, const std::string& className = "");
@@ -169,11 +174,14 @@ inline constexpr char kStartupFolder[] = "スタート メニュー\\プログ�
 // Creates path and every missing folder above it.
 void CreateFolders(const std::string& path);
 
+// The shortcut folders a sandbox's profile starts with.
+enum class ShortcutFolders { kNone, kQuickLaunch, kStartup, kBoth };
+
 // A copy of setup.exe in a temporary folder, optionally with the stand-in of
 // the note program beside it, and a temporary user profile.
 class SetupSandbox {
  public:
-  explicit SetupSandbox(bool withNoteProgram);
+  explicit SetupSandbox(bool withNoteProgram, ShortcutFolders folders = ShortcutFolders::kNone);
   const std::string& setupDir() const { return setupDir_.path(); }
   const std::string& profileDir() const { return profile_.path(); }
   std::string setupExe() const { return setupDir_.File("setup.exe"); }
@@ -183,8 +191,6 @@ class SetupSandbox {
   std::string startupDir() const { return profile_.File(kStartupFolder); }
   std::string quickLaunchShortcut() const { return quickLaunchDir() + "\\" + kShortcutName; }
   std::string startupShortcut() const { return startupDir() + "\\" + kShortcutName; }
-  void CreateQuickLaunchDir() const { CreateFolders(quickLaunchDir()); }
-  void CreateStartupDir() const { CreateFolders(startupDir()); }
 
  private:
   TempDir setupDir_{"zts"};
@@ -251,30 +257,20 @@ class BoardHarness {
 
   // Steps.
   Step Post(UINT message, WPARAM wParam, LPARAM lParam);
-  Step OpenTrayMenu();
-  // A right click on the note that has this id now (as the layer reports
-  // it: an event record sent with WM_COPYDATA).
-  Step OpenNoteMenu(std::function<int32_t()> id);
-  Step OpenNoteMenuOfSlot(int slot);
   // A click on the slot's note (the layer's button down and up records),
   // which brings it to the front: the priority the layer is then given,
   // the board's next one, into *priority. The note keeps that priority.
   Step ClickNoteOfSlot(int slot, int32_t* priority);
-  // Waits for a menu to open and records its items in lastMenu().
-  Step WaitForMenu();
-  // Chooses the item with this command id in the open menu with the keys.
-  Step Choose(UINT command);
-  // Closes the open menu without choosing anything.
-  Step Dismiss();
-  // Waits until the open menu has closed.
-  Step WaitForMenuClosed();
-  // A command chosen from the tray menu or from the note menu of a slot or
-  // of an id: the menu opened, waited for, the item chosen, the menu closed.
+  // The tray menu, or the note menu of a slot or of the note that has this
+  // id when the step runs (opened by a right click as the layer reports it),
+  // opened and read into lastMenu(); then the item of this command is
+  // chosen with the keys, or the menu is closed with Esc. Each step is done
+  // once the menu has closed.
   Step TrayCommand(UINT command);
   Step NoteCommand(int slot, UINT command);
   Step NoteCommand(std::function<int32_t()> id, UINT command);
-  // Steps run in order as one step, done when the last is.
-  static Step InTurn(std::vector<Step> steps);
+  Step TrayMenuDismissed();
+  Step NoteMenuDismissed(int slot);
   // A modal dialog of this thread other than the board, with its caption;
   // with besides, another one than the dialog it points to (read when the
   // step runs).
@@ -309,6 +305,16 @@ class BoardHarness {
   static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
   static LRESULT CALLBACK CallWndHook(int code, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam);
+  // Steps run in order as one step, done when the last is.
+  static Step InTurn(std::vector<Step> steps);
+  Step OpenTrayMenu();
+  Step OpenNoteMenu(std::function<int32_t()> id);
+  // Waits for a menu to open and records its items in lastMenu().
+  Step WaitForMenu();
+  // Chooses the item with this command id in the open menu with the keys.
+  Step Choose(UINT command);
+  Step Dismiss();
+  Step WaitForMenuClosed();
   static HINSTANCE WINAPI CatchShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT);
   void Tick();
   void Abort();

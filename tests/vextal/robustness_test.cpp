@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "tests/support/win_test_support.h"
 #include "tests/vextal/vextal_client.h"
 
 namespace vextal::testing {
@@ -22,27 +23,10 @@ HGLOBAL WINAPI CountingGlobalFree(HGLOBAL block) {
 }
 
 bool HookGlobalFree(HMODULE module) {
-  const auto* base = reinterpret_cast<BYTE*>(module);
-  const auto* nt =
-      reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-  const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  for (auto* imp = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); imp->Name; ++imp) {
-    if (lstrcmpiA(reinterpret_cast<const char*>(base + imp->Name), "kernel32.dll") != 0) continue;
-    auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + imp->OriginalFirstThunk);
-    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(const_cast<BYTE*>(base) + imp->FirstThunk);
-    for (; names->u1.AddressOfData; ++names, ++slots) {
-      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-      const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-      if (lstrcmpA(reinterpret_cast<const char*>(byName->Name), "GlobalFree") != 0) continue;
-      DWORD old = 0;
-      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &old);
-      g_realGlobalFree = reinterpret_cast<decltype(&GlobalFree)>(slots->u1.Function);
-      slots->u1.Function = reinterpret_cast<ULONG_PTR>(&CountingGlobalFree);
-      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, old, &old);
-      return true;
-    }
-  }
-  return false;
+  const FARPROC real = zettrella::testing::SwapImport(
+      module, "kernel32.dll", "GlobalFree", reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&CountingGlobalFree)));
+  g_realGlobalFree = reinterpret_cast<decltype(&GlobalFree)>(reinterpret_cast<void*>(real));
+  return real != nullptr;
 }
 
 // Runs call and tells whether it freed block exactly once. Counting per
