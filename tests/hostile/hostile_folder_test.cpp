@@ -9,7 +9,6 @@
 
 #include "common/protocol.h"
 #include "tests/support/zettrella_run.h"
-#include "tests/hostile/hostile_support.h"
 #include "tests/support/win_test_support.h"
 
 namespace zettrella::testing {

@@ -10,7 +10,6 @@
 
 #include "common/protocol.h"
 #include "tests/support/zettrella_run.h"
-#include "tests/hostile/hostile_support.h"
 
 namespace zettrella::testing {
 namespace {

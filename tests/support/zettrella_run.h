@@ -1,11 +1,14 @@
 // Runs the real Zettrella.exe from a private folder with a chosen layer
 // library beside it (the recording stand-in, the real one, a failing one or
 // none), sends it event records, and reads back what it left: the layer's
-// call log and the settings file.
+// call log and the settings file; and what the hostile-input tests ask of
+// it: that it still answers, how much memory it holds, and settings text
+// made to order.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -85,5 +88,33 @@ std::vector<std::vector<std::string>> Builds(const std::vector<std::string>& cal
 
 // The calls of a log whose name starts with prefix (such as "_move(").
 std::vector<std::string> CallsNamed(const std::vector<std::string>& calls, const std::string& prefix);
+
+// True when window answers a message within timeoutMs.
+bool Answers(HWND window, DWORD timeoutMs);
+
+// The private bytes and working set of a process, in bytes; zero when the
+// process cannot be asked.
+struct ProcessMemory {
+  size_t privateBytes = 0;
+  size_t workingSet = 0;
+};
+ProcessMemory MemoryOf(HANDLE process);
+
+// A note section "[Husen<number>]" with body (lines ended by CR LF).
+std::string NoteSection(int number, const std::string& body);
+
+// Bytes from a small fixed-seed generator, so that a failing case can be
+// run again exactly.
+class Noise {
+ public:
+  explicit Noise(uint32_t seed) : state_(seed * 2654435761u + 1) {}
+  uint32_t Next();
+  // A value in [0, bound).
+  uint32_t Below(uint32_t bound) { return bound ? Next() % bound : 0; }
+  std::string Bytes(size_t count);
+
+ private:
+  uint64_t state_;
+};
 
 }  // namespace zettrella::testing
