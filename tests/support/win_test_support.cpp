@@ -391,49 +391,54 @@ bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST
 
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
+ScreenShot CaptureScreen(const RECT& area) {
+  ScreenShot shot;
+  shot.left = area.left;
+  shot.top = area.top;
+  shot.width = area.right - area.left;
+  shot.height = area.bottom - area.top;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = shot.width;
+  info.bmiHeader.biHeight = -shot.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  WindowDc screen(nullptr);
+  UniqueMemoryDc mem(CreateCompatibleDC(screen.get()));
+  void* bits = nullptr;
+  UniqueBitmap bmp(CreateDIBSection(mem.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  SelectedObject selected(mem.get(), bmp.get());
+  BitBlt(mem.get(), 0, 0, shot.width, shot.height, screen.get(), area.left, area.top, SRCCOPY);
+  GdiFlush();
+  const auto* px = static_cast<const uint32_t*>(bits);
+  shot.pixels.assign(px, px + size_t(shot.width) * shot.height);
+  return shot;
+}
+
 void SaveScreenshot(HWND window, const std::string& name) {
   char folder[MAX_PATH] = {};
   if (!GetEnvironmentVariableA("ZETTRELLA_SCREENSHOTS", folder, sizeof folder)) return;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   RECT rect{};
   GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-
+  ScreenShot shot = CaptureScreen(rect);
+  // The screen's fourth byte is no alpha; viewers would take it for one.
+  for (uint32_t& pixel : shot.pixels) pixel |= 0xFF000000u;
   BITMAPINFOHEADER header{};
   header.biSize = sizeof header;
-  header.biWidth = width;
-  header.biHeight = height;
+  header.biWidth = shot.width;
+  header.biHeight = -shot.height;  // top-down, as captured
   header.biPlanes = 1;
-  header.biBitCount = 24;
-  header.biCompression = BI_RGB;
-  const int stride = (width * 3 + 3) & ~3;
-  header.biSizeImage = static_cast<DWORD>(stride * height);
-  std::vector<char> pixels(header.biSizeImage);
-
-  {
-    WindowDc screen(nullptr);
-    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
-    {
-      SelectedObject selected(memory.get(), bitmap.get());
-      BitBlt(memory.get(), 0, 0, width, height, screen.get(), rect.left, rect.top, SRCCOPY);
-    }
-    GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height), pixels.data(),
-              reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-  }
-
+  header.biBitCount = 32;
+  header.biSizeImage = static_cast<DWORD>(shot.pixels.size() * sizeof shot.pixels[0]);
   BITMAPFILEHEADER file{};
   file.bfType = 0x4D42;
   file.bfOffBits = sizeof file + sizeof header;
   file.bfSize = file.bfOffBits + header.biSizeImage;
-  const std::string path = std::string(folder) + "\\" + name + ".bmp";
-  UniqueFile out(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!out) return;
-  DWORD written = 0;
-  WriteFile(out.get(), &file, sizeof file, &written, nullptr);
-  WriteFile(out.get(), &header, sizeof header, &written, nullptr);
-  WriteFile(out.get(), pixels.data(), header.biSizeImage, &written, nullptr);
+  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+  bytes.append(reinterpret_cast<const char*>(&header), sizeof header);
+  bytes.append(reinterpret_cast<const char*>(shot.pixels.data()), header.biSizeImage);
+  WriteFileBytes(std::string(folder) + "\\" + name + ".bmp", bytes);
 }
 
 // Driving setup.exe.

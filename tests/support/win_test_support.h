@@ -1,6 +1,7 @@
 // The one harness of the tests that run under Wine: waiting for a condition
 // while pumping messages, private temporary folders, files, child processes,
-// the recording layer's call log, the settings file, event records; dialogs
+// the recording layer's call log, the settings file, event records, screen
+// pixels and an import swapped for a catch; dialogs
 // found, driven from inside their own loop, their controls set and read;
 // setup.exe run from a sandbox; and the real main window driven by a script
 // of steps (tests/README.md tells which part a test wants).
@@ -157,6 +158,14 @@ void SendMouse(DWORD flags, int x = 0, int y = 0);
 // buttons or keys as a user would. If the dialog is still open 20 seconds
 // after that, it is cancelled and the test fails. Returns RunModal's result.
 INT_PTR RunDriven(ui::Dialog& dialog, const std::function<void(HWND)>& act);
+
+// Pixels of a screen area as 0x00RRGGBB, row after row.
+struct ScreenShot {
+  int32_t left = 0, top = 0, width = 0, height = 0;
+  std::vector<uint32_t> pixels;
+  uint32_t At(int x, int y) const { return pixels[size_t(y) * width + x] & 0xFFFFFF; }
+};
+ScreenShot CaptureScreen(const RECT& area);
 
 // Saves a picture of the window, as it is on the screen, to
 // <ZETTRELLA_SCREENSHOTS>\<name>.bmp when that variable names a folder;

@@ -3,8 +3,6 @@
 
 #include <cstring>
 
-#include "tests/support/win_test_support.h"
-
 namespace vextal::testing {
 
 bool Client::Open() {
@@ -59,30 +57,6 @@ std::vector<std::string> Fields(const std::string& record) {
   }
   if (start != record.size()) fields.push_back("<unterminated>" + record.substr(start));
   return fields;
-}
-
-ScreenShot CaptureScreen(const RECT& area) {
-  ScreenShot shot;
-  shot.left = area.left;
-  shot.top = area.top;
-  shot.width = area.right - area.left;
-  shot.height = area.bottom - area.top;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = shot.width;
-  info.bmiHeader.biHeight = -shot.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  zettrella::WindowDc screen(nullptr);
-  zettrella::UniqueMemoryDc mem(CreateCompatibleDC(screen.get()));
-  void* bits = nullptr;
-  zettrella::UniqueBitmap bmp(CreateDIBSection(mem.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  zettrella::SelectedObject selected(mem.get(), bmp.get());
-  BitBlt(mem.get(), 0, 0, shot.width, shot.height, screen.get(), area.left, area.top, SRCCOPY);
-  GdiFlush();
-  const auto* px = static_cast<const uint32_t*>(bits);
-  shot.pixels.assign(px, px + size_t(shot.width) * shot.height);
-  return shot;
 }
 
 std::vector<HWND> ObjectWindowsInZOrder() {

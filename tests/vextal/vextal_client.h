@@ -1,6 +1,7 @@
 // Helpers of the vextal tests: the library's entry points called directly
 // or through the note program's binding and card build, a window that
-// collects event records, screen read-back and the z-order of the objects.
+// collects event records, and the z-order of the objects; the screen is read
+// back with the harness's CaptureScreen.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +15,7 @@
 #include "bench/vextal/sample_card.h"
 #include "common/win_handles.h"
 #include "notes/layer/vextal_binding.h"
+#include "tests/support/win_test_support.h"
 #include "vextal/vextal_api.h"
 
 namespace vextal::testing {
@@ -62,13 +64,8 @@ class RecordSink {
 // One record split into its lines.
 std::vector<std::string> Fields(const std::string& record);
 
-// Pixels of a screen area as 0x00RRGGBB, row after row.
-struct ScreenShot {
-  int32_t left = 0, top = 0, width = 0, height = 0;
-  std::vector<uint32_t> pixels;
-  uint32_t At(int x, int y) const { return pixels[size_t(y) * width + x] & 0xFFFFFF; }
-};
-ScreenShot CaptureScreen(const RECT& area);
+using zettrella::testing::CaptureScreen;
+using zettrella::testing::ScreenShot;
 
 // Top-level windows of this thread with the layer's class, front to back.
 std::vector<HWND> ObjectWindowsInZOrder();
