@@ -12,11 +12,8 @@
 #include "tests/support/hot_key_probe.h"
 #include "tests/support/zettrella_run.h"
 
-namespace zettrella {
+namespace zettrella::testing {
 namespace {
-
-using testing::Layer;
-using testing::ZettrellaRun;
 
 int Count(const std::string& log, const std::string& text) {
   int n = 0;
@@ -42,8 +39,7 @@ TEST(Startup, LoadsTheLayerFromItsFolderPublishesAndHidesItsWindow) {
                      ")\r\n_lock_draw()"),
             0u)
       << log;
-  EXPECT_EQ(testing::ReadFileBytes(StoreFilePath()),
-            std::string(kStoreWindowKey) + "=" + HandleText(run.window()) + "\r\n\r\n");
+  EXPECT_EQ(ReadFileBytes(StoreFilePath()), std::string(kStoreWindowKey) + "=" + HandleText(run.window()) + "\r\n\r\n");
 
   RECT rect{};
   GetWindowRect(run.window(), &rect);
@@ -68,7 +64,7 @@ TEST(Startup, QuitMessageReleasesInOrderAndDeletesTheStoreFile) {
   EXPECT_LT(first, second);
   EXPECT_LT(second, unload);
   EXPECT_EQ(log.substr(unload), "_unload()\r\n");
-  EXPECT_FALSE(testing::FileExists(StoreFilePath()));
+  EXPECT_FALSE(FileExists(StoreFilePath()));
   EXPECT_EQ(run.IniBytes(), ini);  // nothing is written at shutdown
 }
 
@@ -76,14 +72,13 @@ TEST(Startup, SecondCopyEndsAtOnceAndLeavesTheFirstAlone) {
   ZettrellaRun run(Section(1, "ID=0\r\n"));
   ASSERT_TRUE(run.Start());
   const std::string before = run.Log();
-  testing::ChildProcess second;
+  ChildProcess second;
   ASSERT_TRUE(second.Start("\"" + run.dir().File("Zettrella.exe") + "\"", run.dir().path()));
   ASSERT_TRUE(second.Wait(10000));
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_TRUE(run.process().Running());
   EXPECT_EQ(run.Log(), before);
-  EXPECT_EQ(testing::ReadFileBytes(StoreFilePath()),
-            std::string(kStoreWindowKey) + "=" + HandleText(run.window()) + "\r\n\r\n");
+  EXPECT_EQ(ReadFileBytes(StoreFilePath()), std::string(kStoreWindowKey) + "=" + HandleText(run.window()) + "\r\n\r\n");
   EXPECT_TRUE(run.Quit());
 }
 
@@ -113,25 +108,25 @@ TEST(Startup, CancelledEndOfSessionBringsEverythingBack) {
   icon.hWnd = run.window();
   icon.uID = kTrayIconId;
   auto trayIconShown = [&] { return Shell_NotifyIconA(NIM_MODIFY, &icon) != FALSE; };
-  ASSERT_TRUE(testing::WaitUntilCombosFree({VK_F1}));
+  ASSERT_TRUE(WaitUntilCombosFree({VK_F1}));
   EXPECT_FALSE(trayIconShown());
   // An end that goes on changes nothing more.
   run.Mark();
   ASSERT_TRUE(SendMessageTimeoutA(run.window(), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &result));
-  EXPECT_FALSE(testing::ComboTaken(VK_F1));
+  EXPECT_FALSE(ComboTaken(VK_F1));
   EXPECT_TRUE(run.NewCalls().empty());
 
   ASSERT_TRUE(SendMessageTimeoutA(run.window(), WM_ENDSESSION, FALSE, 0, SMTO_NORMAL, 10000, &result));
   const std::vector<std::string> back = run.NewCalls();
   ASSERT_FALSE(back.empty());
   EXPECT_EQ(back.front(), "_load(\"" + run.dir().path() + "\")");
-  EXPECT_EQ(testing::CallsNamed(back, "_create(").size(), 1u);
-  EXPECT_TRUE(testing::ComboTaken(VK_F1));
+  EXPECT_EQ(CallsNamed(back, "_create(").size(), 1u);
+  EXPECT_TRUE(ComboTaken(VK_F1));
   EXPECT_TRUE(trayIconShown());
   // The note answers to its new id, and the program ends as usual.
   const std::string id = run.Ini("Husen1", "ID");
   run.Mark();
-  EXPECT_EQ(run.Send(testing::Record(kEventLButtonDown, std::stoi(id), 0, 0)), 1);
+  EXPECT_EQ(run.Send(Record(kEventLButtonDown, std::stoi(id), 0, 0)), 1);
   EXPECT_EQ(run.NewCalls(), std::vector<std::string>{"_set_priority(" + id + ",1)"});
   ASSERT_TRUE(run.Quit());
   EXPECT_EQ(run.process().ExitCode(), 0u);
@@ -183,4 +178,4 @@ TEST(Startup, StartupArgumentStillShowsTheNotesAtOnce) {
 }
 
 }  // namespace
-}  // namespace zettrella
+}  // namespace zettrella::testing

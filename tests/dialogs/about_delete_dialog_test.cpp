@@ -6,12 +6,8 @@
 #include "resources/zettrella_res.h"
 #include "tests/support/win_test_support.h"
 
-namespace zettrella {
+namespace zettrella::testing {
 namespace {
-
-using testing::Click;
-using testing::ControlText;
-using testing::RunDriven;
 
 RECT DesktopWindowRect() {
   RECT rect{};
@@ -53,8 +49,8 @@ TEST(AboutDialogTest, ShowsTheVersionCentredWithTheFocusOnOk) {
     const POINT expected = CentredAt(window);
     EXPECT_EQ(window.left, expected.x);
     EXPECT_EQ(window.top, expected.y);
-    testing::SaveScreenshot(hwnd, "about_dialog");
-    testing::PostKey(GetFocus(), VK_RETURN);
+    SaveScreenshot(hwnd, "about_dialog");
+    PostKey(GetFocus(), VK_RETURN);
   });
   EXPECT_EQ(result, IDOK);
 }
@@ -88,14 +84,14 @@ TEST(DeleteConfirmDialogTest, EnterConfirmsAndEscapeOrCloseBoxKeeps) {
     DeleteConfirmDialog dialog(note, kDesktop, nullptr);
     const INT_PTR result = RunDriven(dialog, [](HWND hwnd) {
       EXPECT_EQ(GetFocus(), GetDlgItem(hwnd, IDOK));
-      testing::SaveScreenshot(hwnd, "delete_confirm_dialog");
-      testing::PostKey(GetFocus(), VK_RETURN);
+      SaveScreenshot(hwnd, "delete_confirm_dialog");
+      PostKey(GetFocus(), VK_RETURN);
     });
     EXPECT_EQ(result, IDOK);
   }
   {
     DeleteConfirmDialog dialog(note, kDesktop, nullptr);
-    EXPECT_EQ(RunDriven(dialog, [](HWND) { testing::PostKey(GetFocus(), VK_ESCAPE); }), IDCANCEL);
+    EXPECT_EQ(RunDriven(dialog, [](HWND) { PostKey(GetFocus(), VK_ESCAPE); }), IDCANCEL);
   }
   {
     DeleteConfirmDialog dialog(note, kDesktop, nullptr);
@@ -132,4 +128,4 @@ TEST(DeleteConfirmDialogTest, OpensAtTheNoteInsideTheDesktop) {
 }
 
 }  // namespace
-}  // namespace zettrella
+}  // namespace zettrella::testing

@@ -16,12 +16,8 @@
 #include "resources/zettrella_res.h"
 #include "tests/support/win_test_support.h"
 
-namespace zettrella {
+namespace zettrella::testing {
 namespace {
-
-using testing::ControlText;
-using testing::RunDriven;
-using testing::Type;
 
 constexpr char kJapaneseFace[] = "ＭＳ ゴシック";
 // A face whose name begins with letters that have a case.
@@ -339,4 +335,4 @@ TEST(FontSizeComboTest, SetAndGetSizeTwips) {
 }
 
 }  // namespace
-}  // namespace zettrella
+}  // namespace zettrella::testing

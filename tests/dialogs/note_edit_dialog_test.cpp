@@ -9,14 +9,8 @@
 #include "resources/zettrella_res.h"
 #include "tests/support/win_test_support.h"
 
-namespace zettrella {
+namespace zettrella::testing {
 namespace {
-
-using testing::Checked;
-using testing::Click;
-using testing::ControlText;
-using testing::RunDriven;
-using testing::Type;
 
 // A TrueType face with Shift-JIS that the test prefix always has.
 constexpr char kJapaneseFace[] = "ＭＳ ゴシック";
@@ -89,7 +83,7 @@ TEST(NoteEditDialogTest, OpensWithTheNotesValuesAndOkWithoutChangesKeepsThem) {
     EXPECT_FALSE(Checked(hwnd, IDC_EDIT_YELLOW));
     EXPECT_EQ(ControlText(hwnd, IDC_EDIT_WIDTH), "200");
     EXPECT_EQ(GetFocus(), GetDlgItem(hwnd, IDOK));
-    testing::SaveScreenshot(hwnd, "note_edit_dialog");
+    SaveScreenshot(hwnd, "note_edit_dialog");
     Click(hwnd, IDOK);
   });
   EXPECT_EQ(result, IDOK);
@@ -251,7 +245,7 @@ TEST(NoteEditDialogTest, CancelAfterChangingEveryControlLeavesTheNote) {
   // The three ways out: the button, Esc and the close box.
   const std::function<void(HWND)> ways[] = {
       [](HWND hwnd) { Click(hwnd, IDCANCEL); },
-      [](HWND) { testing::PostKey(GetFocus(), VK_ESCAPE); },
+      [](HWND) { PostKey(GetFocus(), VK_ESCAPE); },
       [](HWND hwnd) { PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); },
   };
   for (const auto& leave : ways) {
@@ -350,4 +344,4 @@ TEST(NoteEditDialogTest, OpensAtTheNoteInsideTheDesktopsRightAndBottomEdges) {
 }
 
 }  // namespace
-}  // namespace zettrella
+}  // namespace zettrella::testing

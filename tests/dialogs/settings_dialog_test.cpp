@@ -9,13 +9,8 @@
 #include "resources/zettrella_res.h"
 #include "tests/support/win_test_support.h"
 
-namespace zettrella {
+namespace zettrella::testing {
 namespace {
-
-using testing::Click;
-using testing::ControlText;
-using testing::RunDriven;
-using testing::Type;
 
 SystemSettings SampleSettings() {
   SystemSettings settings;
@@ -52,7 +47,7 @@ TEST(SettingsDialogTest, OpensCentredWithTheValues) {
     // The dialog fits the test screen, so the work area does not move it.
     EXPECT_EQ(window.left, (desktop.left + desktop.right) / 2 - w / 2);
     EXPECT_EQ(window.top, (desktop.top + desktop.bottom) / 2 - h / 2);
-    testing::SaveScreenshot(hwnd, "settings_dialog");
+    SaveScreenshot(hwnd, "settings_dialog");
     Click(hwnd, IDOK);
   });
   EXPECT_EQ(result, IDOK);
@@ -122,7 +117,7 @@ TEST(SettingsDialogTest, HotKeyNamesAndFontAreTakenAsTyped) {
 TEST(SettingsDialogTest, CancelLeavesTheValues) {
   const std::function<void(HWND)> ways[] = {
       [](HWND hwnd) { Click(hwnd, IDCANCEL); },
-      [](HWND) { testing::PostKey(GetFocus(), VK_ESCAPE); },
+      [](HWND) { PostKey(GetFocus(), VK_ESCAPE); },
       [](HWND hwnd) { PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); },
   };
   for (const auto& leave : ways) {
@@ -167,4 +162,4 @@ TEST(SettingsDialogTest, SizeListFollowsTheChosenFace) {
 }
 
 }  // namespace
-}  // namespace zettrella
+}  // namespace zettrella::testing

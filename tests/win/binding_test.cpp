@@ -6,15 +6,12 @@
 #include "notes/layer/vextal_binding.h"
 #include "tests/support/win_test_support.h"
 
-namespace zettrella {
+namespace zettrella::testing {
 namespace {
-
-using testing::ReadFileBytes;
-using testing::TempDir;
 
 TEST(VextalBinding, LoadsFromItsFolderAndHandsStringsOver) {
   TempDir dir("zbind");
-  testing::CopyFileOrFail(testing::RecordingLayerPath(), dir.File("vextal.dll"));
+  CopyFileOrFail(RecordingLayerPath(), dir.File("vextal.dll"));
   char before[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, before);
   {
@@ -39,7 +36,7 @@ TEST(VextalBinding, LoadsFromItsFolderAndHandsStringsOver) {
     EXPECT_EQ(layer.CreateBitmap(200, 30, &extra), 1000);
     EXPECT_EQ(extra, 5000);
   }
-  const std::string log = ReadFileBytes(dir.File(testing::kCallLogName));
+  const std::string log = ReadFileBytes(dir.File(kCallLogName));
   EXPECT_EQ(log.find("_load(\"" + dir.path() + "\")\r\n"), 0u) << log;
   EXPECT_NE(log.find("_create_font(\"ＭＳ ゴシック\",9)=1"), std::string::npos) << log;
   EXPECT_NE(log.find("_create_font(\"\",9)=2"), std::string::npos) << log;
@@ -58,7 +55,7 @@ TEST(VextalBinding, TakesOnlyTheLibraryBesideTheProgram) {
 TEST(VextalBinding, MissingEntryPointsGiveTheirNoneResults) {
   // A library that loads but offers none of the entry points.
   TempDir dir("zbind");
-  testing::CopyFileOrFail(testing::ExeDir() + "\\empty_layer.dll", dir.File("vextal.dll"));
+  CopyFileOrFail(ExeDir() + "\\empty_layer.dll", dir.File("vextal.dll"));
   VextalBinding layer(dir.path(), "vextal.dll");
   ASSERT_NE(GetModuleHandleA(dir.File("vextal.dll").c_str()), nullptr);
   layer.Floating(1);
@@ -79,4 +76,4 @@ TEST(VextalBinding, MissingEntryPointsGiveTheirNoneResults) {
 }
 
 }  // namespace
-}  // namespace zettrella
+}  // namespace zettrella::testing

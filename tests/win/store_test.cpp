@@ -6,11 +6,8 @@
 #include "common/store_format.h"
 #include "tests/support/win_test_support.h"
 
-namespace zettrella {
+namespace zettrella::testing {
 namespace {
-
-using testing::FileExists;
-using testing::ReadFileBytes;
 
 // A name of this test process's own, so that parallel tests never meet.
 std::string UniqueName(const char* base) { return std::string(base) + std::to_string(GetCurrentProcessId()); }
@@ -66,7 +63,7 @@ TEST(SharedValueStore, ReaderCreatesAndDeletesNoFile) {
   {
     SharedValueStore reader(name.c_str(), false);
     EXPECT_FALSE(FileExists(path));
-    testing::WriteFileBytes(path, "kept");
+    WriteFileBytes(path, "kept");
   }
   EXPECT_EQ(ReadFileBytes(path), "kept");
   DeleteFileA(path.c_str());
@@ -75,7 +72,7 @@ TEST(SharedValueStore, ReaderCreatesAndDeletesNoFile) {
 TEST(SharedValueStore, OwnerTruncatesAFileLeftBehind) {
   const std::string name = UniqueName("ZtLeft");
   const std::string path = TempPath() + "\\" + StoreFileName(name);
-  testing::WriteFileBytes(path, "Key=1\r\n\r\n");
+  WriteFileBytes(path, "Key=1\r\n\r\n");
   SharedValueStore owner(name.c_str(), true);
   EXPECT_EQ(ReadFileBytes(path), "\r\n\r\n");
 }
@@ -110,4 +107,4 @@ TEST(SharedValueStore, SectionOfTheNameMadeByAnotherIsNeitherReadNorKept) {
 }
 
 }  // namespace
-}  // namespace zettrella
+}  // namespace zettrella::testing
