@@ -63,17 +63,6 @@ void WithPickers(const std::function<void(HWND)>& check) {
 
 void WithCombos(const std::function<void(PickerHost&, HWND)>& check) { WithHost(true, check); }
 
-std::vector<std::string> Items(HWND combo) {
-  std::vector<std::string> items;
-  const auto count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[128] = {};
-    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-    items.push_back(text);
-  }
-  return items;
-}
-
 struct EnumeratedFaces {
   std::set<std::string> listable;  // what the name list should hold
   std::set<std::string> vertical;  // "@" faces the platform reports
@@ -102,7 +91,7 @@ TEST(FontNameComboTest, ListsTheShiftJisFontsWithoutVerticalFaces) {
   }
   ASSERT_TRUE(faces.listable.count(kJapaneseFace)) << "the prefix maps the Japanese dialog fonts";
   WithPickers([&](HWND hwnd) {
-    const std::vector<std::string> items = Items(GetDlgItem(hwnd, IDC_EDIT_FONT_NAME));
+    const std::vector<std::string> items = ComboItems(GetDlgItem(hwnd, IDC_EDIT_FONT_NAME));
     const std::set<std::string> listed(items.begin(), items.end());
     EXPECT_EQ(listed, faces.listable);
     EXPECT_EQ(items.size(), listed.size()) << "each face once";
@@ -275,7 +264,7 @@ TEST(FontSizeComboTest, RasterFaceOffersItsInstalledSizesInOrder) {
   WithCombos([&](PickerHost& host, HWND) {
     FontSizeCombo& size = host.size;
     size.FillSizes(screen.get(), raster.c_str());
-    const std::vector<std::string> items = Items(size.hwnd());
+    const std::vector<std::string> items = ComboItems(size.hwnd());
     ASSERT_FALSE(items.empty()) << raster;
     EXPECT_EQ(std::set<std::string>(items.begin(), items.end()).size(), items.size()) << "each size once";
     LRESULT previous = -1;
@@ -292,7 +281,7 @@ TEST(FontSizeComboTest, InsertSizeKeepsAscendingOrderWithoutDuplicates) {
   WithCombos([](PickerHost& host, HWND) {
     FontSizeCombo& size = host.size;
     for (int32_t twips : {240, 160, 200, 160, 210, 1440, 195}) size.InsertSize(twips);
-    EXPECT_EQ(Items(size.hwnd()), (std::vector<std::string>{"8", "10", "10.5", "12", "72"}));
+    EXPECT_EQ(ComboItems(size.hwnd()), (std::vector<std::string>{"8", "10", "10.5", "12", "72"}));
     // 195 shows as 10, which is listed already.
     EXPECT_EQ(SendMessageA(size.hwnd(), CB_GETITEMDATA, 1, 0), 200);
   });

@@ -275,12 +275,7 @@ TEST(NoteEditDialogTest, SizeListOfATrueTypeFaceHoldsTheSixteenUsualSizes) {
   RunDriven(dialog, [&](HWND hwnd) {
     HWND size = GetDlgItem(hwnd, IDC_EDIT_FONT_SIZE);
     SendMessageA(size, CB_SHOWDROPDOWN, TRUE, 0);
-    const auto count = static_cast<int>(SendMessageA(size, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-      char text[16] = {};
-      SendMessageA(size, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-      sizes.push_back(text);
-    }
+    sizes = ComboItems(size);
     // The size shown stays and is now selected in the list.
     EXPECT_EQ(ControlText(hwnd, IDC_EDIT_FONT_SIZE), "12");
     EXPECT_EQ(SendMessageA(size, CB_GETCURSEL, 0, 0), 4);

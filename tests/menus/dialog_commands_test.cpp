@@ -53,10 +53,7 @@ TEST(DeleteCommand, CancelKeepsEverything) {
   BoardHarness h(FiveNotes());
   std::string iniBefore;
   ASSERT_TRUE(h.Run({
-      h.Do([&] {
-        h.ClearLayerCalls();
-        iniBefore = ReadFileBytes(h.iniPath());
-      }),
+      h.ClearCalls(&iniBefore),
       h.NoteCommand(4, kCmdDelete),
       h.WaitForDialog("消去確認"),
       h.PressButton(IDCANCEL),
@@ -213,10 +210,7 @@ TEST(SettingsCommand, CancelReregistersNothingAndRebuildsNothing) {
   BoardHarness h(FiveNotes());
   std::string iniBefore;
   ASSERT_TRUE(h.Run({
-      h.Do([&] {
-        h.ClearLayerCalls();
-        iniBefore = ReadFileBytes(h.iniPath());
-      }),
+      h.ClearCalls(&iniBefore),
       h.TrayCommand(kCmdSettings),
       h.WaitForDialog("設定"),
       h.Do([&] { SetDlgItemTextA(h.lastDialog(), IDC_SETTINGS_HOTKEY_C, "F5"); }),

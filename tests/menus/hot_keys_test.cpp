@@ -51,7 +51,7 @@ TEST(HotKeys, PostedHotKeysCreateNotesAndRedraw) {
   BoardHarness h;
   std::vector<std::string> calls;
   ASSERT_TRUE(h.Run({
-      h.Do([&] { h.ClearLayerCalls(); }),
+      h.ClearCalls(),
       h.Post(WM_HOTKEY, kHotKeyCreateYellow, MAKELPARAM(kCtrlShift, VK_F3)),
       h.Post(WM_HOTKEY, kHotKeyCreateCyan, MAKELPARAM(kCtrlShift, VK_F1)),
       h.Post(WM_HOTKEY, kHotKeyCreateMagenta, MAKELPARAM(kCtrlShift, VK_F2)),
@@ -81,7 +81,7 @@ TEST(HotKeys, RealKeyPressesReachTheBoard) {
   BoardHarness h(Ini({"[System]", "HotKeyCreateM=sPaCe"}));
   std::vector<std::string> calls;
   ASSERT_TRUE(h.Run({
-      h.Do([&] { h.ClearLayerCalls(); }),
+      h.ClearCalls(),
       h.Do([] { PressCtrlShift(VK_F1); }),
       h.WaitUntil([&] { return h.SavedNote(0).inUse; }),
       h.Do([] { PressCtrlShift(VK_F2); }),  // no longer one of the board's

@@ -100,10 +100,7 @@ TEST(NoteMenu, VanishedNoteGetsAPlainMenuAndItsCommandsDoNothing) {
       h.Do([&] { oldId = h.SavedNote(0).id; }),
       h.NoteCommand(0, kCmdCyan),
       h.WaitUntil([&] { return h.SavedNote(0).id != oldId; }),
-      h.Do([&] {
-        h.ClearLayerCalls();
-        iniBefore = ReadFileBytes(h.iniPath());
-      }),
+      h.ClearCalls(&iniBefore),
       h.NoteCommand(staleId, kCmdTextRed),
       h.Do([&] { stale = MenuLines(h.lastMenu()); }),
       h.NoteCommand(staleId, kCmdDuplicate),
@@ -131,7 +128,7 @@ TEST(NoteMenu, RedTextAndColoursRebuildTheNoteWithItsPriority) {
   std::vector<std::string> redCalls;
   int32_t nextPriority = -1;
   ASSERT_TRUE(h.Run({
-      h.Do([&] { h.ClearLayerCalls(); }),
+      h.ClearCalls(),
       h.NoteCommand(0, kCmdTextRed),
       h.WaitUntil([&] { return h.SavedNote(0).textRed; }),
       h.Do([&] { redCalls = h.LayerCalls(); }),
@@ -170,7 +167,7 @@ TEST(NoteMenu, DuplicateLiesFifteenPixelsFurtherAboveAllOthers) {
   std::vector<std::string> calls;
   int32_t nextPriority = -1;
   ASSERT_TRUE(h.Run({
-      h.Do([&] { h.ClearLayerCalls(); }),
+      h.ClearCalls(),
       h.NoteCommand(1, kCmdDuplicate),
       h.WaitUntil([&] { return h.SavedNote(2).inUse; }),
       h.Do([&] { calls = h.LayerCalls(); }),
@@ -208,10 +205,7 @@ TEST(NoteMenu, DuplicateAndCreateWithAllSlotsInUseChangeNothing) {
   int32_t nextPriority = -1;
   ASSERT_TRUE((h.Run(
       {
-          h.Do([&] {
-            h.ClearLayerCalls();
-            iniBefore = ReadFileBytes(h.iniPath());
-          }),
+          h.ClearCalls(&iniBefore),
           h.NoteCommand(0, kCmdDuplicate),
           h.TrayCommand(kCmdCreateMagenta),
           h.WaitUntil([&] { return HasCall(h.LayerCalls(), "_redraw()"); }),

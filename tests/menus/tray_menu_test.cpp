@@ -63,10 +63,7 @@ TEST(TrayMenu, DismissedMenuRunsNothingButClosesProperly) {
   std::string iniBefore;
   int nulls = 0;
   ASSERT_TRUE(h.Run({
-      h.Do([&] {
-        h.ClearLayerCalls();
-        iniBefore = ReadFileBytes(h.iniPath());
-      }),
+      h.ClearCalls(&iniBefore),
       h.TrayMenuDismissed(),
       h.WaitUntil([&] { return h.nullMessages() >= 1; }),
       h.Do([&] {
@@ -85,7 +82,7 @@ TEST(TrayMenu, LeftClickRedrawsOtherTrayMessagesDoNothing) {
   BoardHarness h;
   std::vector<std::string> calls;
   ASSERT_TRUE(h.Run({
-      h.Do([&] { h.ClearLayerCalls(); }),
+      h.ClearCalls(),
       h.Post(kTrayMessage, kTrayIconId, WM_MOUSEMOVE),
       h.Post(kTrayMessage, kTrayIconId, WM_RBUTTONDOWN),
       h.Post(kTrayMessage, kTrayIconId, WM_LBUTTONDBLCLK),
@@ -104,7 +101,7 @@ TEST(TrayMenu, CreateCommandsMakeCentredNotesOfEachColour) {
   std::vector<Note> notes;
   int32_t nextPriority = -1;
   ASSERT_TRUE(h.Run({
-      h.Do([&] { h.ClearLayerCalls(); }),
+      h.ClearCalls(),
       h.TrayCommand(kCmdCreateCyan),
       h.TrayCommand(kCmdCreateMagenta),
       h.TrayCommand(kCmdCreateYellow),
@@ -169,8 +166,7 @@ TEST(TrayIcon, ComesBackWhenTheShellRestarts) {
 TEST(TrayMenu, QuitEndsTheProgramAfterTheMenuHasClosed) {
   BoardHarness h(Ini({"[System]", "Floating=On"}));
   ASSERT_TRUE(h.Run({
-      h.Do([&] { h.ClearLayerCalls(); }), h.TrayCommand(kCmdQuit),
-      h.WaitUntil([] { return false; }),  // the board ends on its own
+      h.ClearCalls(), h.TrayCommand(kCmdQuit), h.WaitUntil([] { return false; }),  // the board ends on its own
   }));
   EXPECT_FALSE(h.scriptCompleted());
   EXPECT_EQ(h.LayerCalls(), (std::vector<std::string>{"_floating(0)", "_floating(1)", "_unload()"}));

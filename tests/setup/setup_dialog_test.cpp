@@ -12,11 +12,7 @@ constexpr DWORD kEndTimeoutMs = 20000;
 
 class SetupDialogTest : public ::testing::Test {
  protected:
-  // Starts setup with the sandbox's profile and waits for its dialog.
-  HWND StartSetup(const SetupSandbox& sandbox) {
-    if (!setup_.StartWithProfile(sandbox.setupExe(), sandbox.profileDir())) return nullptr;
-    return WaitForDialog(setup_.Id(), kSetupCaption);
-  }
+  HWND StartSetup(const SetupSandbox& sandbox) { return sandbox.StartSetup(setup_); }
   // Clicks a check box and waits until it shows the new state.
   static void Toggle(HWND dialog, int id) {
     const bool before = Checked(dialog, id);

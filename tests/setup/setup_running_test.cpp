@@ -74,8 +74,7 @@ TEST(SetupRunningNoteProgram, WithoutOneSetupShowsNoBox) {
   ASSERT_TRUE(NoProgramPublishes());
   SetupSandbox sandbox(true);
   ChildProcess setup;
-  ASSERT_TRUE(setup.StartWithProfile(sandbox.setupExe(), sandbox.profileDir()));
-  HWND dialog = WaitForDialog(setup.Id(), kSetupCaption);
+  HWND dialog = sandbox.StartSetup(setup);
   ASSERT_TRUE(dialog);
   EXPECT_FALSE(FindDialog(setup.Id(), kMessageBox));
   PressButton(dialog, IDCANCEL);
@@ -89,8 +88,7 @@ TEST(SetupRunningNoteProgram, HandleReadingAsZeroIsIgnored) {
     ASSERT_TRUE(standIn.ready());
     SetupSandbox sandbox(true);
     ChildProcess setup;
-    ASSERT_TRUE(setup.StartWithProfile(sandbox.setupExe(), sandbox.profileDir()));
-    HWND dialog = WaitForDialog(setup.Id(), kSetupCaption);
+    HWND dialog = sandbox.StartSetup(setup);
     ASSERT_TRUE(dialog) << published;
     EXPECT_FALSE(FindDialog(setup.Id(), kMessageBox)) << published;
     PressButton(dialog, IDCANCEL);
@@ -142,8 +140,7 @@ TEST(SetupRunningNoteProgram, ProgramStartedDuringUninstallKeepsItsSettings) {
   SetupSandbox sandbox(true);
   WriteFileBytes(sandbox.settingsFile(), "[System]\r\n");
   ChildProcess setup;
-  ASSERT_TRUE(setup.StartWithProfile(sandbox.setupExe(), sandbox.profileDir()));
-  HWND question = StartUninstall(setup.Id(), WaitForDialog(setup.Id(), kSetupCaption, kTimeoutMs));
+  HWND question = StartUninstall(setup.Id(), sandbox.StartSetup(setup));
   ASSERT_TRUE(question);
   const UniqueKernelHandle mutex(CreateMutexA(nullptr, FALSE, kMutexName));
   PressButton(question, IDNO);

@@ -288,6 +288,14 @@ Step BoardHarness::PressButton(int id) {
   };
 }
 
+Step BoardHarness::ClearCalls(std::string* fileBefore) {
+  return [this, fileBefore] {
+    ClearLayerCalls();
+    if (fileBefore) *fileBefore = ReadFileBytes(app_->iniPath);
+    return true;
+  };
+}
+
 Step BoardHarness::Do(std::function<void()> action) {
   return [action] {
     action();

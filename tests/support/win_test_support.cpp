@@ -387,6 +387,17 @@ std::string ControlText(HWND dialog, int id) {
   return text;
 }
 
+std::vector<std::string> ComboItems(HWND combo) {
+  std::vector<std::string> items;
+  const auto count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[128] = {};
+    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    items.push_back(text);
+  }
+  return items;
+}
+
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
@@ -506,6 +517,10 @@ bool HasChildWithText(HWND window, const std::string& text) {
   DialogSearch search{text};
   EnumChildWindows(window, FindChildWithText, reinterpret_cast<LPARAM>(&search));
   return search.found != nullptr;
+}
+
+HWND SetupSandbox::StartSetup(ChildProcess& setup) const {
+  return setup.StartWithProfile(setupExe(), profileDir()) ? WaitForDialog(setup.Id(), kSetupCaption) : nullptr;
 }
 
 HWND StartUninstall(DWORD pid, HWND dialog) {

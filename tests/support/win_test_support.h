@@ -145,6 +145,8 @@ void Click(HWND dialog, int id);
 // what it held, character by character as the keyboard would.
 void Type(HWND dialog, int id, const std::string& text);
 std::string ControlText(HWND dialog, int id);
+// The texts of a combo box's list, in order.
+std::vector<std::string> ComboItems(HWND combo);
 bool Checked(HWND dialog, int id);
 bool Enabled(HWND dialog, int id);
 // A key pressed and released, posted to target as the keyboard sends it.
@@ -200,6 +202,9 @@ class SetupSandbox {
   std::string startupDir() const { return profile_.File(kStartupFolder); }
   std::string quickLaunchShortcut() const { return quickLaunchDir() + "\\" + kShortcutName; }
   std::string startupShortcut() const { return startupDir() + "\\" + kShortcutName; }
+  // Starts the sandbox's setup.exe as setup with its profile and waits for
+  // its dialog; null when it does not come.
+  HWND StartSetup(ChildProcess& setup) const;
 
  private:
   TempDir setupDir_{"zts"};
@@ -286,6 +291,9 @@ class BoardHarness {
   Step WaitForDialog(const char* caption, const HWND* besides = nullptr);
   // Presses a push button of the open dialog found by WaitForDialog.
   Step PressButton(int id);
+  // Forgets the layer calls so far (see LayerCalls); with fileBefore, keeps
+  // the settings file's bytes as they are now.
+  Step ClearCalls(std::string* fileBefore = nullptr);
   Step Do(std::function<void()> action);
   Step WaitUntil(std::function<bool()> cond);
 
