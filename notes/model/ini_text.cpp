@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 
 #include "common/ascii.h"
 #include "common/mbcs.h"
@@ -84,21 +85,21 @@ struct LineView {
 // A section header's name, when the line is one. Only a line whose first
 // character after the blanks is "[" is read further, so that a search for a
 // section passes over long key lines without reading them through.
-bool IsHeader(std::string_view text, std::string_view* name) {
+std::optional<std::string_view> HeaderName(std::string_view text) {
   const std::string_view line = TrimStart(text);
-  if (line.empty() || line.front() != '[') return false;
+  if (line.empty() || line.front() != '[') return std::nullopt;
   // The blanks at the line's end hold no "]", so its first "]" is the same
   // with or without them.
   const size_t close = FindChar(line.substr(1), ']');
-  if (close == std::string_view::npos) return false;
-  *name = line.substr(1, close);
-  return true;
+  if (close == std::string_view::npos) return std::nullopt;
+  return line.substr(1, close);
 }
 
 LineView View(std::string_view text) {
   LineView view;
-  if (IsHeader(text, &view.name)) {
+  if (const auto header = HeaderName(text)) {
     view.isHeader = true;
+    view.name = *header;
     return view;
   }
   const std::string_view line = Trim(text);
@@ -153,17 +154,16 @@ std::string IniText::Bytes() const {
 
 size_t IniText::FindSection(std::string_view section) const {
   section = Trim(section);
-  std::string_view name;
   for (size_t i = 0; i < lines_.size(); ++i) {
-    if (IsHeader(lines_[i].text, &name) && SameName(name, section)) return i;
+    const auto name = HeaderName(lines_[i].text);
+    if (name && SameName(*name, section)) return i;
   }
   return std::string::npos;
 }
 
 size_t IniText::SectionEnd(size_t header) const {
   size_t i = header + 1;
-  std::string_view name;
-  while (i < lines_.size() && !IsHeader(lines_[i].text, &name)) ++i;
+  while (i < lines_.size() && !HeaderName(lines_[i].text)) ++i;
   return i;
 }
 
