@@ -25,8 +25,8 @@ FARPROC AsProc(Function function) {
   return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(function));
 }
 
-const LookUp g_lookUp = reinterpret_cast<LookUp>(
-    reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetProcAddress")));
+// The test program's own GetProcAddress, while a board runs.
+LookUp g_lookUp = nullptr;
 
 // The program looks the shell's calls up as it makes them; while a board
 // runs, its look-up of ShellExecuteA finds the catch.
@@ -92,8 +92,9 @@ bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
   deadline_ = GetTickCount() + timeoutMs;
   g_running = this;
   // The note menu opens addresses with the shell; caught here, none starts a browser.
-  const FARPROC lookUp = SwapImport(GetModuleHandleA(nullptr), "kernel32.dll", "GetProcAddress", AsProc(&CatchLookUp));
-  if (!lookUp) ADD_FAILURE() << "GetProcAddress is not among the test program's imports";
+  g_lookUp = reinterpret_cast<LookUp>(reinterpret_cast<void*>(
+      SwapImport(GetModuleHandleA(nullptr), "kernel32.dll", "GetProcAddress", AsProc(&CatchLookUp))));
+  if (!g_lookUp) ADD_FAILURE() << "GetProcAddress is not among the test program's imports";
   callHook_ = SetWindowsHookExA(WH_CALLWNDPROC, CallWndHook, nullptr, GetCurrentThreadId());
   getHook_ = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
   const UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, OnTick);
@@ -101,7 +102,7 @@ bool BoardHarness::Run(std::vector<Step> steps, DWORD timeoutMs) {
   KillTimer(nullptr, timer);
   UnhookWindowsHookEx(callHook_);
   UnhookWindowsHookEx(getHook_);
-  if (lookUp) SwapImport(GetModuleHandleA(nullptr), "kernel32.dll", "GetProcAddress", lookUp);
+  if (g_lookUp) SwapImport(GetModuleHandleA(nullptr), "kernel32.dll", "GetProcAddress", AsProc(g_lookUp));
   g_running = nullptr;
   // The quit command leaves its WM_QUIT for the loops around the board.
   MSG msg;
@@ -257,9 +258,11 @@ Step BoardHarness::TrayCommand(UINT command) {
   return InTurn({OpenTrayMenu(), WaitForMenu(), Choose(command), WaitForMenuClosed()});
 }
 
-Step BoardHarness::NoteCommand(int slot, UINT command) {
-  return NoteCommand([this, slot] { return SavedNote(slot).id; }, command);
+std::function<int32_t()> BoardHarness::IdOfSlot(int slot) {
+  return [this, slot] { return SavedNote(slot).id; };
 }
+
+Step BoardHarness::NoteCommand(int slot, UINT command) { return NoteCommand(IdOfSlot(slot), command); }
 
 Step BoardHarness::NoteCommand(std::function<int32_t()> id, UINT command) {
   return InTurn({OpenNoteMenu(std::move(id)), WaitForMenu(), Choose(command), WaitForMenuClosed()});
@@ -270,8 +273,7 @@ Step BoardHarness::TrayMenuDismissed() {
 }
 
 Step BoardHarness::NoteMenuDismissed(int slot) {
-  return InTurn(
-      {OpenNoteMenu([this, slot] { return SavedNote(slot).id; }), WaitForMenu(), Dismiss(), WaitForMenuClosed()});
+  return InTurn({OpenNoteMenu(IdOfSlot(slot)), WaitForMenu(), Dismiss(), WaitForMenuClosed()});
 }
 
 Step BoardHarness::WaitForDialog(const char* caption, const HWND* besides) {

@@ -326,6 +326,8 @@ class BoardHarness {
   static Step InTurn(std::vector<Step> steps);
   Step OpenTrayMenu();
   Step OpenNoteMenu(std::function<int32_t()> id);
+  // The id of the slot's note when asked, as the settings file holds it.
+  std::function<int32_t()> IdOfSlot(int slot);
   // Waits for a menu to open and records its items in lastMenu().
   Step WaitForMenu();
   // Chooses the item with this command id in the open menu with the keys.
